@@ -1,0 +1,43 @@
+#pragma once
+
+#include "look.h"
+
+#include <QMainWindow>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace rt {
+
+// The multiple-document frame: child windows, their arrangement and the list of
+// open windows. The program's frame adds its menus on top.
+class MdiFrame : public QMainWindow {
+public:
+    enum Arrangement { Cascade = 0, TileHorizontal = 1, TileVertical = 2 };
+
+    explicit MdiFrame(QWidget* parent = nullptr);
+
+    QMdiArea* area() const { return area_; }
+
+    // Wraps a window as a child of the frame, placed where it is seen at once:
+    // the first child at the top left, later ones beside it.
+    QMdiSubWindow* addChild(QWidget* window);
+
+    // 0 cascades; 1 stacks the children one below the other at full width;
+    // 2 places them side by side at full height.
+    void arrange(int code);
+
+    // Fills the menu with the open child windows each time it opens.
+    void attachWindowList(QMenu* menu);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPoint placeFor(QMdiSubWindow* sub) const;
+
+    QMdiArea* area_;
+};
+
+} // namespace rt

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+// Fonts and system colours as the window descriptions name them, mapped once
+// onto what this machine has.
+namespace rt {
+
+struct FontSpec {
+    const char* face = nullptr; // nullptr: the window's default font
+    double points = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+inline constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.25};
+
+enum class SystemColor { Desktop, ApplicationWorkspace, ScrollBar };
+
+// Registers, once at start, the installed families that stand in for the faces
+// the descriptions name where the machine lacks them.
+void installFonts();
+
+// Sizes are given in points at 96 dots per inch and set as pixels, so text keeps
+// its proportion to the twip geometry whatever DPI the screen reports; Qt's
+// device-pixel scaling enlarges both together.
+QFont font(const FontSpec& spec);
+
+QColor color(SystemColor c);
+
+} // namespace rt

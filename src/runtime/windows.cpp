@@ -1,0 +1,166 @@
+#include "windows.h"
+#include "frame.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <algorithm>
+
+namespace rt::windows {
+
+namespace {
+
+struct Entry {
+    Placement placement;
+    Factory factory;
+    QPointer<QWidget> window;
+};
+
+QHash<QString, Entry>& entries()
+{
+    static QHash<QString, Entry> map;
+    return map;
+}
+
+Entry& entry(const QString& name)
+{
+    auto it = entries().find(name);
+    Q_ASSERT_X(it != entries().end(), "rt::windows", qPrintable(name));
+    return *it;
+}
+
+// The widget that carries the window's frame: the sub-window for a frame child.
+QWidget* outer(QWidget* w)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+        return sub;
+    return w;
+}
+
+// A closed window with WA_DeleteOnClose is only deleted later; Qt clears the
+// attribute when it closes, which tells a closing window from a hidden one.
+bool alive(QWidget* w)
+{
+    return w && outer(w)->testAttribute(Qt::WA_DeleteOnClose);
+}
+
+QString frameName()
+{
+    for (auto it = entries().cbegin(); it != entries().cend(); ++it) {
+        if (it->placement == Placement::Frame)
+            return it.key();
+    }
+    return {};
+}
+
+} // namespace
+
+void define(const QString& name, Placement placement, Factory factory)
+{
+    entries().insert(name, Entry{placement, std::move(factory), {}});
+}
+
+QWidget* loaded(const QString& name)
+{
+    auto it = entries().find(name);
+    if (it == entries().end() || !alive(it->window))
+        return nullptr;
+    return it->window;
+}
+
+MdiFrame* frame()
+{
+    return static_cast<MdiFrame*>(get(frameName()));
+}
+
+QWidget* get(const QString& name)
+{
+    if (QWidget* w = loaded(name))
+        return w;
+    Entry& e = entry(name);
+    MdiFrame* host = nullptr;
+    if (e.placement == Placement::FrameChild) {
+        host = frame();
+        if (!host->isVisible())
+            show(frameName());
+    }
+    QWidget* w = e.factory();
+    w->setObjectName(name);
+    if (host) {
+        host->addChild(w);
+    } else {
+        w->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    e.window = w;
+    return w;
+}
+
+void show(const QString& name)
+{
+    QWidget* w = get(name);
+    QWidget* o = outer(w);
+    o->show();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(o)) {
+        sub->mdiArea()->setActiveSubWindow(sub);
+    } else {
+        o->raise();
+        o->activateWindow();
+    }
+}
+
+bool anyVisible()
+{
+    const auto tops = QApplication::topLevelWidgets();
+    return std::any_of(tops.begin(), tops.end(), [](QWidget* t) {
+        return t->isVisible() && t->isWindow() && t->windowType() != Qt::Popup &&
+               t->windowType() != Qt::ToolTip && t->windowType() != Qt::Desktop;
+    });
+}
+
+void hide(const QString& name)
+{
+    if (QWidget* w = loaded(name))
+        outer(w)->hide();
+    // Never keep running with nothing on the screen.
+    if (!anyVisible())
+        QCoreApplication::quit();
+}
+
+void unload(const QString& name)
+{
+    auto it = entries().find(name);
+    if (it == entries().end() || !it->window)
+        return;
+    QPointer<QWidget> w = it->window;
+    it->window.clear();
+    if (alive(w))
+        outer(w)->close();
+}
+
+void unloadAll()
+{
+    // Children first, then the frame, then the free windows.
+    QList<QPointer<QWidget>> doomed;
+    const QString frameKey = frameName();
+    for (auto it = entries().begin(); it != entries().end(); ++it) {
+        if (it->window && it.key() != frameKey)
+            doomed << outer(it->window);
+    }
+    if (!frameKey.isEmpty() && entries()[frameKey].window)
+        doomed << entries()[frameKey].window.data();
+    for (auto it = entries().begin(); it != entries().end(); ++it)
+        it->window.clear();
+    for (const QPointer<QWidget>& w : doomed)
+        delete w.data();
+}
+
+int start(const QString& startup)
+{
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { unloadAll(); });
+    show(startup);
+    return QApplication::exec();
+}
+
+} // namespace rt::windows

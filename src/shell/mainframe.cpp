@@ -1,0 +1,109 @@
+#include "mainframe.h"
+
+#include "runtime/events.h"
+#include "runtime/windows.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace shell {
+
+namespace {
+
+QMenu* menu(QMenuBar* bar, const char* name, const char* caption)
+{
+    QMenu* m = bar->addMenu(QString::fromUtf8(caption));
+    m->setObjectName(QString::fromUtf8(name));
+    m->menuAction()->setObjectName(QString::fromUtf8(name));
+    return m;
+}
+
+QAction* entry(QMenu* parent, const char* name, const char* caption)
+{
+    QAction* a = parent->addAction(QString::fromUtf8(caption));
+    a->setObjectName(QString::fromUtf8(name));
+    return a;
+}
+
+// Room for the start window and the widest calculator side by side, so that a
+// solid opened with "Weiter" appears next to the start window.
+constexpr QSize kWorkspace(1040, 560);
+
+} // namespace
+
+MainFrame::MainFrame()
+{
+    setWindowTitle(QStringLiteral("Solvanto"));
+    QMenuBar* bar = menuBar();
+
+    QMenu* datei = menu(bar, "mnudatei", "Datei");
+    rt::onTriggered(entry(datei, "mnubeenden", "Beenden"), this, &MainFrame::mnubeenden_Click);
+
+    QMenu* bearbeiten = menu(bar, "mnubearbeiten", "Bearbeiten");
+    entry(bearbeiten, "mnuausschneiden", "Ausschneiden");
+    entry(bearbeiten, "mnukopieren", "Kopieren");
+    entry(bearbeiten, "mnueinfügen", "Einfügen");
+
+    QMenu* fenster = menu(bar, "mnufenster", "Fenster");
+    QMenu* gehezu = fenster->addMenu(QStringLiteral("Gehe zu"));
+    gehezu->setObjectName(QStringLiteral("mnugehezu"));
+    gehezu->menuAction()->setObjectName(QStringLiteral("mnugehezu"));
+    attachWindowList(gehezu);
+    rt::onTriggered(entry(fenster, "mnuüberlappend", "überlappend"), this,
+                    &MainFrame::mnuüberlappend_Click);
+    rt::onTriggered(entry(fenster, "mnuuntereinander", "untereinander"), this,
+                    &MainFrame::mnuuntereinander_Click);
+    rt::onTriggered(entry(fenster, "mnunebeneinander", "nebeneinander"), this,
+                    &MainFrame::mnunebeneinander_Click);
+
+    QMenu* extras = menu(bar, "mnuextras", "Extras");
+    rt::onTriggered(entry(extras, "mnuwurzelziehen", "Wurzelziehen"), this,
+                    &MainFrame::mnuwurzelziehen_Click);
+
+    QMenu* help = menu(bar, "mnuhelp", "Help");
+    rt::onTriggered(entry(help, "mnuinfo", "Info"), this, &MainFrame::mnuinfo_Click);
+
+    // Open at a size that fits the screen, centred on it.
+    QSize size = kWorkspace + QSize(0, bar->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        size = size.boundedTo(avail.size() * 0.95);
+        resize(size);
+        move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
+    } else {
+        resize(size);
+    }
+}
+
+void MainFrame::mnubeenden_Click()
+{
+    rt::windows::unload(objectName());
+}
+
+void MainFrame::mnuüberlappend_Click()
+{
+    arrange(Cascade);
+}
+
+void MainFrame::mnuuntereinander_Click()
+{
+    arrange(TileHorizontal);
+}
+
+void MainFrame::mnunebeneinander_Click()
+{
+    arrange(TileVertical);
+}
+
+void MainFrame::mnuwurzelziehen_Click()
+{
+    rt::windows::show(QStringLiteral("fowurzel"));
+}
+
+void MainFrame::mnuinfo_Click()
+{
+    rt::windows::show(QStringLiteral("foinfo"));
+}
+
+} // namespace shell

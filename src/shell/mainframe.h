@@ -1,0 +1,20 @@
+#pragma once
+
+#include "runtime/frame.h"
+
+namespace shell {
+
+// MDIForm1: the frame with the program's menus.
+class MainFrame final : public rt::MdiFrame {
+public:
+    MainFrame();
+
+    void mnubeenden_Click();
+    void mnuüberlappend_Click();
+    void mnuuntereinander_Click();
+    void mnunebeneinander_Click();
+    void mnuwurzelziehen_Click();
+    void mnuinfo_Click();
+};
+
+} // namespace shell

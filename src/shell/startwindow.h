@@ -1,0 +1,16 @@
+#pragma once
+
+#include "runtime/form.h"
+
+namespace shell {
+
+// Form1: the start window where the user picks a solid.
+class StartWindow final : public rt::Form {
+public:
+    StartWindow();
+
+    void cmdweiter_Click();
+    void cmdbeenden_Click();
+};
+
+} // namespace shell
