@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -69,7 +70,7 @@ void Form::build()
         controls_.insert(box->objectName(), box);
     }
     for (const Control& c : description_.controls) {
-        if (c.kind == Kind::Frame)
+        if (c.kind == Kind::Frame || c.kind == Kind::Line)
             continue;
         QWidget* parent = c.container ? controls_.value(text(c.container), this) : this;
         QWidget* w = nullptr;
@@ -105,6 +106,7 @@ void Form::build()
             break;
         }
         case Kind::Frame:
+        case Kind::Line:
             break;
         }
         w->setObjectName(key(text(c.name), c.index));
@@ -230,6 +232,8 @@ void Form::fit()
 {
     QHash<QString, int> growth;
     for (const Control& c : description_.controls) {
+        if (c.kind == Kind::Line)
+            continue;
         QWidget* w = control(text(c.name), c.index);
         QRect r = designRect(c);
         if (c.kind == Kind::Label || c.kind == Kind::Button || c.kind == Kind::Option) {
@@ -242,6 +246,8 @@ void Form::fit()
     }
     QRect used;
     for (const Control& c : description_.controls) {
+        if (c.kind == Kind::Line)
+            continue;
         QWidget* w = control(text(c.name), c.index);
         if (c.role == Role::Follower && c.follows)
             w->move(w->x() + growth.value(text(c.follows)), w->y());
@@ -262,6 +268,19 @@ void Form::fit()
         sub->resize(sub->size() + missing);
     else if (isWindow())
         resize(size() + missing);
+}
+
+void Form::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    for (const Control& c : description_.controls) {
+        if (c.kind == Kind::Line)
+            painter.drawLine(QPointF(c.left / 15.0, c.top / 15.0),
+                             QPointF(c.width / 15.0, c.height / 15.0));
+    }
 }
 
 QSize Form::sizeHint() const

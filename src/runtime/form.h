@@ -18,7 +18,9 @@ namespace rt {
 // Twips become device-independent pixels at 15 twips per pixel (96 DPI).
 constexpr int px(int twips) { return (twips + 7) / 15; }
 
-enum class Kind { Label, TextBox, Button, Option, Frame, Picture };
+// A Line has no widget: it is drawn from (left, top) to (width, height), all in
+// twips, as line controls store their two end points.
+enum class Kind { Label, TextBox, Button, Option, Frame, Picture, Line };
 
 enum class Role {
     Static,      // a caption that no code touches
@@ -73,6 +75,10 @@ public:
     QWidget* firstInTabOrder() const;
 
     QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
     QSize minimumSizeHint() const override { return {}; }
 
     static QString key(const QString& name, int index);

@@ -1,0 +1,67 @@
+#include "support.h"
+
+#include "program.h"
+#include "runtime/look.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace test {
+
+void setUpProgram()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    rt::installFonts();
+    defineWindows();
+}
+
+ShownBox answerBox(const std::function<void()>& action)
+{
+    ShownBox seen;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen.shown = true;
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            seen.icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return seen;
+}
+
+void click(QWidget* window, const QString& name)
+{
+    auto* b = window->findChild<QAbstractButton*>(name);
+    QVERIFY2(b, qPrintable(name));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void type(QWidget* window, const QString& box, const QString& text)
+{
+    auto* e = window->findChild<QLineEdit*>(box);
+    QVERIFY2(e, qPrintable(box));
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClicks(e, text);
+}
+
+QString labelText(QWidget* window, const QString& label)
+{
+    auto* l = window->findChild<QLabel*>(label);
+    return l ? l->text() : QStringLiteral("<no label %1>").arg(label);
+}
+
+} // namespace test

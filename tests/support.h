@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace test {
+
+// Fonts and window definitions as the program sets them up.
+void setUpProgram();
+
+struct ShownBox {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Runs the action; the modal message box it opens (if any) is read and
+// answered with OK.
+ShownBox answerBox(const std::function<void()>& action);
+
+// Clicks a widget's button-like control by object name inside a window.
+void click(QWidget* window, const QString& name);
+
+// Replaces a text box's text the way a user types it.
+void type(QWidget* window, const QString& box, const QString& text);
+
+QString labelText(QWidget* window, const QString& label);
+
+} // namespace test
