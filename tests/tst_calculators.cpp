@@ -13,8 +13,7 @@ using test::TextSheet;
 
 namespace {
 
-bool sameBits(double a, double b)
-{
+bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
@@ -53,8 +52,7 @@ private slots:
     void choiceOfVariant();
 };
 
-void TestCalculators::sphereDoubles_data()
-{
+void TestCalculators::sphereDoubles_data() {
     QTest::addColumn<QString>("radius");
     QTest::addColumn<double>("volume");
     QTest::addColumn<double>("surface");
@@ -66,8 +64,7 @@ void TestCalculators::sphereDoubles_data()
     QTest::newRow("r=2") << "2" << 33.51032163829109 << 50.26548245743664;
 }
 
-void TestCalculators::sphereDoubles()
-{
+void TestCalculators::sphereDoubles() {
     QFETCH(QString, radius);
     QFETCH(double, volume);
     QFETCH(double, surface);
@@ -83,8 +80,7 @@ void TestCalculators::sphereDoubles()
     QCOMPARE(sheet.texts["laboberfläche"], rt::toText(surface, QLocale::c()));
 }
 
-void TestCalculators::sphereShownInBothLocales()
-{
+void TestCalculators::sphereShownInBothLocales() {
     TextSheet german({{"txtradiusr", "0,5"}}, QLocale(QLocale::German, QLocale::Germany));
     solids::calculate(solids::kSphere, german);
     QCOMPARE(german.texts["laboberfläche"], "3,14159265358979");
@@ -96,22 +92,30 @@ void TestCalculators::sphereShownInBothLocales()
     QCOMPARE(c.texts["laboberfläche"], "113.097335529232");
 }
 
-void TestCalculators::checks_data()
-{
+void TestCalculators::checks_data() {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("first zero") << "0" << "5" << "a fehlt";
-    QTest::newRow("first negative, second not read") << "-1" << "kein Wert" << "a fehlt";
-    QTest::newRow("second zero") << "2" << "0" << "b fehlt";
-    QTest::newRow("second negative") << "2" << "-0.5" << "b fehlt";
-    QTest::newRow("negative zero") << "-0" << "1" << "a fehlt";
+    QTest::newRow("first zero") << "0"
+                                << "5"
+                                << "a fehlt";
+    QTest::newRow("first negative, second not read") << "-1"
+                                                     << "kein Wert"
+                                                     << "a fehlt";
+    QTest::newRow("second zero") << "2"
+                                 << "0"
+                                 << "b fehlt";
+    QTest::newRow("second negative") << "2"
+                                     << "-0.5"
+                                     << "b fehlt";
+    QTest::newRow("negative zero") << "-0"
+                                   << "1"
+                                   << "a fehlt";
 }
 
 // The first input not greater than 0 is reported alone; no label changes.
-void TestCalculators::checks()
-{
+void TestCalculators::checks() {
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(QString, message);
@@ -125,20 +129,26 @@ void TestCalculators::checks()
     QCOMPARE(sheet.texts["labfirst"], "alt");
 }
 
-void TestCalculators::notANumberNamesItsField_data()
-{
+void TestCalculators::notANumberNamesItsField_data() {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("field");
 
-    QTest::newRow("empty first") << "" << "1" << "txta";
-    QTest::newRow("letters second") << "1" << "zwei" << "txtb";
-    QTest::newRow("both bad: first wins") << "x" << "y" << "txta";
-    QTest::newRow("German decimal in C") << "1" << "2,5" << "txtb";
+    QTest::newRow("empty first") << ""
+                                 << "1"
+                                 << "txta";
+    QTest::newRow("letters second") << "1"
+                                    << "zwei"
+                                    << "txtb";
+    QTest::newRow("both bad: first wins") << "x"
+                                          << "y"
+                                          << "txta";
+    QTest::newRow("German decimal in C") << "1"
+                                         << "2,5"
+                                         << "txtb";
 }
 
-void TestCalculators::notANumberNamesItsField()
-{
+void TestCalculators::notANumberNamesItsField() {
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(QString, field);
@@ -155,8 +165,7 @@ void TestCalculators::notANumberNamesItsField()
     QVERIFY(sheet.messages.isEmpty());
 }
 
-void TestCalculators::overflowKeepsEarlierResults()
-{
+void TestCalculators::overflowKeepsEarlierResults() {
     TextSheet sheet({{"txta", "1e200"}, {"txtb", "1e200"}, {"labsecond", "alt"}}, QLocale::c());
     try {
         solids::calculate(kTwoSteps, sheet);
@@ -171,8 +180,7 @@ void TestCalculators::overflowKeepsEarlierResults()
     QCOMPARE(sheet.texts["labsecond"], "alt");
 }
 
-void TestCalculators::choiceOfVariant_data()
-{
+void TestCalculators::choiceOfVariant_data() {
     QTest::addColumn<QStringList>("set");
     QTest::addColumn<QString>("shown");
 
@@ -181,8 +189,7 @@ void TestCalculators::choiceOfVariant_data()
     QTest::newRow("second") << QStringList{"optwo"} << "2";
 }
 
-void TestCalculators::choiceOfVariant()
-{
+void TestCalculators::choiceOfVariant() {
     QFETCH(QStringList, set);
     QFETCH(QString, shown);
     TextSheet sheet({}, QLocale::c());

@@ -17,9 +17,7 @@ const QLocale kGerman(QLocale::German, QLocale::Germany);
 const QLocale kC = QLocale::c();
 
 // The error a call raises, or none.
-template <class F>
-std::optional<ErrorKind> raised(F f)
-{
+template <class F> std::optional<ErrorKind> raised(F f) {
     try {
         f();
     } catch (const rt::Error& e) {
@@ -28,8 +26,7 @@ std::optional<ErrorKind> raised(F f)
     return std::nullopt;
 }
 
-std::optional<ErrorKind> none()
-{
+std::optional<ErrorKind> none() {
     return std::nullopt;
 }
 
@@ -54,8 +51,7 @@ private slots:
     void messages();
 };
 
-void TestNumbers::toNumber_data()
-{
+void TestNumbers::toNumber_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
@@ -89,12 +85,11 @@ void TestNumbers::toNumber_data()
     QTest::newRow("too large de") << kGerman << "-1e999" << 0.0
                                   << std::optional(ErrorKind::Overflow);
     QTest::newRow("subnormal") << kC << "1e-310" << 1e-310 << ok;
-    QTest::newRow("largest") << kC << "1.7976931348623157e308"
-                             << std::numeric_limits<double>::max() << ok;
+    QTest::newRow("largest") << kC << "1.7976931348623157e308" << std::numeric_limits<double>::max()
+                             << ok;
 }
 
-void TestNumbers::toNumber()
-{
+void TestNumbers::toNumber() {
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
     QFETCH(double, expected);
@@ -105,35 +100,46 @@ void TestNumbers::toNumber()
         QCOMPARE(got, expected);
 }
 
-void TestNumbers::toText_data()
-{
+void TestNumbers::toText_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("german");
     QTest::addColumn<QString>("c");
 
-    QTest::newRow("integer") << 24.0 << "24" << "24";
-    QTest::newRow("fraction") << 0.125 << "0,125" << "0.125";
-    QTest::newRow("15 digits") << 1.4142135623730951 << "1,4142135623731" << "1.4142135623731";
+    QTest::newRow("integer") << 24.0 << "24"
+                             << "24";
+    QTest::newRow("fraction") << 0.125 << "0,125"
+                              << "0.125";
+    QTest::newRow("15 digits") << 1.4142135623730951 << "1,4142135623731"
+                               << "1.4142135623731";
     QTest::newRow("rounds up") << 0.16666666666666666 << "0,166666666666667"
                                << "0.166666666666667";
-    QTest::newRow("sphere r=3") << 113.09733552923242 << "113,097335529232" << "113.097335529232";
-    QTest::newRow("no grouping") << 123456789012345.0 << "123456789012345" << "123456789012345";
-    QTest::newRow("large") << 1e15 << "1E+15" << "1E+15";
-    QTest::newRow("rounds to 1E+15") << 999999999999999.5 << "1E+15" << "1E+15";
-    QTest::newRow("small") << 1.5e-7 << "1,5E-07" << "1.5E-07";
-    QTest::newRow("1E-05") << 1e-5 << "1E-05" << "1E-05";
-    QTest::newRow("0,0001") << 1e-4 << "0,0001" << "0.0001";
-    QTest::newRow("negative") << -2.5 << "-2,5" << "-2.5";
-    QTest::newRow("negative zero") << -0.0 << "0" << "0";
+    QTest::newRow("sphere r=3") << 113.09733552923242 << "113,097335529232"
+                                << "113.097335529232";
+    QTest::newRow("no grouping") << 123456789012345.0 << "123456789012345"
+                                 << "123456789012345";
+    QTest::newRow("large") << 1e15 << "1E+15"
+                           << "1E+15";
+    QTest::newRow("rounds to 1E+15") << 999999999999999.5 << "1E+15"
+                                     << "1E+15";
+    QTest::newRow("small") << 1.5e-7 << "1,5E-07"
+                           << "1.5E-07";
+    QTest::newRow("1E-05") << 1e-5 << "1E-05"
+                           << "1E-05";
+    QTest::newRow("0,0001") << 1e-4 << "0,0001"
+                            << "0.0001";
+    QTest::newRow("negative") << -2.5 << "-2,5"
+                              << "-2.5";
+    QTest::newRow("negative zero") << -0.0 << "0"
+                                   << "0";
     QTest::newRow("max") << std::numeric_limits<double>::max() << "1,79769313486232E+308"
                          << "1.79769313486232E+308";
     QTest::newRow("subnormal") << 4.9406564584124654e-324 << "4,94065645841247E-324"
                                << "4.94065645841247E-324";
-    QTest::newRow("one below ten") << 9.999999999999998 << "10" << "10";
+    QTest::newRow("one below ten") << 9.999999999999998 << "10"
+                                   << "10";
 }
 
-void TestNumbers::toText()
-{
+void TestNumbers::toText() {
     QFETCH(double, value);
     QFETCH(QString, german);
     QFETCH(QString, c);
@@ -141,8 +147,7 @@ void TestNumbers::toText()
     QCOMPARE(rt::toText(value, kC), c);
 }
 
-void TestNumbers::roundTrip_data()
-{
+void TestNumbers::roundTrip_data() {
     QTest::addColumn<double>("value");
     for (double v : {1.0 / 3, 2.0 / 3, M_PI, 1e300 / 7, 1e-300 / 7, 123456.789e10, 6.02214076e23,
                      -0.1, 1e15 - 1, 1e16 + 2, 4.9406564584124654e-324})
@@ -150,8 +155,7 @@ void TestNumbers::roundTrip_data()
 }
 
 // What is shown reads back as the value rounded to 15 significant digits.
-void TestNumbers::roundTrip()
-{
+void TestNumbers::roundTrip() {
     QFETCH(double, value);
     char buffer[64];
     const auto end =
@@ -162,8 +166,7 @@ void TestNumbers::roundTrip()
         QCOMPARE(rt::toNumber(rt::toText(value, l), l), rounded);
 }
 
-void TestNumbers::lenient_data()
-{
+void TestNumbers::lenient_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
@@ -189,16 +192,14 @@ void TestNumbers::lenient_data()
     QTest::newRow("underflow") << kC << "1e-999" << 0.0;
 }
 
-void TestNumbers::lenient()
-{
+void TestNumbers::lenient() {
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
     QFETCH(double, expected);
     QCOMPARE(rt::toNumberLenient(text, locale), expected);
 }
 
-void TestNumbers::power_data()
-{
+void TestNumbers::power_data() {
     QTest::addColumn<double>("base");
     QTest::addColumn<double>("exponent");
     QTest::addColumn<double>("expected");
@@ -213,14 +214,13 @@ void TestNumbers::power_data()
     QTest::newRow("underflow") << 1e-200 << 2.0 << 0.0 << none();
     QTest::newRow("overflow") << 1e200 << 2.0 << 0.0 << std::optional(ErrorKind::Overflow);
     QTest::newRow("overflow cube") << -1e103 << 3.0 << 0.0 << std::optional(ErrorKind::Overflow);
-    QTest::newRow("no real result") << -8.0 << 1.0 / 3 << 0.0
-                                    << std::optional(ErrorKind::InvalidPower);
-    QTest::newRow("zero to negative") << 0.0 << -1.0 << 0.0
-                                      << std::optional(ErrorKind::DivisionByZero);
+    QTest::newRow("no real result")
+        << -8.0 << 1.0 / 3 << 0.0 << std::optional(ErrorKind::InvalidPower);
+    QTest::newRow("zero to negative")
+        << 0.0 << -1.0 << 0.0 << std::optional(ErrorKind::DivisionByZero);
 }
 
-void TestNumbers::power()
-{
+void TestNumbers::power() {
     QFETCH(double, base);
     QFETCH(double, exponent);
     QFETCH(double, expected);
@@ -231,8 +231,7 @@ void TestNumbers::power()
         QCOMPARE(got, expected);
 }
 
-void TestNumbers::checkedArithmetic()
-{
+void TestNumbers::checkedArithmetic() {
     using rt::Real;
     const double big = std::numeric_limits<double>::max();
     QCOMPARE(raised([&] { (void)(Real(big) + big); }), std::optional(ErrorKind::Overflow));
@@ -243,8 +242,7 @@ void TestNumbers::checkedArithmetic()
     QCOMPARE((Real(1) / 3).value(), 1.0 / 3);
 }
 
-void TestNumbers::messages_data()
-{
+void TestNumbers::messages_data() {
     QTest::addColumn<ErrorKind>("kind");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("field");
@@ -252,21 +250,30 @@ void TestNumbers::messages_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("not a number")
-        << ErrorKind::TypeMismatch << "abc" << "Radius r" << ""
+        << ErrorKind::TypeMismatch << "abc"
+        << "Radius r"
+        << ""
         << "Der Text „abc“ im Feld „Radius r“ ist keine Zahl. Bitte geben Sie eine Zahl ein.";
-    QTest::newRow("empty") << ErrorKind::TypeMismatch << "" << "Hähe h" << ""
+    QTest::newRow("empty") << ErrorKind::TypeMismatch << ""
+                           << "Hähe h"
+                           << ""
                            << "Das Feld „Hähe h“ ist leer. Bitte geben Sie eine Zahl ein.";
-    QTest::newRow("too large") << ErrorKind::Overflow << "1e400" << "Seite a" << ""
+    QTest::newRow("too large") << ErrorKind::Overflow << "1e400"
+                               << "Seite a"
+                               << ""
                                << "Die Zahl „1e400“ im Feld „Seite a“ ist zu groß.";
-    QTest::newRow("overflow") << ErrorKind::Overflow << "" << "" << "Oberfläche"
+    QTest::newRow("overflow") << ErrorKind::Overflow << ""
+                              << ""
+                              << "Oberfläche"
                               << "Bei der Berechnung von „Oberfläche“: Das Ergebnis ist zu groß "
                                  "für die Rechnung (Überlauf). Bitte geben Sie kleinere Werte ein.";
-    QTest::newRow("division") << ErrorKind::DivisionByZero << "" << "" << ""
+    QTest::newRow("division") << ErrorKind::DivisionByZero << ""
+                              << ""
+                              << ""
                               << "Division durch null ist nicht möglich.";
 }
 
-void TestNumbers::messages()
-{
+void TestNumbers::messages() {
     QFETCH(ErrorKind, kind);
     QFETCH(QString, text);
     QFETCH(QString, field);

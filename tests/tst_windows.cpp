@@ -1,5 +1,7 @@
 #include "runtime/form.h"
 #include "runtime/frame.h"
+#include "runtime/look.h"
+#include "runtime/messages.h"
 #include "runtime/numbers.h"
 #include "runtime/windows.h"
 #include "support.h"
@@ -16,52 +18,45 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 namespace w = rt::windows;
 
 namespace {
 
-QMdiArea* area()
-{
+QMdiArea* area() {
     return w::frame()->area();
 }
 
-QList<QMdiSubWindow*> childWindows()
-{
+QList<QMdiSubWindow*> childWindows() {
     return area()->subWindowList(QMdiArea::CreationOrder);
 }
 
-QWidget* start()
-{
+QWidget* start() {
     return w::loaded(QStringLiteral("Form1"));
 }
 
-void choose(const QString& option)
-{
+void choose(const QString& option) {
     auto* o = start()->findChild<QRadioButton*>(option);
     QVERIFY2(o, qPrintable(option));
     QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
     QVERIFY(o->isChecked());
 }
 
-void weiter()
-{
+void weiter() {
     test::click(start(), QStringLiteral("cmdweiter"));
 }
 
-QAction* menuEntry(const QString& name)
-{
+QAction* menuEntry(const QString& name) {
     return w::frame()->findChild<QAction*>(name);
 }
 
-QString shown(double v)
-{
+QString shown(double v) {
     return rt::toText(v, QLocale());
 }
 
 // A decimal number written as the user's locale writes it.
-QString typed(const QString& cText)
-{
+QString typed(const QString& cText) {
     return cText.contains(u'e') ? cText : QString(cText).replace(u'.', QLocale().decimalPoint());
 }
 
@@ -101,10 +96,13 @@ private slots:
     void resultLabelGrows();
     void screenReaderNames();
     void programEndsWithHiddenWindow();
+    void messageBoxStyles_data();
+    void messageBoxStyles();
+    void readableColours_data();
+    void readableColours();
 };
 
-void TestWindows::startUp()
-{
+void TestWindows::startUp() {
     QVERIFY(w::frame()->isVisible());
     QCOMPARE(w::frame()->windowTitle(), "Solvanto");
     QCOMPARE(childWindows().size(), 1);
@@ -125,18 +123,17 @@ void TestWindows::startUp()
     QVERIFY(w::frame()->width() <= screen.width());
 }
 
-void TestWindows::menuTree()
-{
+void TestWindows::menuTree() {
     QStringList tree;
     for (QAction* top : w::frame()->menuBar()->actions()) {
         tree << top->text();
         for (QAction* a : top->menu()->actions())
             tree << QStringLiteral("  ") + a->text();
     }
-    QCOMPARE(tree, QStringList({"Datei", "  Beenden", "Bearbeiten", "  Ausschneiden", "  Kopieren",
-                                "  Einfügen", "Fenster", "  Gehe zu", "  überlappend",
-                                "  untereinander", "  nebeneinander", "Extras", "  Wurzelziehen",
-                                "Help", "  Info"}));
+    QCOMPARE(tree,
+             QStringList({"Datei", "  Beenden", "Bearbeiten", "  Ausschneiden", "  Kopieren",
+                          "  Einfügen", "Fenster", "  Gehe zu", "  überlappend", "  untereinander",
+                          "  nebeneinander", "Extras", "  Wurzelziehen", "Help", "  Info"}));
     for (QAction* top : w::frame()->menuBar()->actions()) {
         QVERIFY(!top->text().contains(u'&'));
         for (QAction* a : top->menu()->actions()) {
@@ -146,8 +143,7 @@ void TestWindows::menuTree()
     }
 }
 
-void TestWindows::startLayout_data()
-{
+void TestWindows::startLayout_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
 
@@ -159,8 +155,7 @@ void TestWindows::startLayout_data()
     QTest::newRow("Label2") << "Label2" << QRect(240, 1200, 7455, 615);
 }
 
-void TestWindows::startLayout()
-{
+void TestWindows::startLayout() {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     auto* c = start()->findChild<QWidget*>(name);
@@ -171,8 +166,7 @@ void TestWindows::startLayout()
     QCOMPARE(start()->size(), QSize(rt::px(8475), rt::px(5835)));
 }
 
-void TestWindows::weiterWithoutChoice()
-{
+void TestWindows::weiterWithoutChoice() {
     const auto box = test::answerBox(weiter);
     QVERIFY(box.shown);
     QCOMPARE(box.title, "Problem");
@@ -181,25 +175,41 @@ void TestWindows::weiterWithoutChoice()
     QCOMPARE(childWindows().size(), 1);
 }
 
-void TestWindows::dispatch_data()
-{
+void TestWindows::dispatch_data() {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("Würfel") << "opwürfel" << "fowürfel" << "Würfel";
-    QTest::newRow("Quader") << "opquader" << "foquader" << "Quader";
-    QTest::newRow("Pyramide") << "oppyramide" << "fopyramide" << "Pyramide/Pyramidenstumpf";
-    QTest::newRow("Zylinder") << "opzylinder" << "fozylinder" << "Zylinder";
-    QTest::newRow("Prisma") << "opprisma" << "foprisma" << "Prisma";
-    QTest::newRow("Kegel") << "opkegel" << "fokegel" << "Kegel";
-    QTest::newRow("Spat") << "opspat" << "fospat" << "Spat";
-    QTest::newRow("Kugel") << "opkugel" << "fokugel" << "Kugel";
-    QTest::newRow("Torus") << "optorus" << "fotorus" << "Torus";
+    QTest::newRow("Würfel") << "opwürfel"
+                            << "fowürfel"
+                            << "Würfel";
+    QTest::newRow("Quader") << "opquader"
+                            << "foquader"
+                            << "Quader";
+    QTest::newRow("Pyramide") << "oppyramide"
+                              << "fopyramide"
+                              << "Pyramide/Pyramidenstumpf";
+    QTest::newRow("Zylinder") << "opzylinder"
+                              << "fozylinder"
+                              << "Zylinder";
+    QTest::newRow("Prisma") << "opprisma"
+                            << "foprisma"
+                            << "Prisma";
+    QTest::newRow("Kegel") << "opkegel"
+                           << "fokegel"
+                           << "Kegel";
+    QTest::newRow("Spat") << "opspat"
+                          << "fospat"
+                          << "Spat";
+    QTest::newRow("Kugel") << "opkugel"
+                           << "fokugel"
+                           << "Kugel";
+    QTest::newRow("Torus") << "optorus"
+                           << "fotorus"
+                           << "Torus";
 }
 
-void TestWindows::dispatch()
-{
+void TestWindows::dispatch() {
     QFETCH(QString, option);
     QFETCH(QString, window);
     QFETCH(QString, caption);
@@ -226,8 +236,7 @@ void TestWindows::dispatch()
     QVERIFY(start()->isVisible());
 }
 
-void TestWindows::sphereThroughWidgets_data()
-{
+void TestWindows::sphereThroughWidgets_data() {
     QTest::addColumn<QString>("radius");
     QTest::addColumn<double>("volume");
     QTest::addColumn<double>("surface");
@@ -240,8 +249,7 @@ void TestWindows::sphereThroughWidgets_data()
     QTest::newRow("1e-5") << "1e-5" << 4.1887902047863874e-15 << 1.2566370614359161e-09;
 }
 
-void TestWindows::sphereThroughWidgets()
-{
+void TestWindows::sphereThroughWidgets() {
     QFETCH(QString, radius);
     QFETCH(double, volume);
     QFETCH(double, surface);
@@ -255,34 +263,38 @@ void TestWindows::sphereThroughWidgets()
     QCOMPARE(test::labelText(sphere, QStringLiteral("laboberfläche")), shown(surface));
 }
 
-void TestWindows::errorKeepsEverything_data()
-{
+void TestWindows::errorKeepsEverything_data() {
     QTest::addColumn<QString>("radius");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QMessageBox::Icon>("icon");
     QTest::addColumn<QString>("message");
 
     const QString field = QStringLiteral("„Radius r“");
-    QTest::newRow("zero") << "0" << "Problem" << QMessageBox::Information
+    QTest::newRow("zero") << "0"
+                          << "Problem" << QMessageBox::Information
                           << "Bitte geben Sie für Radius r > 0 ein";
-    QTest::newRow("negative") << "-2" << "Problem" << QMessageBox::Information
+    QTest::newRow("negative") << "-2"
+                              << "Problem" << QMessageBox::Information
                               << "Bitte geben Sie für Radius r > 0 ein";
-    QTest::newRow("letters") << "abc" << "Solvanto" << QMessageBox::Critical
+    QTest::newRow("letters") << "abc"
+                             << "Solvanto" << QMessageBox::Critical
                              << "Der Text „abc“ im Feld " + field +
                                     " ist keine Zahl. Bitte geben Sie eine Zahl ein.";
-    QTest::newRow("empty") << "" << "Solvanto" << QMessageBox::Critical
+    QTest::newRow("empty") << ""
+                           << "Solvanto" << QMessageBox::Critical
                            << "Das Feld " + field + " ist leer. Bitte geben Sie eine Zahl ein.";
-    QTest::newRow("too large") << "1e400" << "Solvanto" << QMessageBox::Critical
+    QTest::newRow("too large") << "1e400"
+                               << "Solvanto" << QMessageBox::Critical
                                << "Die Zahl „1e400“ im Feld " + field + " ist zu groß.";
-    QTest::newRow("overflow") << "1e103" << "Solvanto" << QMessageBox::Critical
+    QTest::newRow("overflow") << "1e103"
+                              << "Solvanto" << QMessageBox::Critical
                               << "Bei der Berechnung von „Volume“: Das Ergebnis ist zu groß für "
                                  "die Rechnung (Überlauf). Bitte geben Sie kleinere Werte ein.";
 }
 
 // A rejected or unusable input leaves the earlier results, the window and the
 // program as they were.
-void TestWindows::errorKeepsEverything()
-{
+void TestWindows::errorKeepsEverything() {
     QFETCH(QString, radius);
     QFETCH(QString, title);
     QFETCH(QMessageBox::Icon, icon);
@@ -311,8 +323,7 @@ void TestWindows::errorKeepsEverything()
     }
 }
 
-void TestWindows::backReopensEmpty()
-{
+void TestWindows::backReopensEmpty() {
     choose(QStringLiteral("opkugel"));
     weiter();
     QWidget* sphere = w::loaded(QStringLiteral("fokugel"));
@@ -333,8 +344,7 @@ void TestWindows::backReopensEmpty()
     QCOMPARE(again->focusWidget()->objectName(), "cmdzurück");
 }
 
-void TestWindows::beendenInStartWindow()
-{
+void TestWindows::beendenInStartWindow() {
     choose(QStringLiteral("opquader"));
     weiter();
     test::click(start(), QStringLiteral("cmdbeenden"));
@@ -344,8 +354,7 @@ void TestWindows::beendenInStartWindow()
     QVERIFY(w::loaded(QStringLiteral("foquader")));
 }
 
-void TestWindows::beendenInFrame()
-{
+void TestWindows::beendenInFrame() {
     choose(QStringLiteral("opkugel"));
     weiter();
     choose(QStringLiteral("optorus"));
@@ -362,16 +371,14 @@ void TestWindows::beendenInFrame()
     QVERIFY(rootWindow->isVisible());
 }
 
-void TestWindows::arrange_data()
-{
+void TestWindows::arrange_data() {
     QTest::addColumn<QString>("entry");
     QTest::newRow("überlappend") << "mnuüberlappend";
     QTest::newRow("untereinander") << "mnuuntereinander";
     QTest::newRow("nebeneinander") << "mnunebeneinander";
 }
 
-void TestWindows::arrange()
-{
+void TestWindows::arrange() {
     QFETCH(QString, entry);
     for (const char* option : {"opkugel", "opspat"}) {
         choose(QString::fromUtf8(option));
@@ -409,8 +416,7 @@ void TestWindows::arrange()
     QCOMPARE(area, room.width() * room.height());
 }
 
-void TestWindows::windowList()
-{
+void TestWindows::windowList() {
     for (const char* option : {"opkugel", "opwürfel"}) {
         choose(QString::fromUtf8(option));
         weiter();
@@ -428,8 +434,7 @@ void TestWindows::windowList()
     QCOMPARE(area()->activeSubWindow()->widget(), w::loaded(QStringLiteral("fokugel")));
 }
 
-void TestWindows::noTextClipped_data()
-{
+void TestWindows::noTextClipped_data() {
     QTest::addColumn<QString>("window");
     for (const QString& name : kAllWindows)
         QTest::newRow(name.toUtf8()) << name;
@@ -437,8 +442,7 @@ void TestWindows::noTextClipped_data()
 
 // Captions in the substituted fonts fit their controls and every control lies
 // inside its window.
-void TestWindows::noTextClipped()
-{
+void TestWindows::noTextClipped() {
     QFETCH(QString, window);
     w::show(window);
     QWidget* form = w::loaded(window);
@@ -460,8 +464,7 @@ void TestWindows::noTextClipped()
     }
 }
 
-void TestWindows::resultLabelGrows()
-{
+void TestWindows::resultLabelGrows() {
     choose(QStringLiteral("opkugel"));
     weiter();
     auto* sphere = static_cast<rt::Form*>(w::loaded(QStringLiteral("fokugel")));
@@ -476,13 +479,13 @@ void TestWindows::resultLabelGrows()
     // Its unit keeps its distance; the other row's unit stays where it was.
     QCOMPARE(sphere->label(QStringLiteral("Label4"))->x() - volume->geometry().right(),
              rt::px(3000) - (rt::px(2040) + rt::px(855) - 1));
-    QVERIFY(sphere->label(QStringLiteral("Label5"))->x() > sphere->label(QStringLiteral("Label4"))->x());
+    QVERIFY(sphere->label(QStringLiteral("Label5"))->x() >
+            sphere->label(QStringLiteral("Label4"))->x());
     QVERIFY(sphere->rect().contains(sphere->label(QStringLiteral("Label5"))->geometry()));
     QVERIFY(sub->width() >= before.width());
 }
 
-void TestWindows::screenReaderNames()
-{
+void TestWindows::screenReaderNames() {
     choose(QStringLiteral("opkugel"));
     weiter();
     QWidget* sphere = w::loaded(QStringLiteral("fokugel"));
@@ -502,8 +505,7 @@ void TestWindows::screenReaderNames()
 
 // With the frame closed and the information window only hidden, nothing is on
 // the screen any more: the program ends.
-void TestWindows::programEndsWithHiddenWindow()
-{
+void TestWindows::programEndsWithHiddenWindow() {
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
@@ -515,6 +517,53 @@ void TestWindows::programEndsWithHiddenWindow()
     });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!w::anyVisible());
+}
+
+void TestWindows::messageBoxStyles_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shownTitle");
+    QTest::addColumn<QMessageBox::Icon>("icon");
+
+    QTest::newRow("plain, no title") << 0 << ""
+                                     << "Solvanto" << QMessageBox::NoIcon;
+    QTest::newRow("stop") << 16 << "Problem"
+                          << "Problem" << QMessageBox::Critical;
+    QTest::newRow("information") << 64 << "Problem"
+                                 << "Problem" << QMessageBox::Information;
+    QTest::newRow("information, no title") << 64 << ""
+                                           << "Solvanto" << QMessageBox::Information;
+}
+
+void TestWindows::messageBoxStyles() {
+    QFETCH(int, style);
+    QFETCH(QString, title);
+    QFETCH(QString, shownTitle);
+    QFETCH(QMessageBox::Icon, icon);
+    const auto box = test::answerBox([&] { rt::msgBox(QStringLiteral("Text"), style, title); });
+    QVERIFY(box.shown);
+    QCOMPARE(box.title, shownTitle);
+    QCOMPARE(box.icon, icon);
+    QCOMPARE(box.text, "Text");
+}
+
+void TestWindows::readableColours_data() {
+    QTest::addColumn<rt::SystemColor>("colour");
+    QTest::newRow("desktop") << rt::SystemColor::Desktop;
+    QTest::newRow("application workspace") << rt::SystemColor::ApplicationWorkspace;
+    QTest::newRow("scroll bar") << rt::SystemColor::ScrollBar;
+}
+
+// Black text on the mapped system colours keeps a contrast of at least 4.5:1.
+void TestWindows::readableColours() {
+    QFETCH(rt::SystemColor, colour);
+    const QColor c = rt::color(colour);
+    auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double luminance =
+        0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    QVERIFY2((luminance + 0.05) / 0.05 >= 4.5, qPrintable(c.name()));
 }
 
 QTEST_MAIN(TestWindows)

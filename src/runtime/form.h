@@ -16,16 +16,18 @@ class QLineEdit;
 namespace rt {
 
 // Twips become device-independent pixels at 15 twips per pixel (96 DPI).
-constexpr int px(int twips) { return (twips + 7) / 15; }
+constexpr int px(int twips) {
+    return (twips + 7) / 15;
+}
 
 // A Line has no widget: it is drawn from (left, top) to (width, height), all in
 // twips, as line controls store their two end points.
 enum class Kind { Label, TextBox, Button, Option, Frame, Picture, Line };
 
 enum class Role {
-    Static,      // a caption that no code touches
-    Result,      // a label written by a calculation; grows to show its whole text
-    Follower,    // a unit label that keeps its distance to the result label it follows
+    Static,   // a caption that no code touches
+    Result,   // a label written by a calculation; grows to show its whole text
+    Follower, // a unit label that keeps its distance to the result label it follows
 };
 
 struct Control {

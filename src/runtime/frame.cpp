@@ -12,8 +12,7 @@ namespace {
 
 constexpr int kCascadeStep = 24;
 
-QList<QMdiSubWindow*> arrangeable(const QMdiArea* area)
-{
+QList<QMdiSubWindow*> arrangeable(const QMdiArea* area) {
     QList<QMdiSubWindow*> result;
     for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder)) {
         if (sub->isVisible() && !sub->isMinimized())
@@ -24,8 +23,9 @@ QList<QMdiSubWindow*> arrangeable(const QMdiArea* area)
 
 } // namespace
 
-MdiFrame::MdiFrame(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this))
-{
+MdiFrame::MdiFrame(QWidget* parent)
+    : QMainWindow(parent)
+    , area_(new QMdiArea(this)) {
     area_->setObjectName(QStringLiteral("mdiArea"));
     area_->setBackground(color(SystemColor::ApplicationWorkspace));
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -33,8 +33,7 @@ MdiFrame::MdiFrame(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(th
     setCentralWidget(area_);
 }
 
-QMdiSubWindow* MdiFrame::addChild(QWidget* window)
-{
+QMdiSubWindow* MdiFrame::addChild(QWidget* window) {
     QMdiSubWindow* sub = area_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setObjectName(window->objectName() + QStringLiteral("_window"));
@@ -43,8 +42,7 @@ QMdiSubWindow* MdiFrame::addChild(QWidget* window)
     return sub;
 }
 
-QPoint MdiFrame::placeFor(QMdiSubWindow* sub) const
-{
+QPoint MdiFrame::placeFor(QMdiSubWindow* sub) const {
     QList<QMdiSubWindow*> others = area_->subWindowList(QMdiArea::CreationOrder);
     others.removeAll(sub);
     if (others.isEmpty())
@@ -61,8 +59,7 @@ QPoint MdiFrame::placeFor(QMdiSubWindow* sub) const
     return {x, y};
 }
 
-void MdiFrame::arrange(int code)
-{
+void MdiFrame::arrange(int code) {
     if (code == Cascade) {
         area_->cascadeSubWindows();
         return;
@@ -88,8 +85,7 @@ void MdiFrame::arrange(int code)
     }
 }
 
-void MdiFrame::attachWindowList(QMenu* menu)
-{
+void MdiFrame::attachWindowList(QMenu* menu) {
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
         menu->clear();
         const QList<QMdiSubWindow*> subs = area_->subWindowList(QMdiArea::CreationOrder);
@@ -98,8 +94,8 @@ void MdiFrame::attachWindowList(QMenu* menu)
             if (!sub->isVisible())
                 continue;
             ++number;
-            QAction* a = menu->addAction(
-                QStringLiteral("&%1 %2").arg(number).arg(sub->windowTitle()));
+            QAction* a =
+                menu->addAction(QStringLiteral("&%1 %2").arg(number).arg(sub->windowTitle()));
             a->setCheckable(true);
             a->setChecked(sub == area_->activeSubWindow());
             connect(a, &QAction::triggered, this, [this, sub] {
@@ -115,8 +111,7 @@ void MdiFrame::attachWindowList(QMenu* menu)
     });
 }
 
-void MdiFrame::closeEvent(QCloseEvent* event)
-{
+void MdiFrame::closeEvent(QCloseEvent* event) {
     area_->closeAllSubWindows();
     if (area_->subWindowList().isEmpty())
         event->accept();

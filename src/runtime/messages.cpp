@@ -5,8 +5,7 @@
 
 namespace rt {
 
-void msgBox(const QString& text, int style, const QString& title)
-{
+void msgBox(const QString& text, int style, const QString& title) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     if (style == Critical)
         icon = QMessageBox::Critical;

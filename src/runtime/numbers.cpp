@@ -7,8 +7,7 @@
 
 namespace rt {
 
-double toNumber(const QString& text, const QLocale& locale)
-{
+double toNumber(const QString& text, const QLocale& locale) {
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
     if (!ok && std::isinf(value))
@@ -19,8 +18,7 @@ double toNumber(const QString& text, const QLocale& locale)
     return value;
 }
 
-double toNumberLenient(const QString& text, const QLocale& locale)
-{
+double toNumberLenient(const QString& text, const QLocale& locale) {
     const QString decimal = locale.decimalPoint();
     std::string ascii; // what std::from_chars reads: sign, digits, '.', exponent
     bool digits = false, point = false, exponent = false, expDigits = false;
@@ -57,8 +55,7 @@ double toNumberLenient(const QString& text, const QLocale& locale)
     // std::from_chars takes no leading '+'.
     const std::size_t from = ascii.front() == '+' ? 1 : 0;
     double value = 0;
-    const auto [end, ec] =
-        std::from_chars(ascii.data() + from, ascii.data() + ascii.size(), value);
+    const auto [end, ec] = std::from_chars(ascii.data() + from, ascii.data() + ascii.size(), value);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // from_chars leaves the value untouched when out of range: tell overflow
@@ -71,8 +68,7 @@ double toNumberLenient(const QString& text, const QLocale& locale)
     return value;
 }
 
-QString toText(double value, const QLocale& locale)
-{
+QString toText(double value, const QLocale& locale) {
     QLocale l = locale;
     l.setNumberOptions(QLocale::OmitGroupSeparator);
     if (value == 0)
@@ -80,8 +76,7 @@ QString toText(double value, const QLocale& locale)
     return l.toString(value, 'G', 15);
 }
 
-double power(double base, double exponent)
-{
+double power(double base, double exponent) {
     const double r = std::pow(base, exponent);
     if (std::isfinite(base) && std::isfinite(exponent)) {
         if (std::isnan(r))
@@ -92,8 +87,7 @@ double power(double base, double exponent)
     return checked(r);
 }
 
-double checked(double value)
-{
+double checked(double value) {
     if (std::isnan(value))
         throw Error(ErrorKind::InvalidOperation);
     if (std::isinf(value))
@@ -101,8 +95,7 @@ double checked(double value)
     return value;
 }
 
-Real operator/(Real a, Real b)
-{
+Real operator/(Real a, Real b) {
     if (b.v_ == 0)
         throw Error(ErrorKind::DivisionByZero);
     return checked(a.v_ / b.v_);

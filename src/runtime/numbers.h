@@ -38,7 +38,8 @@ double checked(double value);
 // arithmetic it does while an overflow is caught at the operation that causes it.
 class Real {
 public:
-    constexpr Real(double v = 0) : v_(v) {} // NOLINT: implicit by design
+    constexpr Real(double v = 0)
+        : v_(v) {} // NOLINT: implicit by design
     constexpr double value() const { return v_; }
 
     friend Real operator+(Real a, Real b) { return checked(a.v_ + b.v_); }

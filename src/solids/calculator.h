@@ -35,7 +35,8 @@ public:
 // What a formula sees: every use of a dimension reads and converts its box afresh.
 class Inputs {
 public:
-    explicit Inputs(const Sheet& sheet) : sheet_(sheet) {}
+    explicit Inputs(const Sheet& sheet)
+        : sheet_(sheet) {}
     // The number in a text box.
     Real operator()(const char* box) const;
     // The number a result label shows, read back as the user sees it.

@@ -10,14 +10,20 @@ const Calculator kSphere{
     .variants = {{nullptr,
                   {
                       {"labvolume",
-                       [](const Inputs& in) { return pow(in("txtradiusr"), 3) * ((Real(4) / 3) * kPi); }},
+                       [](const Inputs& in) {
+                           return pow(in("txtradiusr"), 3) * ((Real(4) / 3) * kPi);
+                       }},
                       {"laboberfläche",
                        [](const Inputs& in) { return pow(in("txtradiusr"), 2) * kFourPi; }},
                   }}},
 };
 
 static const rt::WindowDescription kLayout{
-    "fokugel", "Kugel", 4305, 4905, rt::SystemColor::Desktop,
+    "fokugel",
+    "Kugel",
+    4305,
+    4905,
+    rt::SystemColor::Desktop,
     {
         {TextBox, "txtradiusr", -1, "", 1680, 720, 615, 285, {}, 2},
         {Button, "cmdberechnen", -1, "Berechnen", 480, 3360, 1455, 375, kButton, 1},
@@ -28,13 +34,15 @@ static const rt::WindowDescription kLayout{
         {Label, "Label5", -1, "3", 3360, 1440, 255, 255, {}, 10, Role::Follower, "labvolume"},
         {Label, "Label4", -1, "cm", 3000, 1560, 255, 375, kUnit, 9, Role::Follower, "labvolume"},
         {Label, "Label7", -1, "2", 3360, 2040, 255, 255, {}, 8, Role::Follower, "laboberfläche"},
-        {Label, "Label8", -1, "cm", 3000, 2160, 375, 255, kUnit, 7, Role::Follower, "laboberfläche"},
+        {Label, "Label8", -1, "cm", 3000, 2160, 375, 255, kUnit, 7, Role::Follower,
+         "laboberfläche"},
         {Label, "labvolume", -1, "", 2040, 1560, 855, 255, {}, 6, Role::Result},
         {Label, "laboberfläche", -1, "", 2040, 2280, 855, 255, {}, 5, Role::Result},
         {Label, "Label1", 4, "Volume:", 360, 1560, 1455, 495, kCaption, 4},
         {Label, "Label1", 5, "Oberfläche:", 360, 2280, 1455, 495, kCaption, 3},
     }};
 
-SphereWindow::SphereWindow() : CalculatorWindow(kLayout, kSphere) {}
+SphereWindow::SphereWindow()
+    : CalculatorWindow(kLayout, kSphere) {}
 
 } // namespace solids
