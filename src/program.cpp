@@ -13,7 +13,8 @@
 #include "solids/pyramid.h"
 #include "solids/sphere.h"
 
-void defineWindows() {
+void defineWindows()
+{
     using rt::Placement;
     namespace w = rt::windows;
     using solids::EmptyWindow;

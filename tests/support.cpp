@@ -12,7 +12,8 @@
 
 namespace test {
 
-void setUpProgram() {
+void setUpProgram()
+{
     static bool done = false;
     if (done)
         return;
@@ -21,7 +22,8 @@ void setUpProgram() {
     defineWindows();
 }
 
-ShownBox answerBox(const std::function<void()>& action) {
+ShownBox answerBox(const std::function<void()>& action)
+{
     ShownBox seen;
     QTimer poll;
     poll.setInterval(5);
@@ -40,13 +42,15 @@ ShownBox answerBox(const std::function<void()>& action) {
     return seen;
 }
 
-void click(QWidget* window, const QString& name) {
+void click(QWidget* window, const QString& name)
+{
     auto* b = window->findChild<QAbstractButton*>(name);
     QVERIFY2(b, qPrintable(name));
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
-void type(QWidget* window, const QString& box, const QString& text) {
+void type(QWidget* window, const QString& box, const QString& text)
+{
     auto* e = window->findChild<QLineEdit*>(box);
     QVERIFY2(e, qPrintable(box));
     e->selectAll();
@@ -54,7 +58,8 @@ void type(QWidget* window, const QString& box, const QString& text) {
     QTest::keyClicks(e, text);
 }
 
-QString labelText(QWidget* window, const QString& label) {
+QString labelText(QWidget* window, const QString& label)
+{
     auto* l = window->findChild<QLabel*>(label);
     return l ? l->text() : QStringLiteral("<no label %1>").arg(label);
 }

@@ -51,18 +51,23 @@ public:
 
     explicit TextSheet(QMap<QString, QString> initial, QLocale locale = QLocale())
         : texts(std::move(initial))
-        , locale_(std::move(locale)) {}
+        , locale_(std::move(locale))
+    {
+    }
 
     QString text(const QString& name) const override { return texts.value(name); }
-    QString rowCaption(const QString& name) const override {
+    QString rowCaption(const QString& name) const override
+    {
         return QStringLiteral("[%1]").arg(name);
     }
     bool isSet(const QString& option) const override { return options.contains(option); }
-    void write(const QString& label, const QString& value) override {
+    void write(const QString& label, const QString& value) override
+    {
         texts[label] = value;
         writes << label;
     }
-    void message(const QString& text, int style, const QString& title) override {
+    void message(const QString& text, int style, const QString& title) override
+    {
         messages << Message{text, style, title};
     }
     QLocale locale() const override { return locale_; }

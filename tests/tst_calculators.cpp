@@ -13,7 +13,8 @@ using test::TextSheet;
 
 namespace {
 
-bool sameBits(double a, double b) {
+bool sameBits(double a, double b)
+{
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
@@ -52,7 +53,8 @@ private slots:
     void choiceOfVariant();
 };
 
-void TestCalculators::sphereDoubles_data() {
+void TestCalculators::sphereDoubles_data()
+{
     QTest::addColumn<QString>("radius");
     QTest::addColumn<double>("volume");
     QTest::addColumn<double>("surface");
@@ -64,7 +66,8 @@ void TestCalculators::sphereDoubles_data() {
     QTest::newRow("r=2") << "2" << 33.51032163829109 << 50.26548245743664;
 }
 
-void TestCalculators::sphereDoubles() {
+void TestCalculators::sphereDoubles()
+{
     QFETCH(QString, radius);
     QFETCH(double, volume);
     QFETCH(double, surface);
@@ -80,7 +83,8 @@ void TestCalculators::sphereDoubles() {
     QCOMPARE(sheet.texts["laboberfläche"], rt::toText(surface, QLocale::c()));
 }
 
-void TestCalculators::sphereShownInBothLocales() {
+void TestCalculators::sphereShownInBothLocales()
+{
     TextSheet german({{"txtradiusr", "0,5"}}, QLocale(QLocale::German, QLocale::Germany));
     solids::calculate(solids::kSphere, german);
     QCOMPARE(german.texts["laboberfläche"], "3,14159265358979");
@@ -92,7 +96,8 @@ void TestCalculators::sphereShownInBothLocales() {
     QCOMPARE(c.texts["laboberfläche"], "113.097335529232");
 }
 
-void TestCalculators::checks_data() {
+void TestCalculators::checks_data()
+{
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("message");
@@ -115,7 +120,8 @@ void TestCalculators::checks_data() {
 }
 
 // The first input not greater than 0 is reported alone; no label changes.
-void TestCalculators::checks() {
+void TestCalculators::checks()
+{
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(QString, message);
@@ -129,7 +135,8 @@ void TestCalculators::checks() {
     QCOMPARE(sheet.texts["labfirst"], "alt");
 }
 
-void TestCalculators::notANumberNamesItsField_data() {
+void TestCalculators::notANumberNamesItsField_data()
+{
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("field");
@@ -148,7 +155,8 @@ void TestCalculators::notANumberNamesItsField_data() {
                                          << "txtb";
 }
 
-void TestCalculators::notANumberNamesItsField() {
+void TestCalculators::notANumberNamesItsField()
+{
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(QString, field);
@@ -165,7 +173,8 @@ void TestCalculators::notANumberNamesItsField() {
     QVERIFY(sheet.messages.isEmpty());
 }
 
-void TestCalculators::overflowKeepsEarlierResults() {
+void TestCalculators::overflowKeepsEarlierResults()
+{
     TextSheet sheet({{"txta", "1e200"}, {"txtb", "1e200"}, {"labsecond", "alt"}}, QLocale::c());
     try {
         solids::calculate(kTwoSteps, sheet);
@@ -180,7 +189,8 @@ void TestCalculators::overflowKeepsEarlierResults() {
     QCOMPARE(sheet.texts["labsecond"], "alt");
 }
 
-void TestCalculators::choiceOfVariant_data() {
+void TestCalculators::choiceOfVariant_data()
+{
     QTest::addColumn<QStringList>("set");
     QTest::addColumn<QString>("shown");
 
@@ -189,7 +199,8 @@ void TestCalculators::choiceOfVariant_data() {
     QTest::newRow("second") << QStringList{"optwo"} << "2";
 }
 
-void TestCalculators::choiceOfVariant() {
+void TestCalculators::choiceOfVariant()
+{
     QFETCH(QStringList, set);
     QFETCH(QString, shown);
     TextSheet sheet({}, QLocale::c());

@@ -17,7 +17,8 @@ const QLocale kGerman(QLocale::German, QLocale::Germany);
 const QLocale kC = QLocale::c();
 
 // The error a call raises, or none.
-template <class F> std::optional<ErrorKind> raised(F f) {
+template <class F> std::optional<ErrorKind> raised(F f)
+{
     try {
         f();
     } catch (const rt::Error& e) {
@@ -26,7 +27,8 @@ template <class F> std::optional<ErrorKind> raised(F f) {
     return std::nullopt;
 }
 
-std::optional<ErrorKind> none() {
+std::optional<ErrorKind> none()
+{
     return std::nullopt;
 }
 
@@ -51,7 +53,8 @@ private slots:
     void messages();
 };
 
-void TestNumbers::toNumber_data() {
+void TestNumbers::toNumber_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
@@ -89,7 +92,8 @@ void TestNumbers::toNumber_data() {
                              << ok;
 }
 
-void TestNumbers::toNumber() {
+void TestNumbers::toNumber()
+{
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
     QFETCH(double, expected);
@@ -100,7 +104,8 @@ void TestNumbers::toNumber() {
         QCOMPARE(got, expected);
 }
 
-void TestNumbers::toText_data() {
+void TestNumbers::toText_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("german");
     QTest::addColumn<QString>("c");
@@ -139,7 +144,8 @@ void TestNumbers::toText_data() {
                                    << "10";
 }
 
-void TestNumbers::toText() {
+void TestNumbers::toText()
+{
     QFETCH(double, value);
     QFETCH(QString, german);
     QFETCH(QString, c);
@@ -147,7 +153,8 @@ void TestNumbers::toText() {
     QCOMPARE(rt::toText(value, kC), c);
 }
 
-void TestNumbers::roundTrip_data() {
+void TestNumbers::roundTrip_data()
+{
     QTest::addColumn<double>("value");
     for (double v : {1.0 / 3, 2.0 / 3, M_PI, 1e300 / 7, 1e-300 / 7, 123456.789e10, 6.02214076e23,
                      -0.1, 1e15 - 1, 1e16 + 2, 4.9406564584124654e-324})
@@ -155,7 +162,8 @@ void TestNumbers::roundTrip_data() {
 }
 
 // What is shown reads back as the value rounded to 15 significant digits.
-void TestNumbers::roundTrip() {
+void TestNumbers::roundTrip()
+{
     QFETCH(double, value);
     char buffer[64];
     const auto end =
@@ -166,7 +174,8 @@ void TestNumbers::roundTrip() {
         QCOMPARE(rt::toNumber(rt::toText(value, l), l), rounded);
 }
 
-void TestNumbers::lenient_data() {
+void TestNumbers::lenient_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
@@ -192,14 +201,16 @@ void TestNumbers::lenient_data() {
     QTest::newRow("underflow") << kC << "1e-999" << 0.0;
 }
 
-void TestNumbers::lenient() {
+void TestNumbers::lenient()
+{
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
     QFETCH(double, expected);
     QCOMPARE(rt::toNumberLenient(text, locale), expected);
 }
 
-void TestNumbers::power_data() {
+void TestNumbers::power_data()
+{
     QTest::addColumn<double>("base");
     QTest::addColumn<double>("exponent");
     QTest::addColumn<double>("expected");
@@ -220,7 +231,8 @@ void TestNumbers::power_data() {
         << 0.0 << -1.0 << 0.0 << std::optional(ErrorKind::DivisionByZero);
 }
 
-void TestNumbers::power() {
+void TestNumbers::power()
+{
     QFETCH(double, base);
     QFETCH(double, exponent);
     QFETCH(double, expected);
@@ -231,7 +243,8 @@ void TestNumbers::power() {
         QCOMPARE(got, expected);
 }
 
-void TestNumbers::checkedArithmetic() {
+void TestNumbers::checkedArithmetic()
+{
     using rt::Real;
     const double big = std::numeric_limits<double>::max();
     QCOMPARE(raised([&] { (void)(Real(big) + big); }), std::optional(ErrorKind::Overflow));
@@ -242,7 +255,8 @@ void TestNumbers::checkedArithmetic() {
     QCOMPARE((Real(1) / 3).value(), 1.0 / 3);
 }
 
-void TestNumbers::messages_data() {
+void TestNumbers::messages_data()
+{
     QTest::addColumn<ErrorKind>("kind");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("field");
@@ -273,7 +287,8 @@ void TestNumbers::messages_data() {
                               << "Division durch null ist nicht möglich.";
 }
 
-void TestNumbers::messages() {
+void TestNumbers::messages()
+{
     QFETCH(ErrorKind, kind);
     QFETCH(QString, text);
     QFETCH(QString, field);

@@ -24,39 +24,47 @@ namespace w = rt::windows;
 
 namespace {
 
-QMdiArea* area() {
+QMdiArea* area()
+{
     return w::frame()->area();
 }
 
-QList<QMdiSubWindow*> childWindows() {
+QList<QMdiSubWindow*> childWindows()
+{
     return area()->subWindowList(QMdiArea::CreationOrder);
 }
 
-QWidget* start() {
+QWidget* start()
+{
     return w::loaded(QStringLiteral("Form1"));
 }
 
-void choose(const QString& option) {
+void choose(const QString& option)
+{
     auto* o = start()->findChild<QRadioButton*>(option);
     QVERIFY2(o, qPrintable(option));
     QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
     QVERIFY(o->isChecked());
 }
 
-void weiter() {
+void weiter()
+{
     test::click(start(), QStringLiteral("cmdweiter"));
 }
 
-QAction* menuEntry(const QString& name) {
+QAction* menuEntry(const QString& name)
+{
     return w::frame()->findChild<QAction*>(name);
 }
 
-QString shown(double v) {
+QString shown(double v)
+{
     return rt::toText(v, QLocale());
 }
 
 // A decimal number written as the user's locale writes it.
-QString typed(const QString& cText) {
+QString typed(const QString& cText)
+{
     return cText.contains(u'e') ? cText : QString(cText).replace(u'.', QLocale().decimalPoint());
 }
 
@@ -102,7 +110,8 @@ private slots:
     void readableColours();
 };
 
-void TestWindows::startUp() {
+void TestWindows::startUp()
+{
     QVERIFY(w::frame()->isVisible());
     QCOMPARE(w::frame()->windowTitle(), "Solvanto");
     QCOMPARE(childWindows().size(), 1);
@@ -123,7 +132,8 @@ void TestWindows::startUp() {
     QVERIFY(w::frame()->width() <= screen.width());
 }
 
-void TestWindows::menuTree() {
+void TestWindows::menuTree()
+{
     QStringList tree;
     for (QAction* top : w::frame()->menuBar()->actions()) {
         tree << top->text();
@@ -143,7 +153,8 @@ void TestWindows::menuTree() {
     }
 }
 
-void TestWindows::startLayout_data() {
+void TestWindows::startLayout_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
 
@@ -155,7 +166,8 @@ void TestWindows::startLayout_data() {
     QTest::newRow("Label2") << "Label2" << QRect(240, 1200, 7455, 615);
 }
 
-void TestWindows::startLayout() {
+void TestWindows::startLayout()
+{
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     auto* c = start()->findChild<QWidget*>(name);
@@ -166,7 +178,8 @@ void TestWindows::startLayout() {
     QCOMPARE(start()->size(), QSize(rt::px(8475), rt::px(5835)));
 }
 
-void TestWindows::weiterWithoutChoice() {
+void TestWindows::weiterWithoutChoice()
+{
     const auto box = test::answerBox(weiter);
     QVERIFY(box.shown);
     QCOMPARE(box.title, "Problem");
@@ -175,7 +188,8 @@ void TestWindows::weiterWithoutChoice() {
     QCOMPARE(childWindows().size(), 1);
 }
 
-void TestWindows::dispatch_data() {
+void TestWindows::dispatch_data()
+{
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
@@ -209,7 +223,8 @@ void TestWindows::dispatch_data() {
                            << "Torus";
 }
 
-void TestWindows::dispatch() {
+void TestWindows::dispatch()
+{
     QFETCH(QString, option);
     QFETCH(QString, window);
     QFETCH(QString, caption);
@@ -236,7 +251,8 @@ void TestWindows::dispatch() {
     QVERIFY(start()->isVisible());
 }
 
-void TestWindows::sphereThroughWidgets_data() {
+void TestWindows::sphereThroughWidgets_data()
+{
     QTest::addColumn<QString>("radius");
     QTest::addColumn<double>("volume");
     QTest::addColumn<double>("surface");
@@ -249,7 +265,8 @@ void TestWindows::sphereThroughWidgets_data() {
     QTest::newRow("1e-5") << "1e-5" << 4.1887902047863874e-15 << 1.2566370614359161e-09;
 }
 
-void TestWindows::sphereThroughWidgets() {
+void TestWindows::sphereThroughWidgets()
+{
     QFETCH(QString, radius);
     QFETCH(double, volume);
     QFETCH(double, surface);
@@ -263,7 +280,8 @@ void TestWindows::sphereThroughWidgets() {
     QCOMPARE(test::labelText(sphere, QStringLiteral("laboberfläche")), shown(surface));
 }
 
-void TestWindows::errorKeepsEverything_data() {
+void TestWindows::errorKeepsEverything_data()
+{
     QTest::addColumn<QString>("radius");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QMessageBox::Icon>("icon");
@@ -294,7 +312,8 @@ void TestWindows::errorKeepsEverything_data() {
 
 // A rejected or unusable input leaves the earlier results, the window and the
 // program as they were.
-void TestWindows::errorKeepsEverything() {
+void TestWindows::errorKeepsEverything()
+{
     QFETCH(QString, radius);
     QFETCH(QString, title);
     QFETCH(QMessageBox::Icon, icon);
@@ -323,7 +342,8 @@ void TestWindows::errorKeepsEverything() {
     }
 }
 
-void TestWindows::backReopensEmpty() {
+void TestWindows::backReopensEmpty()
+{
     choose(QStringLiteral("opkugel"));
     weiter();
     QWidget* sphere = w::loaded(QStringLiteral("fokugel"));
@@ -344,7 +364,8 @@ void TestWindows::backReopensEmpty() {
     QCOMPARE(again->focusWidget()->objectName(), "cmdzurück");
 }
 
-void TestWindows::beendenInStartWindow() {
+void TestWindows::beendenInStartWindow()
+{
     choose(QStringLiteral("opquader"));
     weiter();
     test::click(start(), QStringLiteral("cmdbeenden"));
@@ -354,7 +375,8 @@ void TestWindows::beendenInStartWindow() {
     QVERIFY(w::loaded(QStringLiteral("foquader")));
 }
 
-void TestWindows::beendenInFrame() {
+void TestWindows::beendenInFrame()
+{
     choose(QStringLiteral("opkugel"));
     weiter();
     choose(QStringLiteral("optorus"));
@@ -371,14 +393,16 @@ void TestWindows::beendenInFrame() {
     QVERIFY(rootWindow->isVisible());
 }
 
-void TestWindows::arrange_data() {
+void TestWindows::arrange_data()
+{
     QTest::addColumn<QString>("entry");
     QTest::newRow("überlappend") << "mnuüberlappend";
     QTest::newRow("untereinander") << "mnuuntereinander";
     QTest::newRow("nebeneinander") << "mnunebeneinander";
 }
 
-void TestWindows::arrange() {
+void TestWindows::arrange()
+{
     QFETCH(QString, entry);
     for (const char* option : {"opkugel", "opspat"}) {
         choose(QString::fromUtf8(option));
@@ -416,7 +440,8 @@ void TestWindows::arrange() {
     QCOMPARE(area, room.width() * room.height());
 }
 
-void TestWindows::windowList() {
+void TestWindows::windowList()
+{
     for (const char* option : {"opkugel", "opwürfel"}) {
         choose(QString::fromUtf8(option));
         weiter();
@@ -434,7 +459,8 @@ void TestWindows::windowList() {
     QCOMPARE(area()->activeSubWindow()->widget(), w::loaded(QStringLiteral("fokugel")));
 }
 
-void TestWindows::noTextClipped_data() {
+void TestWindows::noTextClipped_data()
+{
     QTest::addColumn<QString>("window");
     for (const QString& name : kAllWindows)
         QTest::newRow(name.toUtf8()) << name;
@@ -442,7 +468,8 @@ void TestWindows::noTextClipped_data() {
 
 // Captions in the substituted fonts fit their controls and every control lies
 // inside its window.
-void TestWindows::noTextClipped() {
+void TestWindows::noTextClipped()
+{
     QFETCH(QString, window);
     w::show(window);
     QWidget* form = w::loaded(window);
@@ -464,7 +491,8 @@ void TestWindows::noTextClipped() {
     }
 }
 
-void TestWindows::resultLabelGrows() {
+void TestWindows::resultLabelGrows()
+{
     choose(QStringLiteral("opkugel"));
     weiter();
     auto* sphere = static_cast<rt::Form*>(w::loaded(QStringLiteral("fokugel")));
@@ -485,7 +513,8 @@ void TestWindows::resultLabelGrows() {
     QVERIFY(sub->width() >= before.width());
 }
 
-void TestWindows::screenReaderNames() {
+void TestWindows::screenReaderNames()
+{
     choose(QStringLiteral("opkugel"));
     weiter();
     QWidget* sphere = w::loaded(QStringLiteral("fokugel"));
@@ -505,7 +534,8 @@ void TestWindows::screenReaderNames() {
 
 // With the frame closed and the information window only hidden, nothing is on
 // the screen any more: the program ends.
-void TestWindows::programEndsWithHiddenWindow() {
+void TestWindows::programEndsWithHiddenWindow()
+{
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
@@ -519,7 +549,8 @@ void TestWindows::programEndsWithHiddenWindow() {
     QVERIFY(!w::anyVisible());
 }
 
-void TestWindows::messageBoxStyles_data() {
+void TestWindows::messageBoxStyles_data()
+{
     QTest::addColumn<int>("style");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("shownTitle");
@@ -535,7 +566,8 @@ void TestWindows::messageBoxStyles_data() {
                                            << "Solvanto" << QMessageBox::Information;
 }
 
-void TestWindows::messageBoxStyles() {
+void TestWindows::messageBoxStyles()
+{
     QFETCH(int, style);
     QFETCH(QString, title);
     QFETCH(QString, shownTitle);
@@ -547,7 +579,8 @@ void TestWindows::messageBoxStyles() {
     QCOMPARE(box.text, "Text");
 }
 
-void TestWindows::readableColours_data() {
+void TestWindows::readableColours_data()
+{
     QTest::addColumn<rt::SystemColor>("colour");
     QTest::newRow("desktop") << rt::SystemColor::Desktop;
     QTest::newRow("application workspace") << rt::SystemColor::ApplicationWorkspace;
@@ -555,7 +588,8 @@ void TestWindows::readableColours_data() {
 }
 
 // Black text on the mapped system colours keeps a contrast of at least 4.5:1.
-void TestWindows::readableColours() {
+void TestWindows::readableColours()
+{
     QFETCH(rt::SystemColor, colour);
     const QColor c = rt::color(colour);
     auto linear = [](double v) {

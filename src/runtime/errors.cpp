@@ -4,24 +4,30 @@ namespace rt {
 
 Error::Error(ErrorKind kind, QString text)
     : kind_(kind)
-    , text_(std::move(text)) {}
+    , text_(std::move(text))
+{
+}
 
-Error& Error::inField(const QString& name, const QString& caption) {
+Error& Error::inField(const QString& name, const QString& caption)
+{
     field_ = name;
     fieldCaption_ = caption;
     return *this;
 }
 
-Error& Error::inResult(const QString& caption) {
+Error& Error::inResult(const QString& caption)
+{
     result_ = caption;
     return *this;
 }
 
-static QString quoted(const QString& s) {
+static QString quoted(const QString& s)
+{
     return QStringLiteral("„%1“").arg(s);
 }
 
-QString Error::message() const {
+QString Error::message() const
+{
     const QString where = fieldCaption_.isEmpty()
                               ? QString()
                               : QStringLiteral(" im Feld %1").arg(quoted(fieldCaption_));
@@ -55,7 +61,8 @@ QString Error::message() const {
     return during + QStringLiteral("Die Rechnung ist nicht ausführbar.");
 }
 
-const char* Error::what() const noexcept {
+const char* Error::what() const noexcept
+{
     what_ = message().toUtf8();
     return what_.constData();
 }

@@ -7,7 +7,8 @@
 
 namespace rt {
 
-void invoke(QWidget* window, const std::function<void()>& handler) {
+void invoke(QWidget* window, const std::function<void()>& handler)
+{
     QPointer<QWidget> guard(window);
     QString field;
     try {

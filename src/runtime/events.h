@@ -11,12 +11,14 @@ namespace rt {
 
 void invoke(QWidget* window, const std::function<void()>& handler);
 
-template <class W> void onClick(QAbstractButton* button, W* window, void (W::*handler)()) {
+template <class W> void onClick(QAbstractButton* button, W* window, void (W::*handler)())
+{
     QObject::connect(button, &QAbstractButton::clicked, window,
                      [window, handler] { invoke(window, [&] { (window->*handler)(); }); });
 }
 
-template <class W> void onTriggered(QAction* action, W* window, void (W::*handler)()) {
+template <class W> void onTriggered(QAction* action, W* window, void (W::*handler)())
+{
     QObject::connect(action, &QAction::triggered, window,
                      [window, handler] { invoke(window, [&] { (window->*handler)(); }); });
 }

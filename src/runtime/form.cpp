@@ -18,27 +18,32 @@ namespace {
 // to grow for a long result.
 constexpr int kMargin = 8;
 
-QString text(const char* s) {
+QString text(const char* s)
+{
     return s ? QString::fromUtf8(s) : QString();
 }
 
-QRect designRect(const Control& c) {
+QRect designRect(const Control& c)
+{
     return {px(c.left), px(c.top), px(c.width), px(c.height)};
 }
 
-bool takesFocus(Kind k) {
+bool takesFocus(Kind k)
+{
     return k == Kind::TextBox || k == Kind::Button || k == Kind::Option || k == Kind::Picture;
 }
 
 } // namespace
 
-QString Form::key(const QString& name, int index) {
+QString Form::key(const QString& name, int index)
+{
     return index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(index);
 }
 
 Form::Form(const WindowDescription& description, QWidget* parent)
     : QWidget(parent)
-    , description_(description) {
+    , description_(description)
+{
     setObjectName(text(description_.name));
     setWindowTitle(text(description_.caption));
     setFont(rt::font(kDefaultFont));
@@ -52,7 +57,8 @@ Form::Form(const WindowDescription& description, QWidget* parent)
     resize(needed_);
 }
 
-void Form::build() {
+void Form::build()
+{
     // Containers first, so that their members can be placed inside them.
     for (const Control& c : description_.controls) {
         if (c.kind != Kind::Frame)
@@ -136,7 +142,8 @@ void Form::build() {
 
 // Screen readers know a text box by its buddy caption and a result by its row
 // caption: the static label that stands at the same height to its left.
-void Form::relate() {
+void Form::relate()
+{
     for (const Control& c : description_.controls) {
         if (c.kind == Kind::TextBox) {
             if (const Control* caption = rowLabel(c))
@@ -147,7 +154,8 @@ void Form::relate() {
     }
 }
 
-const Control* Form::find(const QString& name) const {
+const Control* Form::find(const QString& name) const
+{
     for (const Control& c : description_.controls) {
         if (text(c.name) == name)
             return &c;
@@ -155,7 +163,8 @@ const Control* Form::find(const QString& name) const {
     return nullptr;
 }
 
-const Control* Form::rowLabel(const Control& self) const {
+const Control* Form::rowLabel(const Control& self) const
+{
     const Control* best = nullptr;
     for (const Control& c : description_.controls) {
         if (c.kind != Kind::Label || c.role != Role::Static || c.top != self.top ||
@@ -167,7 +176,8 @@ const Control* Form::rowLabel(const Control& self) const {
     return best;
 }
 
-QString Form::rowCaption(const QString& name) const {
+QString Form::rowCaption(const QString& name) const
+{
     const Control* self = find(name);
     const Control* caption = self ? rowLabel(*self) : nullptr;
     if (!caption)
@@ -178,23 +188,28 @@ QString Form::rowCaption(const QString& name) const {
     return t;
 }
 
-QWidget* Form::control(const QString& name, int index) const {
+QWidget* Form::control(const QString& name, int index) const
+{
     return controls_.value(key(name, index));
 }
 
-QLabel* Form::label(const QString& name, int index) const {
+QLabel* Form::label(const QString& name, int index) const
+{
     return qobject_cast<QLabel*>(control(name, index));
 }
 
-QLineEdit* Form::textBox(const QString& name) const {
+QLineEdit* Form::textBox(const QString& name) const
+{
     return qobject_cast<QLineEdit*>(control(name));
 }
 
-QAbstractButton* Form::button(const QString& name) const {
+QAbstractButton* Form::button(const QString& name) const
+{
     return qobject_cast<QAbstractButton*>(control(name));
 }
 
-QWidget* Form::firstInTabOrder() const {
+QWidget* Form::firstInTabOrder() const
+{
     const Control* first = nullptr;
     for (const Control& c : description_.controls) {
         if (takesFocus(c.kind) && c.tabIndex >= 0 && (!first || c.tabIndex < first->tabIndex))
@@ -203,7 +218,8 @@ QWidget* Form::firstInTabOrder() const {
     return first ? control(text(first->name), first->index) : nullptr;
 }
 
-void Form::setCaption(const QString& name, const QString& value) {
+void Form::setCaption(const QString& name, const QString& value)
+{
     if (auto* l = label(name)) {
         l->setText(value);
         fit();
@@ -213,7 +229,8 @@ void Form::setCaption(const QString& name, const QString& value) {
 // Lays the controls out again from their stored places: a label or button whose
 // text needs more room than stored grows to the right, the unit labels of a
 // result follow its right edge, and the window grows where it must.
-void Form::fit() {
+void Form::fit()
+{
     QHash<QString, int> growth;
     for (const Control& c : description_.controls) {
         if (c.kind == Kind::Line)
@@ -254,7 +271,8 @@ void Form::fit() {
         resize(size() + missing);
 }
 
-void Form::paintEvent(QPaintEvent* event) {
+void Form::paintEvent(QPaintEvent* event)
+{
     QWidget::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -266,7 +284,8 @@ void Form::paintEvent(QPaintEvent* event) {
     }
 }
 
-QSize Form::sizeHint() const {
+QSize Form::sizeHint() const
+{
     return needed_;
 }
 

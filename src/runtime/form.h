@@ -16,7 +16,8 @@ class QLineEdit;
 namespace rt {
 
 // Twips become device-independent pixels at 15 twips per pixel (96 DPI).
-constexpr int px(int twips) {
+constexpr int px(int twips)
+{
     return (twips + 7) / 15;
 }
 

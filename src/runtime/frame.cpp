@@ -12,7 +12,8 @@ namespace {
 
 constexpr int kCascadeStep = 24;
 
-QList<QMdiSubWindow*> arrangeable(const QMdiArea* area) {
+QList<QMdiSubWindow*> arrangeable(const QMdiArea* area)
+{
     QList<QMdiSubWindow*> result;
     for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder)) {
         if (sub->isVisible() && !sub->isMinimized())
@@ -25,7 +26,8 @@ QList<QMdiSubWindow*> arrangeable(const QMdiArea* area) {
 
 MdiFrame::MdiFrame(QWidget* parent)
     : QMainWindow(parent)
-    , area_(new QMdiArea(this)) {
+    , area_(new QMdiArea(this))
+{
     area_->setObjectName(QStringLiteral("mdiArea"));
     area_->setBackground(color(SystemColor::ApplicationWorkspace));
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -33,7 +35,8 @@ MdiFrame::MdiFrame(QWidget* parent)
     setCentralWidget(area_);
 }
 
-QMdiSubWindow* MdiFrame::addChild(QWidget* window) {
+QMdiSubWindow* MdiFrame::addChild(QWidget* window)
+{
     QMdiSubWindow* sub = area_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setObjectName(window->objectName() + QStringLiteral("_window"));
@@ -42,7 +45,8 @@ QMdiSubWindow* MdiFrame::addChild(QWidget* window) {
     return sub;
 }
 
-QPoint MdiFrame::placeFor(QMdiSubWindow* sub) const {
+QPoint MdiFrame::placeFor(QMdiSubWindow* sub) const
+{
     QList<QMdiSubWindow*> others = area_->subWindowList(QMdiArea::CreationOrder);
     others.removeAll(sub);
     if (others.isEmpty())
@@ -59,7 +63,8 @@ QPoint MdiFrame::placeFor(QMdiSubWindow* sub) const {
     return {x, y};
 }
 
-void MdiFrame::arrange(int code) {
+void MdiFrame::arrange(int code)
+{
     if (code == Cascade) {
         area_->cascadeSubWindows();
         return;
@@ -85,7 +90,8 @@ void MdiFrame::arrange(int code) {
     }
 }
 
-void MdiFrame::attachWindowList(QMenu* menu) {
+void MdiFrame::attachWindowList(QMenu* menu)
+{
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
         menu->clear();
         const QList<QMdiSubWindow*> subs = area_->subWindowList(QMdiArea::CreationOrder);
@@ -111,7 +117,8 @@ void MdiFrame::attachWindowList(QMenu* menu) {
     });
 }
 
-void MdiFrame::closeEvent(QCloseEvent* event) {
+void MdiFrame::closeEvent(QCloseEvent* event)
+{
     area_->closeAllSubWindows();
     if (area_->subWindowList().isEmpty())
         event->accept();

@@ -21,7 +21,8 @@ const Candidates kSubstitutes[] = {
 
 } // namespace
 
-void installFonts() {
+void installFonts()
+{
     for (const auto& c : kSubstitutes) {
         QStringList families;
         for (const char* f : c.families)
@@ -30,7 +31,8 @@ void installFonts() {
     }
 }
 
-QFont font(const FontSpec& spec) {
+QFont font(const FontSpec& spec)
+{
     const FontSpec& s = spec.face ? spec : kDefaultFont;
     QFont f(QString::fromLatin1(s.face));
     f.setPixelSize(int(std::lround(s.points * 96.0 / 72.0)));
@@ -39,7 +41,8 @@ QFont font(const FontSpec& spec) {
     return f;
 }
 
-QColor color(SystemColor c) {
+QColor color(SystemColor c)
+{
     // Fixed colours on which black text keeps a contrast of at least 4.5:1.
     switch (c) {
     case SystemColor::Desktop:

@@ -5,7 +5,8 @@
 
 namespace rt {
 
-void msgBox(const QString& text, int style, const QString& title) {
+void msgBox(const QString& text, int style, const QString& title)
+{
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     if (style == Critical)
         icon = QMessageBox::Critical;

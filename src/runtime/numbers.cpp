@@ -7,7 +7,8 @@
 
 namespace rt {
 
-double toNumber(const QString& text, const QLocale& locale) {
+double toNumber(const QString& text, const QLocale& locale)
+{
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
     if (!ok && std::isinf(value))
@@ -18,7 +19,8 @@ double toNumber(const QString& text, const QLocale& locale) {
     return value;
 }
 
-double toNumberLenient(const QString& text, const QLocale& locale) {
+double toNumberLenient(const QString& text, const QLocale& locale)
+{
     const QString decimal = locale.decimalPoint();
     std::string ascii; // what std::from_chars reads: sign, digits, '.', exponent
     bool digits = false, point = false, exponent = false, expDigits = false;
@@ -68,7 +70,8 @@ double toNumberLenient(const QString& text, const QLocale& locale) {
     return value;
 }
 
-QString toText(double value, const QLocale& locale) {
+QString toText(double value, const QLocale& locale)
+{
     QLocale l = locale;
     l.setNumberOptions(QLocale::OmitGroupSeparator);
     if (value == 0)
@@ -76,7 +79,8 @@ QString toText(double value, const QLocale& locale) {
     return l.toString(value, 'G', 15);
 }
 
-double power(double base, double exponent) {
+double power(double base, double exponent)
+{
     const double r = std::pow(base, exponent);
     if (std::isfinite(base) && std::isfinite(exponent)) {
         if (std::isnan(r))
@@ -87,7 +91,8 @@ double power(double base, double exponent) {
     return checked(r);
 }
 
-double checked(double value) {
+double checked(double value)
+{
     if (std::isnan(value))
         throw Error(ErrorKind::InvalidOperation);
     if (std::isinf(value))
@@ -95,7 +100,8 @@ double checked(double value) {
     return value;
 }
 
-Real operator/(Real a, Real b) {
+Real operator/(Real a, Real b)
+{
     if (b.v_ == 0)
         throw Error(ErrorKind::DivisionByZero);
     return checked(a.v_ / b.v_);

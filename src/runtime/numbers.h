@@ -39,7 +39,9 @@ double checked(double value);
 class Real {
 public:
     constexpr Real(double v = 0)
-        : v_(v) {} // NOLINT: implicit by design
+        : v_(v)
+    {
+    } // NOLINT: implicit by design
     constexpr double value() const { return v_; }
 
     friend Real operator+(Real a, Real b) { return checked(a.v_ + b.v_); }

@@ -18,19 +18,22 @@ struct Entry {
     QPointer<QWidget> window;
 };
 
-QHash<QString, Entry>& entries() {
+QHash<QString, Entry>& entries()
+{
     static QHash<QString, Entry> map;
     return map;
 }
 
-Entry& entry(const QString& name) {
+Entry& entry(const QString& name)
+{
     auto it = entries().find(name);
     Q_ASSERT_X(it != entries().end(), "rt::windows", qPrintable(name));
     return *it;
 }
 
 // The widget that carries the window's frame: the sub-window for a frame child.
-QWidget* outer(QWidget* w) {
+QWidget* outer(QWidget* w)
+{
     if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
         return sub;
     return w;
@@ -38,11 +41,13 @@ QWidget* outer(QWidget* w) {
 
 // A closed window with WA_DeleteOnClose is only deleted later; Qt clears the
 // attribute when it closes, which tells a closing window from a hidden one.
-bool alive(QWidget* w) {
+bool alive(QWidget* w)
+{
     return w && outer(w)->testAttribute(Qt::WA_DeleteOnClose);
 }
 
-QString frameName() {
+QString frameName()
+{
     for (auto it = entries().cbegin(); it != entries().cend(); ++it) {
         if (it->placement == Placement::Frame)
             return it.key();
@@ -52,22 +57,26 @@ QString frameName() {
 
 } // namespace
 
-void define(const QString& name, Placement placement, Factory factory) {
+void define(const QString& name, Placement placement, Factory factory)
+{
     entries().insert(name, Entry{placement, std::move(factory), {}});
 }
 
-QWidget* loaded(const QString& name) {
+QWidget* loaded(const QString& name)
+{
     auto it = entries().find(name);
     if (it == entries().end() || !alive(it->window))
         return nullptr;
     return it->window;
 }
 
-MdiFrame* frame() {
+MdiFrame* frame()
+{
     return static_cast<MdiFrame*>(get(frameName()));
 }
 
-QWidget* get(const QString& name) {
+QWidget* get(const QString& name)
+{
     if (QWidget* w = loaded(name))
         return w;
     Entry& e = entry(name);
@@ -88,7 +97,8 @@ QWidget* get(const QString& name) {
     return w;
 }
 
-void show(const QString& name) {
+void show(const QString& name)
+{
     QWidget* w = get(name);
     QWidget* o = outer(w);
     o->show();
@@ -100,7 +110,8 @@ void show(const QString& name) {
     }
 }
 
-bool anyVisible() {
+bool anyVisible()
+{
     const auto tops = QApplication::topLevelWidgets();
     return std::any_of(tops.begin(), tops.end(), [](QWidget* t) {
         return t->isVisible() && t->isWindow() && t->windowType() != Qt::Popup &&
@@ -108,7 +119,8 @@ bool anyVisible() {
     });
 }
 
-void hide(const QString& name) {
+void hide(const QString& name)
+{
     if (QWidget* w = loaded(name))
         outer(w)->hide();
     // Never keep running with nothing on the screen.
@@ -116,7 +128,8 @@ void hide(const QString& name) {
         QCoreApplication::quit();
 }
 
-void unload(const QString& name) {
+void unload(const QString& name)
+{
     auto it = entries().find(name);
     if (it == entries().end() || !it->window)
         return;
@@ -126,7 +139,8 @@ void unload(const QString& name) {
         outer(w)->close();
 }
 
-void unloadAll() {
+void unloadAll()
+{
     // Children first, then the frame, then the free windows.
     QList<QPointer<QWidget>> doomed;
     const QString frameKey = frameName();
@@ -142,7 +156,8 @@ void unloadAll() {
         delete w.data();
 }
 
-int start(const QString& startup) {
+int start(const QString& startup)
+{
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { unloadAll(); });
     show(startup);
     return QApplication::exec();

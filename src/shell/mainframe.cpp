@@ -11,14 +11,16 @@ namespace shell {
 
 namespace {
 
-QMenu* menu(QMenuBar* bar, const char* name, const char* caption) {
+QMenu* menu(QMenuBar* bar, const char* name, const char* caption)
+{
     QMenu* m = bar->addMenu(QString::fromUtf8(caption));
     m->setObjectName(QString::fromUtf8(name));
     m->menuAction()->setObjectName(QString::fromUtf8(name));
     return m;
 }
 
-QAction* entry(QMenu* parent, const char* name, const char* caption) {
+QAction* entry(QMenu* parent, const char* name, const char* caption)
+{
     QAction* a = parent->addAction(QString::fromUtf8(caption));
     a->setObjectName(QString::fromUtf8(name));
     return a;
@@ -30,7 +32,8 @@ constexpr QSize kWorkspace(1040, 560);
 
 } // namespace
 
-MainFrame::MainFrame() {
+MainFrame::MainFrame()
+{
     setWindowTitle(QStringLiteral("Solvanto"));
     QMenuBar* bar = menuBar();
 
@@ -73,27 +76,33 @@ MainFrame::MainFrame() {
     }
 }
 
-void MainFrame::mnubeenden_Click() {
+void MainFrame::mnubeenden_Click()
+{
     rt::windows::unload(objectName());
 }
 
-void MainFrame::mnuüberlappend_Click() {
+void MainFrame::mnuüberlappend_Click()
+{
     arrange(Cascade);
 }
 
-void MainFrame::mnuuntereinander_Click() {
+void MainFrame::mnuuntereinander_Click()
+{
     arrange(TileHorizontal);
 }
 
-void MainFrame::mnunebeneinander_Click() {
+void MainFrame::mnunebeneinander_Click()
+{
     arrange(TileVertical);
 }
 
-void MainFrame::mnuwurzelziehen_Click() {
+void MainFrame::mnuwurzelziehen_Click()
+{
     rt::windows::show(QStringLiteral("fowurzel"));
 }
 
-void MainFrame::mnuinfo_Click() {
+void MainFrame::mnuinfo_Click()
+{
     rt::windows::show(QStringLiteral("foinfo"));
 }
 

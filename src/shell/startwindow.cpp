@@ -68,12 +68,14 @@ constexpr struct {
 } // namespace
 
 StartWindow::StartWindow()
-    : Form(kLayout) {
+    : Form(kLayout)
+{
     rt::onClick(button(QStringLiteral("cmdweiter")), this, &StartWindow::cmdweiter_Click);
     rt::onClick(button(QStringLiteral("cmdbeenden")), this, &StartWindow::cmdbeenden_Click);
 }
 
-void StartWindow::cmdweiter_Click() {
+void StartWindow::cmdweiter_Click()
+{
     for (const auto& d : kDispatch) {
         auto* option = qobject_cast<QRadioButton*>(control(QString::fromUtf8(d.option)));
         if (option && option->isChecked()) {
@@ -85,7 +87,8 @@ void StartWindow::cmdweiter_Click() {
                QStringLiteral("Problem"));
 }
 
-void StartWindow::cmdbeenden_Click() {
+void StartWindow::cmdbeenden_Click()
+{
     rt::windows::unload(objectName());
 }
 

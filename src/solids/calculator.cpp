@@ -4,7 +4,8 @@
 
 namespace solids {
 
-Real Inputs::operator()(const char* box) const {
+Real Inputs::operator()(const char* box) const
+{
     const QString name = QString::fromUtf8(box);
     try {
         return rt::toNumber(sheet_.text(name), sheet_.locale());
@@ -14,11 +15,13 @@ Real Inputs::operator()(const char* box) const {
     }
 }
 
-Real Inputs::shown(const char* label) const {
+Real Inputs::shown(const char* label) const
+{
     return rt::toNumber(sheet_.text(QString::fromUtf8(label)), sheet_.locale());
 }
 
-Outcome calculate(const Calculator& calculator, Sheet& sheet) {
+Outcome calculate(const Calculator& calculator, Sheet& sheet)
+{
     const Inputs in(sheet);
     for (const Check& check : calculator.checks) {
         if (!(in(check.box) > 0)) {

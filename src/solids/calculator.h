@@ -36,7 +36,9 @@ public:
 class Inputs {
 public:
     explicit Inputs(const Sheet& sheet)
-        : sheet_(sheet) {}
+        : sheet_(sheet)
+    {
+    }
     // The number in a text box.
     Real operator()(const char* box) const;
     // The number a result label shows, read back as the user sees it.

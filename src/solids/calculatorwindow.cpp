@@ -13,21 +13,25 @@ namespace solids {
 CalculatorWindow::CalculatorWindow(const rt::WindowDescription& description,
                                    const Calculator& calculator)
     : Form(description)
-    , calculator_(calculator) {
+    , calculator_(calculator)
+{
     rt::onClick(button(QStringLiteral("cmdberechnen")), this,
                 &CalculatorWindow::cmdberechnen_Click);
     rt::onClick(button(QStringLiteral("cmdzurück")), this, &CalculatorWindow::cmdzurück_Click);
 }
 
-void CalculatorWindow::cmdberechnen_Click() {
+void CalculatorWindow::cmdberechnen_Click()
+{
     calculate(calculator_, *this);
 }
 
-void CalculatorWindow::cmdzurück_Click() {
+void CalculatorWindow::cmdzurück_Click()
+{
     rt::windows::unload(objectName());
 }
 
-QString CalculatorWindow::text(const QString& name) const {
+QString CalculatorWindow::text(const QString& name) const
+{
     if (auto* box = textBox(name))
         return box->text();
     if (auto* l = label(name))
@@ -35,12 +39,14 @@ QString CalculatorWindow::text(const QString& name) const {
     return {};
 }
 
-bool CalculatorWindow::isSet(const QString& option) const {
+bool CalculatorWindow::isSet(const QString& option) const
+{
     auto* o = qobject_cast<QRadioButton*>(control(option));
     return o && o->isChecked();
 }
 
-void CalculatorWindow::message(const QString& text, int style, const QString& title) {
+void CalculatorWindow::message(const QString& text, int style, const QString& title)
+{
     rt::msgBox(text, style, title);
 }
 

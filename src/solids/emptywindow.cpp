@@ -9,7 +9,8 @@ const rt::WindowDescription kParallelepiped{"fospat", "Spat", 4680, 3090, rt::Sy
                                             {}};
 const rt::WindowDescription kTorus{"fotorus", "Torus", 4680, 3090, rt::SystemColor::Desktop, {}};
 
-const rt::WindowDescription& describe(EmptyWindow::Solid solid) {
+const rt::WindowDescription& describe(EmptyWindow::Solid solid)
+{
     switch (solid) {
     case EmptyWindow::Prism:
         return kPrism;
@@ -24,6 +25,8 @@ const rt::WindowDescription& describe(EmptyWindow::Solid solid) {
 } // namespace
 
 EmptyWindow::EmptyWindow(Solid solid)
-    : Form(describe(solid)) {}
+    : Form(describe(solid))
+{
+}
 
 } // namespace solids

@@ -43,6 +43,8 @@ static const rt::WindowDescription kLayout{
     }};
 
 SphereWindow::SphereWindow()
-    : CalculatorWindow(kLayout, kSphere) {}
+    : CalculatorWindow(kLayout, kSphere)
+{
+}
 
 } // namespace solids
