@@ -9,6 +9,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
+  qt6-translations-l10n
   locales xvfb xauth
 )
 

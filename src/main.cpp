@@ -1,6 +1,5 @@
 #include "program.h"
-#include "runtime/look.h"
-#include "runtime/messages.h"
+#include "runtime/setup.h"
 #include "runtime/windows.h"
 
 #include <QApplication>
@@ -8,8 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(rt::kAppTitle);
-    rt::installFonts();
+    rt::setUp();
     defineWindows();
     return rt::windows::start(QStringLiteral("Form1"));
 }

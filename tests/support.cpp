@@ -1,7 +1,7 @@
 #include "support.h"
 
 #include "program.h"
-#include "runtime/look.h"
+#include "runtime/setup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,7 +18,7 @@ void setUpProgram()
     if (done)
         return;
     done = true;
-    rt::installFonts();
+    rt::setUp();
     defineWindows();
 }
 

@@ -108,6 +108,7 @@ private slots:
     void messageBoxStyles();
     void readableColours_data();
     void readableColours();
+    void toolkitTextsFollowLanguage();
 };
 
 void TestWindows::startUp()
@@ -598,6 +599,17 @@ void TestWindows::readableColours()
     const double luminance =
         0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     QVERIFY2((luminance + 0.05) / 0.05 >= 4.5, qPrintable(c.name()));
+}
+
+// A German user gets the toolkit's own texts (context menus, dialog buttons) in
+// German too; anyone else keeps them untranslated.
+void TestWindows::toolkitTextsFollowLanguage()
+{
+    const QString undo = QCoreApplication::translate("QLineEdit", "&Undo");
+    if (QLocale().language() == QLocale::German)
+        QCOMPARE(undo, "&Rückgängig");
+    else
+        QCOMPARE(undo, "&Undo");
 }
 
 QTEST_MAIN(TestWindows)
