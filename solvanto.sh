@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   qt6-translations-l10n
+  desktop-file-utils appstream
   locales xvfb xauth
 )
 
