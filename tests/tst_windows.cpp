@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -109,6 +110,7 @@ private slots:
     void readableColours_data();
     void readableColours();
     void toolkitTextsFollowLanguage();
+    void resultsCanBeCopied();
 };
 
 void TestWindows::startUp()
@@ -610,6 +612,22 @@ void TestWindows::toolkitTextsFollowLanguage()
         QCOMPARE(undo, "&Rückgängig");
     else
         QCOMPARE(undo, "&Undo");
+}
+
+void TestWindows::resultsCanBeCopied()
+{
+    choose(QStringLiteral("opkugel"));
+    weiter();
+    auto* sphere = static_cast<rt::Form*>(w::loaded(QStringLiteral("fokugel")));
+    test::type(sphere, QStringLiteral("txtradiusr"), QStringLiteral("3"));
+    test::click(sphere, QStringLiteral("cmdberechnen"));
+    QLabel* volume = sphere->label(QStringLiteral("labvolume"));
+    QTest::mouseDClick(volume, Qt::LeftButton, {}, QPoint(4, volume->height() / 2));
+    QTest::keyClick(volume, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(volume, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), volume->text());
+    // Selecting a result does not put it into the tab chain.
+    QVERIFY(!(volume->focusPolicy() & Qt::TabFocus));
 }
 
 QTEST_MAIN(TestWindows)

@@ -79,6 +79,13 @@ void Form::build()
         case Kind::Label: {
             auto* l = new QLabel(text(c.caption), parent);
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            if (c.role == Role::Result) {
+                // Results can be selected and copied; a click gives the focus,
+                // the tab order stays that of the inputs and buttons.
+                l->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
+                l->setFocusPolicy(Qt::ClickFocus);
+            }
             w = l;
             break;
         }
