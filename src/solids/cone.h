@@ -1,10 +1,12 @@
 #pragma once
 
-#include "runtime/form.h"
+#include "calculatorwindow.h"
 
 namespace solids {
 
-class ConeWindow final : public rt::Form {
+extern const Calculator kCone;
+
+class ConeWindow final : public CalculatorWindow {
 public:
     ConeWindow();
 };

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "runtime/form.h"
+#include "calculatorwindow.h"
 
 namespace solids {
 
-class CubeWindow final : public rt::Form {
+extern const Calculator kCube;
+
+class CubeWindow final : public CalculatorWindow {
 public:
     CubeWindow();
 };

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "runtime/form.h"
+#include "calculatorwindow.h"
 
 namespace solids {
 
-class CuboidWindow final : public rt::Form {
+extern const Calculator kCuboid;
+
+class CuboidWindow final : public CalculatorWindow {
 public:
     CuboidWindow();
 };

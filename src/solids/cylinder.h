@@ -1,10 +1,12 @@
 #pragma once
 
-#include "runtime/form.h"
+#include "calculatorwindow.h"
 
 namespace solids {
 
-class CylinderWindow final : public rt::Form {
+extern const Calculator kCylinder;
+
+class CylinderWindow final : public CalculatorWindow {
 public:
     CylinderWindow();
 };

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "runtime/form.h"
+#include "calculatorwindow.h"
 
 namespace solids {
 
-class PyramidWindow final : public rt::Form {
+extern const Calculator kPyramid;
+
+class PyramidWindow final : public CalculatorWindow {
 public:
     PyramidWindow();
 };
