@@ -1,0 +1,31 @@
+#pragma once
+
+#include "runtime/errors.h"
+
+#include <QLocale>
+#include <QString>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace fuzz {
+
+// Both locales the program is tested in.
+inline const QLocale kLocales[] = {QLocale(QLocale::German, QLocale::Germany), QLocale::c()};
+
+inline QString text(const uint8_t* data, size_t size)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// A broken property aborts, so libFuzzer keeps the input that shows it.
+inline void require(bool ok, const char* what)
+{
+    if (!ok) {
+        std::fputs(what, stderr);
+        std::fputc('\n', stderr);
+        std::abort();
+    }
+}
+
+} // namespace fuzz
