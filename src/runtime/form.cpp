@@ -235,10 +235,11 @@ void Form::setCaption(const QString& name, const QString& value)
 
 // Lays the controls out again from their stored places: a label or button whose
 // text needs more room than stored grows to the right, the unit labels of a
-// result follow its right edge, and the window grows where it must.
+// result follow its right edge (all units of a column of results keep one line,
+// set by its widest result), and the window grows where it must.
 void Form::fit()
 {
-    QHash<QString, int> growth;
+    QHash<int, int> columnGrowth; // by the stored left edge of the results
     for (const Control& c : description_.controls) {
         if (c.kind == Kind::Line)
             continue;
@@ -248,7 +249,9 @@ void Form::fit()
             auto* l = qobject_cast<QLabel*>(w);
             if (!(l && l->wordWrap()))
                 r.setWidth(std::max(r.width(), w->sizeHint().width()));
-            growth.insert(text(c.name), r.width() - px(c.width));
+            if (c.role == Role::Result)
+                columnGrowth[c.left] =
+                    std::max(columnGrowth.value(c.left), r.width() - px(c.width));
         }
         w->setGeometry(r);
     }
@@ -257,8 +260,8 @@ void Form::fit()
         if (c.kind == Kind::Line)
             continue;
         QWidget* w = control(text(c.name), c.index);
-        if (c.role == Role::Follower && c.follows)
-            w->move(w->x() + growth.value(text(c.follows)), w->y());
+        if (const Control* result = c.role == Role::Follower ? find(text(c.follows)) : nullptr)
+            w->move(w->x() + columnGrowth.value(result->left), w->y());
         if (w->parentWidget() == this)
             used |= w->geometry();
     }
