@@ -2,11 +2,13 @@
 # Installs what is missing on a Debian machine, builds, and then either starts
 # the program or runs the whole test suite:
 #   ./solvanto.sh run     ./solvanto.sh test
+# Longer checks, each one command:
+#   ./solvanto.sh fuzz [seconds per target]    ./solvanto.sh soak [actions] [seed]
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   qt6-translations-l10n
@@ -40,6 +42,20 @@ build() {
   cmake --build build
 }
 
+# The same code and tests under AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer, with the libFuzzer targets; built with clang.
+build_sanitized() {
+  CC=clang CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DSOLVANTO_WERROR=ON -DSOLVANTO_FUZZ=ON >/dev/null
+  cmake --build build-sanitize
+}
+
+sanitizer_env() {
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+}
+
 case "${1:-}" in
   run)
     install_missing
@@ -49,11 +65,29 @@ case "${1:-}" in
   test)
     install_missing
     build
-    cd build
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+    build_sanitized
+    sanitizer_env
+    cd build-sanitize
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
     ;;
+  fuzz)
+    install_missing
+    build_sanitized
+    seconds=${2:-600}
+    for t in to_number lenient to_text calculators; do
+      echo "== $t, $seconds s"
+      fuzz/smoke.sh "build-sanitize/fuzz/$t" "fuzz/corpus/$t" "$seconds"
+    done
+    ;;
+  soak)
+    install_missing
+    build
+    QT_QPA_PLATFORM=offscreen SOLVANTO_SOAK_ACTIONS=${2:-20000} SOLVANTO_SOAK_SEED=${3:-1} \
+      ./build/tests/tst_soak
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|fuzz [seconds]|soak [actions] [seed]" >&2
     exit 2
     ;;
 esac

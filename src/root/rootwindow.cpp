@@ -1,10 +1,136 @@
 #include "rootwindow.h"
 
+#include "runtime/errors.h"
+#include "runtime/events.h"
+#include "runtime/messages.h"
+#include "runtime/numbers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <utility>
+
 namespace root {
 
-static const rt::WindowDescription kLayout{"fowurzel", "Wurzel ziehen", 3315, 1980,
-                                           rt::SystemColor::Desktop, {}};
+namespace {
 
-RootWindow::RootWindow() : Form(kLayout) {}
+using enum rt::Kind;
+
+const QString kDegree = QStringLiteral("txtWurzelArt");
+const QString kRadicand = QStringLiteral("txtBasis");
+const QString kResult = QStringLiteral("labergebnis");
+// What the boxes are called in messages and by screen readers: they stand in
+// the root sign and have no caption of their own.
+const QString kDegreeName = QStringLiteral("Wurzelexponent");
+const QString kRadicandName = QStringLiteral("Radikand");
+
+// The lines draw the root sign from its bar back to the tick; the degree sits
+// in its crook, the radicand under its bar.
+const rt::WindowDescription kLayout{
+    "fowurzel",
+    "Wurzel ziehen",
+    3315,
+    1980,
+    rt::SystemColor::Desktop,
+    {
+        {TextBox, "txtWurzelArt", -1, "2", 525, 225, 390, 195, {}, 0},
+        {TextBox, "txtBasis", -1, "36", 1200, 450, 615, 210, {}, 1},
+        {Button, "cmdWurzelZiehen", -1, "Wurzel ziehen", 240, 1320, 1515, 315, {}, 2},
+        {Label, "labergebnis", -1, "", 2640, 480, 495, 375, {}, 4, rt::Role::Result},
+        {Label, "Label1", -1, "=", 2160, 480, 255, 255, {}, 3},
+        {Line, "Line4", -1, nullptr, 1950, 225, 1125, 225},
+        {Line, "Line3", -1, nullptr, 900, 825, 1125, 225},
+        {Line, "Line2", -1, nullptr, 750, 525, 900, 825},
+        {Line, "Line1", -1, nullptr, 450, 525, 750, 525},
+    }};
+
+// Where the window first opens on the screen, in twips.
+constexpr int kLeft = 3780, kTop = 2640;
+
+} // namespace
+
+double takeRoot(const QString& degree, const QString& radicand, const QLocale& locale,
+                RootValues& values)
+{
+    try {
+        values.basis = rt::toNumberLenient(radicand, locale);
+    } catch (rt::Error& e) {
+        e.inField(kRadicand, kRadicandName);
+        throw;
+    }
+    double n = 0;
+    try {
+        n = rt::toNumber(degree, locale);
+    } catch (rt::Error& e) {
+        e.inField(kDegree, kDegreeName);
+        throw;
+    }
+    try {
+        values.exponent = (rt::Real(1) / n).value();
+    } catch (rt::Error& e) {
+        // A degree of 0 (or one so small that its reciprocal overflows) is what
+        // has to change, so the cursor goes back there.
+        e.inField(kDegree, kDegreeName).inResult(QStringLiteral("1 ÷ %1").arg(kDegreeName));
+        throw;
+    }
+    try {
+        values.ergebnis = rt::power(*values.basis, *values.exponent);
+    } catch (rt::Error& e) {
+        e.inResult(QStringLiteral("Wurzel"));
+        throw;
+    }
+    return *values.ergebnis;
+}
+
+double takeRoot(const QString& degree, const QString& radicand, const QLocale& locale)
+{
+    RootValues values;
+    return takeRoot(degree, radicand, locale, values);
+}
+
+RootWindow::RootWindow()
+    : Form(kLayout)
+{
+    move(rt::px(kLeft), rt::px(kTop));
+    // Borderless on the window's own colour, the two numbers read as part of
+    // the drawn sign rather than as boxes beside it.
+    for (const auto& [name, spoken] :
+         {std::pair{kDegree, kDegreeName}, std::pair{kRadicand, kRadicandName}}) {
+        QLineEdit* box = textBox(name);
+        box->setFrame(false);
+        QPalette p = box->palette();
+        p.setColor(QPalette::Base, rt::color(kLayout.background));
+        box->setPalette(p);
+        box->setAccessibleName(spoken);
+    }
+    label(kResult)->setAccessibleDescription(
+        QStringLiteral("Ergebnis: die Wurzel aus dem Radikanden zum Wurzelexponenten"));
+    rt::onClick(button(QStringLiteral("cmdWurzelZiehen")), this,
+                &RootWindow::cmdWurzelZiehen_Click);
+}
+
+void RootWindow::cmdWurzelZiehen_Click()
+{
+    const QLocale locale;
+    const QString degree = textBox(kDegree)->text();
+    try {
+        takeRoot(degree, textBox(kRadicand)->text(), locale, *this);
+    } catch (const rt::Error& e) {
+        if (e.kind() != rt::ErrorKind::InvalidPower)
+            throw;
+        // The general wording speaks of even roots, yet a cube root of -8 fails
+        // as well: say what the power needs instead.
+        rt::msgBox(QStringLiteral("Aus der negativen Zahl %1 lässt sich keine Wurzel mit dem "
+                                  "Wurzelexponenten %2 ziehen. Bei einem negativen Radikanden "
+                                  "muss 1 ÷ Wurzelexponent eine ganze Zahl sein (zum Beispiel "
+                                  "Wurzelexponent 1 oder %3).")
+                       .arg(rt::toText(*basis, locale), degree.trimmed(), rt::toText(0.5, locale)),
+                   rt::Critical);
+        QLineEdit* box = textBox(kRadicand);
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        return;
+    }
+    setCaption(kResult, rt::toText(*ergebnis, locale));
+}
 
 } // namespace root

@@ -53,8 +53,8 @@ QString Error::message() const
         return during + QStringLiteral("Division durch null ist nicht möglich.");
     case ErrorKind::InvalidPower:
         return during +
-               QStringLiteral("Die Potenz hat kein reelles Ergebnis "
-                              "(zum Beispiel eine gerade Wurzel aus einer negativen Zahl).");
+               QStringLiteral("Die Potenz hat kein reelles Ergebnis: Eine negative Zahl lässt "
+                              "sich nur mit einem ganzzahligen Exponenten potenzieren.");
     case ErrorKind::InvalidOperation:
         break;
     }

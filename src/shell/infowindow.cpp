@@ -1,10 +1,58 @@
 #include "infowindow.h"
 
+#include "runtime/events.h"
+#include "runtime/windows.h"
+
+#include <QLabel>
+#include <QMovie>
+
 namespace shell {
 
-static const rt::WindowDescription kLayout{"foinfo", "Info", 6405, 3975, rt::SystemColor::ScrollBar,
-                                           {}};
+namespace {
 
-InfoWindow::InfoWindow() : Form(kLayout) {}
+using enum rt::Kind;
+
+constexpr rt::FontSpec kCredit{"Georgia", 11.25, true, true};
+constexpr rt::FontSpec kButton{"MS Sans Serif", 9.75};
+
+const char* const kCredits = "Dieses Programm haben Mira Lindqvist und Tobias Kernbach entwickelt.";
+const char* const kVersion = "Solvanto 1.0 © 2026 Lindqvist und Kernbach";
+
+const rt::WindowDescription kLayout{
+    "foinfo",
+    "Info",
+    6405,
+    3975,
+    rt::SystemColor::ScrollBar,
+    {
+        {Frame, "Frame1", -1, "", 2040, 1440, 3975, 1695, {}, 0},
+        {Label, "Label1", -1, kCredits, 120, 480, 3735, 1095, kCredit, 1, rt::Role::Static, nullptr,
+         "Frame1"},
+        {Picture, "Picture1", -1, "", 240, 720, 1455, 2415, {}, 2},
+        {Label, "Label2", -1, kVersion, 2160, 360, 1215, 735, {}, 3},
+        {Button, "cmdzurück", -1, "OK", 2400, 3480, 1095, 375, kButton, 4},
+    }};
+
+} // namespace
+
+InfoWindow::InfoWindow()
+    : Form(kLayout)
+{
+    // The rose plays at its own size from the picture box's top-left corner;
+    // the GIF itself says that it loops for ever.
+    QLabel* picture = label(QStringLiteral("Picture1"));
+    picture->setAccessibleName(QStringLiteral("Rose"));
+    picture->setAccessibleDescription(
+        QStringLiteral("Eine rote Rose, die sich von der Knospe zur vollen Blüte öffnet"));
+    auto* rose = new QMovie(QStringLiteral(":/rose.gif"), {}, picture);
+    picture->setMovie(rose);
+    rose->start();
+    rt::onClick(button(QStringLiteral("cmdzurück")), this, &InfoWindow::cmdzurück_Click);
+}
+
+void InfoWindow::cmdzurück_Click()
+{
+    rt::windows::hide(QStringLiteral("foinfo"));
+}
 
 } // namespace shell

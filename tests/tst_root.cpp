@@ -1,0 +1,231 @@
+#include "root/rootwindow.h"
+#include "runtime/errors.h"
+#include "runtime/frame.h"
+#include "runtime/numbers.h"
+#include "runtime/windows.h"
+#include "support.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace w = rt::windows;
+
+namespace {
+
+constexpr int kNoError = -1;
+constexpr int kMismatch = int(rt::ErrorKind::TypeMismatch);
+constexpr int kByZero = int(rt::ErrorKind::DivisionByZero);
+constexpr int kNoReal = int(rt::ErrorKind::InvalidPower);
+
+// Numbers written here with '.' in the degree and the result, as the locale writes them.
+QString in(const QLocale& l, QString s)
+{
+    return s.replace(u'.', l.decimalPoint());
+}
+
+// A row for the C and the German locale. The radicand stays as written: its
+// lenient reading takes the full stop everywhere.
+void both(const char* name, const char* degree, const char* radicand, const char* shown,
+          int error = kNoError)
+{
+    for (const QLocale& l : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {
+        QTest::addRow("%s, %s", name, qPrintable(l.name()))
+            << l << in(l, degree) << QString::fromUtf8(radicand) << in(l, shown) << error;
+    }
+}
+
+QWidget* rootWindow()
+{
+    return w::loaded(QStringLiteral("fowurzel"));
+}
+
+} // namespace
+
+class TestRoot : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { test::setUpProgram(); }
+    void cleanup() { w::unloadAll(); }
+
+    void computation_data();
+    void computation();
+    void window_data();
+    void window();
+    void singleInstance();
+    void signAndScreenReader();
+};
+
+void TestRoot::computation_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("degree");
+    QTest::addColumn<QString>("radicand");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("error");
+
+    const QLocale de(QLocale::German, QLocale::Germany);
+    both("start values", "2", "36", "6");
+    both("cube root of 1000, just below 10", "3", "1000", "10");
+    both("square root of 2, 15 digits", "2", "2", "1.4142135623731");
+    both("negative degree", "-2", "36", "0.166666666666667");
+    both("degree 1, negative radicand", "1", "-8", "-8");
+    both("degree one half squares", "0.5", "1e100", "1E+200");
+    both("radicand with full stop", "2", "2.25", "1.5");
+    both("radicand after blanks, before a unit", "4", "  16 cm", "2");
+    both("radicand of letters", "2", "abc", "0");
+    both("empty radicand", "3", "", "0");
+    QTest::addRow("radicand with decimal comma, de") << de << "2"
+                                                     << "6,25m"
+                                                     << "2,5" << kNoError;
+    QTest::addRow("radicand stops at the comma, C") << QLocale::c() << "2"
+                                                    << "2,25"
+                                                    << "1.4142135623731" << kNoError;
+
+    both("degree of letters", "zwei", "36", "", kMismatch);
+    both("empty degree", "", "36", "", kMismatch);
+    QTest::addRow("degree with full stop, de") << de << "0.5"
+                                               << "3"
+                                               << "" << kMismatch;
+    both("degree 0", "0", "36", "", kByZero);
+    both("0 to a negative power", "-2", "0", "", kByZero);
+    both("cube root of -8", "3", "-8", "", kNoReal);
+    both("result too large", "0.001", "10", "", int(rt::ErrorKind::Overflow));
+}
+
+void TestRoot::computation()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, degree);
+    QFETCH(QString, radicand);
+    QFETCH(QString, shown);
+    QFETCH(int, error);
+    try {
+        const double root = root::takeRoot(degree, radicand, locale);
+        QCOMPARE(kNoError, error);
+        QCOMPARE(rt::toText(root, locale), shown);
+    } catch (const rt::Error& e) {
+        QCOMPARE(int(e.kind()), error);
+    }
+}
+
+void TestRoot::window_data()
+{
+    QTest::addColumn<QString>("degree");
+    QTest::addColumn<QString>("radicand");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("cursorIn");
+
+    const QLocale l;
+    QTest::newRow("start values") << "2"
+                                  << "36"
+                                  << "6"
+                                  << ""
+                                  << "";
+    QTest::newRow("long result") << in(l, "0.5") << "-123456789.123"
+                                 << in(l, "1.52415787805609E+16") << ""
+                                 << "";
+    QTest::newRow("user's notation") << "2" << in(l, "2.25") << in(l, "1.5") << ""
+                                     << "";
+    // After an error the result of the press before (the start values) stays.
+    QTest::newRow("degree of letters") << "n"
+                                       << "36"
+                                       << "6"
+                                       << "„Wurzelexponent“"
+                                       << "txtWurzelArt";
+    QTest::newRow("degree 0") << "0"
+                              << "36"
+                              << "6"
+                              << "Division durch null"
+                              << "txtWurzelArt";
+    QTest::newRow("cube root of -8") << "3"
+                                     << "-8"
+                                     << "6"
+                                     << "negativen Zahl -8"
+                                     << "txtBasis";
+}
+
+// Through the widgets: a result shows whole in the user's notation; an error
+// explains itself, keeps the result shown before, puts the cursor where the fault is,
+// and the window and the program stay.
+void TestRoot::window()
+{
+    QFETCH(QString, degree);
+    QFETCH(QString, radicand);
+    QFETCH(QString, shown);
+    QFETCH(QString, says);
+    QFETCH(QString, cursorIn);
+
+    w::show(QStringLiteral("fowurzel"));
+    QWidget* window = rootWindow();
+    test::click(window, QStringLiteral("cmdWurzelZiehen"));
+    test::type(window, QStringLiteral("txtWurzelArt"), degree);
+    test::type(window, QStringLiteral("txtBasis"), radicand);
+    window->findChild<QWidget*>(QStringLiteral("cmdWurzelZiehen"))->setFocus();
+    const auto box =
+        test::answerBox([&] { test::click(window, QStringLiteral("cmdWurzelZiehen")); });
+    QCOMPARE(box.shown, !says.isEmpty());
+    QVERIFY2(box.text.contains(says), qPrintable(box.text));
+    QCOMPARE(rootWindow(), window);
+    QVERIFY(window->isVisible());
+    auto* result = window->findChild<QLabel*>(QStringLiteral("labergebnis"));
+    QCOMPARE(result->text(), shown);
+    QVERIFY(result->width() >= result->fontMetrics().horizontalAdvance(shown));
+    QVERIFY(window->rect().contains(result->geometry()));
+    if (box.shown) {
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(window->focusWidget()->objectName(), cursorIn);
+    }
+}
+
+// "Wurzelziehen" twice gives one window; closing the frame leaves it open.
+void TestRoot::singleInstance()
+{
+    w::show(QStringLiteral("Form1"));
+    auto* entry = w::frame()->findChild<QAction*>(QStringLiteral("mnuwurzelziehen"));
+    entry->trigger();
+    QWidget* first = rootWindow();
+    QVERIFY(first && first->isVisible() && first->isWindow());
+    test::type(first, QStringLiteral("txtBasis"), QStringLiteral("49"));
+    entry->trigger();
+    QCOMPARE(rootWindow(), first);
+    QCOMPARE(first->findChild<QLineEdit*>(QStringLiteral("txtBasis"))->text(), "49");
+
+    w::frame()->findChild<QAction*>(QStringLiteral("mnubeenden"))->trigger();
+    QVERIFY(!w::loaded(QStringLiteral("Form1")));
+    QCOMPARE(rootWindow(), first);
+    QVERIFY(first->isVisible());
+}
+
+// The degree sits in the crook of the drawn sign (above the tick, left of the
+// long stroke), the radicand under the bar; both blend into the window and
+// carry names a screen reader can speak.
+void TestRoot::signAndScreenReader()
+{
+    w::show(QStringLiteral("fowurzel"));
+    auto* degree = rootWindow()->findChild<QLineEdit*>(QStringLiteral("txtWurzelArt"));
+    auto* radicand = rootWindow()->findChild<QLineEdit*>(QStringLiteral("txtBasis"));
+    const QRectF d = degree->geometry(), r = radicand->geometry();
+    // The long stroke runs from (900, 825) up to (1125, 225) twips.
+    const auto strokeX = [](qreal y) { return (900 + (825 - y * 15) * 225 / 600.0) / 15.0; };
+    QVERIFY(d.bottom() <= 525 / 15.0 && d.right() <= strokeX(d.bottom()));
+    QVERIFY(r.top() >= 225 / 15.0 && r.left() >= strokeX(r.top()) && r.right() <= 1950 / 15.0);
+    for (QLineEdit* box : {degree, radicand}) {
+        QVERIFY(!box->hasFrame());
+        QCOMPARE(box->palette().color(QPalette::Base),
+                 rootWindow()->palette().color(QPalette::Window));
+    }
+    const auto spoken = [](QWidget* c, QAccessible::Text t) {
+        return QAccessible::queryAccessibleInterface(c)->text(t);
+    };
+    QCOMPARE(spoken(degree, QAccessible::Name), "Wurzelexponent");
+    QCOMPARE(spoken(radicand, QAccessible::Name), "Radikand");
+    auto* result = rootWindow()->findChild<QLabel*>(QStringLiteral("labergebnis"));
+    QVERIFY(spoken(result, QAccessible::Description).contains(QStringLiteral("Wurzel")));
+}
+
+QTEST_MAIN(TestRoot)
+#include "tst_root.moc"
