@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScreen>
 #include <algorithm>
 
 namespace rt::windows {
@@ -92,6 +93,14 @@ QWidget* get(const QString& name)
         host->addChild(w);
     } else {
         w->setAttribute(Qt::WA_DeleteOnClose);
+        // A free window without a stored place opens in the middle of the screen.
+        if (!w->testAttribute(Qt::WA_Moved)) {
+            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+                QRect r(QPoint(), w->sizeHint());
+                r.moveCenter(screen->availableGeometry().center());
+                w->move(r.topLeft());
+            }
+        }
     }
     e.window = w;
     return w;
