@@ -32,8 +32,8 @@ constexpr int kCalculations = 500;
 #else
 constexpr int kRounds = 1000;
 constexpr int kCalculations = 10000;
-#endif
 constexpr qint64 kAllowed = 2 * 1024 * 1024;
+#endif
 
 const QStringList kWindows = {"Form1",      "fowürfel", "foquader", "fopyramide",
                               "fozylinder", "fokegel",  "fokugel",  "foprisma",
