@@ -139,18 +139,14 @@ void hide(const QString& name)
 
 void unload(const QString& name)
 {
-    auto it = entries().find(name);
-    if (it == entries().end() || !it->window)
-        return;
-    QPointer<QWidget> w = it->window;
-    it->window.clear();
-    if (alive(w))
+    // Closing clears WA_DeleteOnClose, so from here on the window counts as gone.
+    if (QWidget* w = loaded(name))
         outer(w)->close();
 }
 
 void unloadAll()
 {
-    // Children first, then the frame, then the free windows.
+    // Every other window before the frame, which owns the children.
     QList<QPointer<QWidget>> doomed;
     const QString frameKey = frameName();
     for (auto it = entries().begin(); it != entries().end(); ++it) {
