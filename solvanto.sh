@@ -4,6 +4,7 @@
 #   ./solvanto.sh run     ./solvanto.sh test
 # Longer checks, each one command:
 #   ./solvanto.sh fuzz [seconds per target]    ./solvanto.sh soak [actions] [seed]
+#   ./solvanto.sh screenshot                   ./solvanto.sh bench [runs]
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -16,9 +17,12 @@ packages=(
   locales xvfb xauth
 )
 
+# Only for the screenshot and the start-up benchmark.
+desktop_tools=(xdotool imagemagick x11-utils libx11-dev)
+
 install_missing() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "${packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   local sudo=()
@@ -80,6 +84,15 @@ case "${1:-}" in
       fuzz/smoke.sh "build-sanitize/fuzz/$t" "fuzz/corpus/$t" "$seconds"
     done
     ;;
+  screenshot)
+    install_missing "${desktop_tools[@]}"
+    build
+    tools/screenshot.sh
+    ;;
+  bench)
+    install_missing "${desktop_tools[@]}"
+    bench/startup.sh build-bench "${2:-20}"
+    ;;
   soak)
     install_missing
     build
@@ -87,7 +100,7 @@ case "${1:-}" in
       ./build/tests/tst_soak
     ;;
   *)
-    echo "usage: $0 run|test|fuzz [seconds]|soak [actions] [seed]" >&2
+    echo "usage: $0 run|test|fuzz [seconds]|soak [actions] [seed]|screenshot|bench [runs]" >&2
     exit 2
     ;;
 esac

@@ -3,11 +3,13 @@
 #include "runtime/windows.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     rt::setUp();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.solvanto.Solvanto.png")));
     defineWindows();
     return rt::windows::start(QStringLiteral("Form1"));
 }

@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <cstring>
 
 namespace rt {
 
@@ -33,6 +36,96 @@ bool takesFocus(Kind k)
     return k == Kind::TextBox || k == Kind::Button || k == Kind::Option || k == Kind::Picture;
 }
 
+// Units as the windows write them and as a screen reader should say them. A
+// raised "2" or "3" beside a unit makes it square or cubic: "cm" with a raised
+// "2" is one word, "Quadratzentimeter", and the digit is not read on its own.
+struct Spoken {
+    const char* written;
+    const char* said;
+};
+constexpr Spoken kUnits[] = {{"cm", "Zentimeter"}, {"o", "Grad"}};
+constexpr Spoken kPowers[] = {{"2", "Quadrat"}, {"3", "Kubik"}};
+
+template <std::size_t N> const char* said(const Spoken (&table)[N], const char* caption)
+{
+    for (const Spoken& s : table) {
+        if (caption && std::strcmp(caption, s.written) == 0)
+            return s.said;
+    }
+    return nullptr;
+}
+
+bool sameFollows(const Control& a, const Control& b)
+{
+    return a.role == Role::Follower && b.role == Role::Follower && a.follows && b.follows &&
+           std::strcmp(a.follows, b.follows) == 0;
+}
+
+// The raised power that belongs to a unit label: both follow the same result.
+const Control* powerOf(const std::vector<Control>& controls, const Control& unit)
+{
+    for (const Control& c : controls) {
+        if (c.kind == Kind::Label && sameFollows(c, unit) && said(kPowers, c.caption))
+            return &c;
+    }
+    return nullptr;
+}
+
+bool isPowerOfUnit(const std::vector<Control>& controls, const Control& self)
+{
+    if (self.kind != Kind::Label || !said(kPowers, self.caption))
+        return false;
+    return std::any_of(controls.begin(), controls.end(), [&](const Control& c) {
+        return c.kind == Kind::Label && sameFollows(c, self) && said(kUnits, c.caption);
+    });
+}
+
+// "Kubikzentimeter" for "cm" with a raised "3"; empty for a label that is no unit.
+QString spokenUnit(const std::vector<Control>& controls, const Control& unit)
+{
+    const char* base = unit.kind == Kind::Label ? said(kUnits, unit.caption) : nullptr;
+    if (!base)
+        return {};
+    if (const Control* power = powerOf(controls, unit))
+        return QString::fromUtf8(said(kPowers, power->caption)) + QString::fromUtf8(base).toLower();
+    return QString::fromUtf8(base);
+}
+
+// Marks a label that screen readers skip; set before the label has any text,
+// so that no reader has asked for it yet.
+const char* const kUnspoken = "rt_unspoken";
+
+class Unspoken : public QAccessibleWidget {
+public:
+    explicit Unspoken(QWidget* w)
+        : QAccessibleWidget(w, QAccessible::StaticText)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true; // AT-SPI: neither showing nor visible, so it is never read
+        return s;
+    }
+
+    QString text(QAccessible::Text) const override { return {}; }
+};
+
+QAccessibleInterface* unspokenLabels(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QLabel") && object->property(kUnspoken).toBool())
+        return new Unspoken(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+// What a screen reader says for a result that shows nothing yet, as it does
+// for an empty field.
+void nameResult(QLabel* result)
+{
+    result->setAccessibleName(result->text().isEmpty() ? QStringLiteral("leer") : QString());
+}
+
 } // namespace
 
 QString Form::key(const QString& name, int index)
@@ -44,6 +137,8 @@ Form::Form(const WindowDescription& description, QWidget* parent)
     : QWidget(parent)
     , description_(description)
 {
+    [[maybe_unused]] static const bool readersSkipPowers =
+        (QAccessible::installFactory(unspokenLabels), true);
     setObjectName(text(description_.name));
     setWindowTitle(text(description_.caption));
     setFont(rt::font(kDefaultFont));
@@ -77,7 +172,10 @@ void Form::build()
         QWidget* w = nullptr;
         switch (c.kind) {
         case Kind::Label: {
-            auto* l = new QLabel(text(c.caption), parent);
+            auto* l = new QLabel(parent);
+            if (isPowerOfUnit(description_.controls, c))
+                l->setProperty(kUnspoken, true);
+            l->setText(text(c.caption));
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             if (c.role == Role::Result) {
                 // Results can be selected and copied; a click gives the focus,
@@ -121,6 +219,13 @@ void Form::build()
         w->setGeometry(designRect(c));
         if (c.font.face)
             w->setFont(rt::font(c.font));
+        // A first letter that leans out to the left, such as an italic's foot,
+        // would be cut off by the label's edge: leave it that much room.
+        if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {
+            const int lean = -QFontMetrics(l->font()).leftBearing(l->text().front());
+            if (lean > 0)
+                l->setIndent(lean);
+        }
         controls_.insert(w->objectName(), w);
     }
 
@@ -148,15 +253,23 @@ void Form::build()
 }
 
 // Screen readers know a text box by its buddy caption and a result by its row
-// caption: the static label that stands at the same height to its left.
+// caption: the static label that stands at the same height to its left. A unit
+// is said as a word; a text box is described by the unit on its right.
 void Form::relate()
 {
     for (const Control& c : description_.controls) {
         if (c.kind == Kind::TextBox) {
+            QLineEdit* box = textBox(text(c.name));
             if (const Control* caption = rowLabel(c))
-                label(text(caption->name), caption->index)->setBuddy(textBox(text(c.name)));
+                label(text(caption->name), caption->index)->setBuddy(box);
+            if (const Control* unit = unitBeside(c))
+                box->setAccessibleDescription(spokenUnit(description_.controls, *unit));
         } else if (c.role == Role::Result) {
-            label(text(c.name))->setAccessibleDescription(rowCaption(text(c.name)));
+            QLabel* result = label(text(c.name));
+            result->setAccessibleDescription(rowCaption(text(c.name)));
+            nameResult(result);
+        } else if (const QString unit = spokenUnit(description_.controls, c); !unit.isEmpty()) {
+            label(text(c.name), c.index)->setAccessibleName(unit);
         }
     }
 }
@@ -178,6 +291,19 @@ const Control* Form::rowLabel(const Control& self) const
             c.left >= self.left || c.container != self.container)
             continue;
         if (!best || c.left > best->left)
+            best = &c;
+    }
+    return best;
+}
+
+const Control* Form::unitBeside(const Control& self) const
+{
+    const Control* best = nullptr;
+    for (const Control& c : description_.controls) {
+        if (c.kind != Kind::Label || !said(kUnits, c.caption) || c.top != self.top ||
+            c.left <= self.left || c.container != self.container)
+            continue;
+        if (!best || c.left < best->left)
             best = &c;
     }
     return best;
@@ -229,6 +355,8 @@ void Form::setCaption(const QString& name, const QString& value)
 {
     if (auto* l = label(name)) {
         l->setText(value);
+        if (const Control* self = find(name); self && self->role == Role::Result)
+            nameResult(l);
         fit();
     }
 }

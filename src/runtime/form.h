@@ -92,6 +92,7 @@ private:
     void fit();
     const Control* find(const QString& name) const;
     const Control* rowLabel(const Control& self) const;
+    const Control* unitBeside(const Control& self) const;
 
     WindowDescription description_;
     QHash<QString, QWidget*> controls_;

@@ -1,0 +1,376 @@
+#include "runtime/form.h"
+#include "runtime/windows.h"
+#include "support.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+
+namespace w = rt::windows;
+
+namespace {
+
+QAccessibleInterface* reader(QObject* o)
+{
+    return QAccessible::queryAccessibleInterface(o);
+}
+
+// The window a name opens, with its frame when it is a child of the frame.
+QWidget* outer(QWidget* window)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        return sub;
+    return window;
+}
+
+// Everything a screen reader can reach from an object, depth first.
+void collect(QAccessibleInterface* a, QList<QAccessibleInterface*>& all)
+{
+    if (!a)
+        return;
+    all << a;
+    for (int i = 0; i < a->childCount(); ++i)
+        collect(a->child(i), all);
+}
+
+QString describe(QAccessibleInterface* a)
+{
+    QObject* o = a->object();
+    return QStringLiteral("%1 (%2) \"%3\"")
+        .arg(o ? o->objectName() : QStringLiteral("?"), o ? o->metaObject()->className() : "")
+        .arg(a->text(QAccessible::Name));
+}
+
+// What a screen reader reads along one line of a window, from a control
+// rightwards: the objects it shows whose middle lies within the control's
+// height, left to right, by name.
+QString readRow(QWidget* window, QWidget* from)
+{
+    const QRect anchor = reader(from)->rect();
+    QList<QAccessibleInterface*> all;
+    collect(reader(window), all);
+    QList<QAccessibleInterface*> row;
+    for (QAccessibleInterface* a : all) {
+        const QRect r = a->rect();
+        const int middle = r.center().y();
+        if (a->object() != window && !a->state().invisible && r.left() >= anchor.left() &&
+            middle >= anchor.top() && middle <= anchor.bottom())
+            row << a;
+    }
+    std::stable_sort(row.begin(), row.end(),
+                     [](auto* a, auto* b) { return a->rect().x() < b->rect().x(); });
+    QStringList words;
+    for (QAccessibleInterface* a : row)
+        words << a->text(QAccessible::Name);
+    return words.join(u' ');
+}
+
+const QStringList kAllWindows = {"MDIForm1",   "Form1",    "fowürfel", "foquader", "fopyramide",
+                                 "fozylinder", "fokegel",  "fokugel",  "foprisma", "fospat",
+                                 "fotorus",    "fowurzel", "foinfo"};
+
+// Texts that a screen reader must never read on their own: a unit abbreviation
+// or a raised power, which mean something only together.
+const QStringList kBareUnits = {"cm", "2", "3", "o"};
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { test::setUpProgram(); }
+    void cleanup() { w::unloadAll(); }
+
+    void everyFocusableControlIsNamed_data();
+    void everyFocusableControlIsNamed();
+    void textBoxesAreKnownByTheirCaption_data();
+    void textBoxesAreKnownByTheirCaption();
+    void resultRowsReadAsValueAndUnit_data();
+    void resultRowsReadAsValueAndUnit();
+    void tabOrderIsTheStoredOne_data();
+    void tabOrderIsTheStoredOne();
+    void keyboardAlone();
+};
+
+void TestAccessibility::everyFocusableControlIsNamed_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const QString& name : kAllWindows)
+        QTest::newRow(name.toUtf8()) << name;
+}
+
+// Walks the window as a screen reader sees it: whatever can take the focus has
+// a name, every result says which row it belongs to, and no unit abbreviation
+// or raised power is read apart from its unit.
+void TestAccessibility::everyFocusableControlIsNamed()
+{
+    QFETCH(QString, window);
+    w::show(window);
+    QWidget* shown = w::loaded(window);
+    QVERIFY(shown);
+    QList<QAccessibleInterface*> all;
+    collect(reader(outer(shown)), all);
+    for (QAccessibleInterface* a : all) {
+        const QAccessible::State state = a->state();
+        if (state.focusable)
+            QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(describe(a)));
+        if (!state.invisible)
+            QVERIFY2(!kBareUnits.contains(a->text(QAccessible::Name)), qPrintable(describe(a)));
+        auto* label = qobject_cast<QLabel*>(a->object());
+        if (label && (label->textInteractionFlags() & Qt::TextSelectableByMouse))
+            QVERIFY2(!a->text(QAccessible::Description).isEmpty(), qPrintable(describe(a)));
+    }
+    QVERIFY(all.size() > 1);
+}
+
+void TestAccessibility::textBoxesAreKnownByTheirCaption_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("unit");
+
+    const QString cm = "Zentimeter";
+    QTest::newRow("fowürfel") << "fowürfel" << QStringList{"txtseitea"} << QStringList{"Seite a:"}
+                              << cm;
+    QTest::newRow("foquader") << "foquader" << QStringList{"txtseitea", "txtseiteb", "txtseitec"}
+                              << QStringList{"Seite a:", "Seite b:", "Seite c:"} << cm;
+    QTest::newRow("fopyramide") << "fopyramide"
+                                << QStringList{"txthöheh", "txtseitea1", "txtseitea2"}
+                                << QStringList{"Hähe h:", "Seite a1:", "Seite a2:"} << cm;
+    QTest::newRow("fozylinder") << "fozylinder" << QStringList{"txthöheh", "txtradiusr"}
+                                << QStringList{"Hähe h:", "Radius r:"} << cm;
+    QTest::newRow("fokegel") << "fokegel" << QStringList{"txthöheh", "txtradiusr"}
+                             << QStringList{"Hähe h:", "Radius r:"} << cm;
+    QTest::newRow("fokugel") << "fokugel" << QStringList{"txtradiusr"} << QStringList{"Radius r:"}
+                             << cm;
+    QTest::newRow("fowurzel") << "fowurzel" << QStringList{"txtBasis", "txtWurzelArt"}
+                              << QStringList{"Radikand", "Wurzelexponent"} << "";
+}
+
+// A box is announced by the caption on its left (the root's boxes, which stand
+// in the drawn sign, by what they hold) and described by the unit on its right.
+void TestAccessibility::textBoxesAreKnownByTheirCaption()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, names);
+    QFETCH(QString, unit);
+    w::show(window);
+    QWidget* shown = w::loaded(window);
+    QStringList found;
+    for (auto* box : shown->findChildren<QLineEdit*>())
+        found << box->objectName();
+    found.sort();
+    QCOMPARE(found, boxes);
+    for (int i = 0; i < boxes.size(); ++i) {
+        QAccessibleInterface* a = reader(shown->findChild<QLineEdit*>(boxes[i]));
+        QCOMPARE(a->text(QAccessible::Name), names[i]);
+        QCOMPARE(a->text(QAccessible::Description), unit);
+    }
+}
+
+void TestAccessibility::resultRowsReadAsValueAndUnit_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("unit");
+
+    const QString qcm = "Quadratzentimeter", kcm = "Kubikzentimeter", cm = "Zentimeter";
+    const struct {
+        const char* window;
+        const char* option = "";
+        const char* button = "cmdberechnen";
+        QStringList rows; // result, caption, unit, ...
+    } windows[] = {
+        {"fowürfel",
+         "",
+         "cmdberechnen",
+         {"labmantel", "Mantel", qcm, "laboberfläche", "Oberfläche", qcm, "labvolume", "Volume",
+          kcm}},
+        {"foquader",
+         "",
+         "cmdberechnen",
+         {"labmantel", "Mantel", qcm, "laboberfläche", "Oberfläche", qcm, "labvolume", "Volume",
+          kcm}},
+        {"fopyramide",
+         "oppyramide",
+         "cmdberechnen",
+         {"labmantel", "Mantel", qcm, "laboberfläche", "Oberfläche", qcm, "labvolume", "Volume",
+          kcm, "labseitehs", "Seite hs", cm}},
+        {"fozylinder",
+         "",
+         "cmdberechnen",
+         {"labmantel", "Mantel", qcm, "laboberfläche", "Oberfläche", qcm, "labvolume", "Volume",
+          kcm}},
+        {"fokegel",
+         "",
+         "cmdberechnen",
+         {"labmantel", "Mantel", qcm, "laboberfläche", "Oberfläche", qcm, "labvolume", "Volume",
+          kcm, "labseites", "Seite s", cm, "labwinkela", "Winkel a", "Grad"}},
+        {"fokugel",
+         "",
+         "cmdberechnen",
+         {"laboberfläche", "Oberfläche", qcm, "labvolume", "Volume", kcm}},
+        {"fowurzel",
+         "",
+         "cmdWurzelZiehen",
+         {"labergebnis", "Ergebnis: die Wurzel aus dem Radikanden zum Wurzelexponenten", ""}},
+    };
+    for (const auto& wnd : windows) {
+        for (int i = 0; i + 2 < wnd.rows.size(); i += 3) {
+            const QString tag = QString::fromUtf8(wnd.window) + u'/' + wnd.rows[i];
+            QTest::newRow(tag.toUtf8())
+                << QString::fromUtf8(wnd.window) << QString::fromUtf8(wnd.option)
+                << QString::fromUtf8(wnd.button) << wnd.rows[i] << wnd.rows[i + 1]
+                << wnd.rows[i + 2];
+        }
+    }
+}
+
+// A result row reads as its value followed by its unit as one word, "leer"
+// before the first computation, and still so once a long result has pushed
+// the unit to the right.
+void TestAccessibility::resultRowsReadAsValueAndUnit()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, option);
+    QFETCH(QString, button);
+    QFETCH(QString, result);
+    QFETCH(QString, caption);
+    QFETCH(QString, unit);
+    w::show(window);
+    auto* form = static_cast<rt::Form*>(w::loaded(window));
+    QLabel* value = form->label(result);
+    QVERIFY(value);
+    QCOMPARE(reader(value)->text(QAccessible::Description), caption);
+    const auto spoken = [&](const QString& v) { return unit.isEmpty() ? v : v + u' ' + unit; };
+    QCOMPARE(readRow(form, value), spoken("leer"));
+
+    const QString longNumber = QStringLiteral("987654") + QLocale().decimalPoint() + "321";
+    for (auto* box : form->findChildren<QLineEdit*>())
+        test::type(form, box->objectName(), longNumber);
+    if (!option.isEmpty())
+        form->findChild<QRadioButton*>(option)->setChecked(true);
+    const auto box = test::answerBox([&] { test::click(form, button); });
+    QVERIFY2(!box.shown, qPrintable(box.text));
+    QVERIFY2(value->text().size() >= 10, qPrintable(value->text()));
+    QCOMPARE(readRow(form, value), spoken(value->text()));
+}
+
+void TestAccessibility::tabOrderIsTheStoredOne_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<QStringList>("stops");
+
+    // By the stored tab indexes; controls that take no focus are left out. The
+    // Tab key stops once in a group of options, which the arrow keys walk.
+    const QStringList start = {"cmdweiter",  "cmdbeenden", "opwürfel", "opquader",
+                               "oppyramide", "opzylinder", "opprisma", "opkegel",
+                               "opspat",     "opkugel",    "optorus"};
+    QTest::newRow("Form1") << "Form1" << start << start.mid(0, 3);
+    const QStringList pyramid = {"txthöheh",   "txtseitea2", "cmdzurück", "cmdberechnen",
+                                 "oppyramide", "opstumpf",   "txtseitea1"};
+    QStringList pyramidStops = pyramid;
+    pyramidStops.removeOne("opstumpf");
+    QTest::newRow("fopyramide") << "fopyramide" << pyramid << pyramidStops;
+    const struct {
+        const char* window;
+        QStringList order;
+    } plain[] = {
+        {"fowürfel", {"txtseitea", "cmdzurück", "cmdberechnen"}},
+        {"foquader", {"txtseitea", "txtseiteb", "txtseitec", "cmdberechnen", "cmdzurück"}},
+        {"fozylinder", {"txtradiusr", "txthöheh", "cmdberechnen", "cmdzurück"}},
+        {"fokegel", {"cmdzurück", "cmdberechnen", "txthöheh", "txtradiusr"}},
+        {"fokugel", {"cmdzurück", "cmdberechnen", "txtradiusr"}},
+        {"fowurzel", {"txtWurzelArt", "txtBasis", "cmdWurzelZiehen"}},
+        {"foinfo", {"Picture1", "cmdzurück"}},
+    };
+    for (const auto& p : plain)
+        QTest::newRow(p.window) << QString::fromUtf8(p.window) << p.order << p.order;
+}
+
+// The window opens with the focus on its first control; the focus chain from
+// there holds every control that Tab reaches in the stored order, and the Tab
+// key goes round the window along it, Shift+Tab the other way.
+void TestAccessibility::tabOrderIsTheStoredOne()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+    QFETCH(QStringList, stops);
+    w::show(window);
+    QWidget* form = w::loaded(window);
+    QVERIFY(form->focusWidget());
+    QCOMPARE(form->focusWidget()->objectName(), order.first());
+
+    QWidget* first = form->focusWidget();
+    QStringList visited;
+    QWidget* next = first;
+    for (int steps = 0; steps < 500; ++steps) {
+        if (form->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) &&
+            next->isVisibleTo(form) && next->isEnabled())
+            visited << next->objectName();
+        next = next->nextInFocusChain();
+        if (next == first)
+            break;
+    }
+    QCOMPARE(next, first);
+    QCOMPARE(visited, order);
+
+    QVERIFY(QTest::qWaitForWindowActive(form->window()));
+    const auto walk = [&](Qt::Key key) {
+        QStringList seen;
+        for (int i = 0; i < 2 * stops.size(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            seen << (focus ? focus->objectName() : QString());
+            QTest::keyClick(focus ? focus : form, key);
+        }
+        return seen;
+    };
+    QCOMPARE(walk(Qt::Key_Tab), stops + stops);
+    QStringList back = {stops.first()};
+    for (qsizetype i = stops.size() - 1; i > 0; --i)
+        back << stops[i];
+    QCOMPARE(walk(Qt::Key_Backtab), back + back);
+}
+
+// Without a mouse: Tab to the options, the arrow keys to "Kugel", Space to
+// choose it, on to "Weiter", then in the sphere window to the radius and back
+// to "Berechnen".
+void TestAccessibility::keyboardAlone()
+{
+    w::show(QStringLiteral("Form1"));
+    QWidget* start = w::loaded(QStringLiteral("Form1"));
+    QVERIFY(QTest::qWaitForWindowActive(start->window()));
+    const auto press = [](std::initializer_list<Qt::Key> keys) {
+        for (Qt::Key k : keys)
+            QTest::keyClick(QApplication::focusWidget(), k);
+    };
+    press({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Space});
+    QVERIFY(start->findChild<QRadioButton*>(QStringLiteral("opkugel"))->isChecked());
+    press({Qt::Key_Tab});
+    QCOMPARE(QApplication::focusWidget()->objectName(), "cmdweiter");
+    press({Qt::Key_Space});
+    auto* sphere = static_cast<rt::Form*>(w::loaded(QStringLiteral("fokugel")));
+    QVERIFY(sphere && sphere->isVisible());
+    QCOMPARE(QApplication::focusWidget(), sphere->control(QStringLiteral("cmdzurück")));
+    press({Qt::Key_Tab, Qt::Key_Tab});
+    QCOMPARE(QApplication::focusWidget(), sphere->control(QStringLiteral("txtradiusr")));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+    press({Qt::Key_Backtab, Qt::Key_Space});
+    QCOMPARE(sphere->label(QStringLiteral("labvolume"))->text(),
+             QString("33.5103216382911").replace(u'.', QLocale().decimalPoint()));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
