@@ -6,7 +6,6 @@
 #include "runtime/windows.h"
 #include "support.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -18,7 +17,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <cmath>
 
 namespace w = rt::windows;
@@ -69,10 +67,6 @@ QString typed(const QString& cText)
     return cText.contains(u'e') ? cText : QString(cText).replace(u'.', QLocale().decimalPoint());
 }
 
-const QStringList kAllWindows = {"Form1",      "fowürfel", "foquader", "fopyramide",
-                                 "fozylinder", "fokegel",  "fokugel",  "foprisma",
-                                 "fospat",     "fotorus",  "fowurzel", "foinfo"};
-
 } // namespace
 
 class TestWindows : public QObject {
@@ -100,11 +94,7 @@ private slots:
     void arrange_data();
     void arrange();
     void windowList();
-    void noTextClipped_data();
-    void noTextClipped();
     void resultLabelGrows();
-    void screenReaderNames();
-    void programEndsWithHiddenWindow();
     void messageBoxStyles_data();
     void messageBoxStyles();
     void readableColours_data();
@@ -462,38 +452,6 @@ void TestWindows::windowList()
     QCOMPARE(area()->activeSubWindow()->widget(), w::loaded(QStringLiteral("fokugel")));
 }
 
-void TestWindows::noTextClipped_data()
-{
-    QTest::addColumn<QString>("window");
-    for (const QString& name : kAllWindows)
-        QTest::newRow(name.toUtf8()) << name;
-}
-
-// Captions in the substituted fonts fit their controls and every control lies
-// inside its window.
-void TestWindows::noTextClipped()
-{
-    QFETCH(QString, window);
-    w::show(window);
-    QWidget* form = w::loaded(window);
-    QVERIFY(form);
-    const QRect inside = form->rect();
-    for (auto* l : form->findChildren<QLabel*>()) {
-        if (l->text().isEmpty() || !l->pixmap().isNull() || l->movie())
-            continue;
-        if (l->wordWrap())
-            QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->text()));
-        else
-            QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(l->text()));
-    }
-    for (auto* b : form->findChildren<QAbstractButton*>())
-        QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
-    for (auto* c : form->findChildren<QWidget*>()) {
-        if (c->parentWidget() == form && c->isVisibleTo(form))
-            QVERIFY2(inside.contains(c->geometry()), qPrintable(c->objectName()));
-    }
-}
-
 void TestWindows::resultLabelGrows()
 {
     choose(QStringLiteral("opkugel"));
@@ -514,42 +472,6 @@ void TestWindows::resultLabelGrows()
             sphere->label(QStringLiteral("Label4"))->x());
     QVERIFY(sphere->rect().contains(sphere->label(QStringLiteral("Label5"))->geometry()));
     QVERIFY(sub->width() >= before.width());
-}
-
-void TestWindows::screenReaderNames()
-{
-    choose(QStringLiteral("opkugel"));
-    weiter();
-    QWidget* sphere = w::loaded(QStringLiteral("fokugel"));
-    auto* box = sphere->findChild<QLineEdit*>(QStringLiteral("txtradiusr"));
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box);
-    QVERIFY(a);
-    QCOMPARE(a->text(QAccessible::Name), "Radius r:");
-    auto* volume = sphere->findChild<QLabel*>(QStringLiteral("labvolume"));
-    QCOMPARE(volume->accessibleDescription(), "Volume");
-    for (const char* name : {"cmdberechnen", "cmdzurück"}) {
-        auto* b = sphere->findChild<QAbstractButton*>(QString::fromUtf8(name));
-        QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name), b->text());
-    }
-    auto* option = start()->findChild<QRadioButton*>(QStringLiteral("opkugel"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(option)->text(QAccessible::Name), "Kugel");
-}
-
-// With the frame closed and the information window only hidden, nothing is on
-// the screen any more: the program ends.
-void TestWindows::programEndsWithHiddenWindow()
-{
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    watchdog.start(5000);
-    QTimer::singleShot(0, [] {
-        w::show(QStringLiteral("foinfo"));
-        w::hide(QStringLiteral("foinfo"));
-        w::frame()->close();
-    });
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(!w::anyVisible());
 }
 
 void TestWindows::messageBoxStyles_data()

@@ -31,9 +31,9 @@ void installFonts()
     }
 }
 
-QFont font(const FontSpec& spec)
+QFont font(const FontSpec& wanted)
 {
-    const FontSpec& s = spec.face ? spec : kDefaultFont;
+    const FontSpec& s = wanted.face ? wanted : kDefaultFont;
     QFont f(QString::fromLatin1(s.face));
     f.setPixelSize(int(std::lround(s.points * 96.0 / 72.0)));
     f.setBold(s.bold);

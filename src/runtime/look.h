@@ -26,7 +26,7 @@ void installFonts();
 // Sizes are given in points at 96 dots per inch and set as pixels, so text keeps
 // its proportion to the twip geometry whatever DPI the screen reports; Qt's
 // device-pixel scaling enlarges both together.
-QFont font(const FontSpec& spec);
+QFont font(const FontSpec& wanted);
 
 QColor color(SystemColor c);
 
