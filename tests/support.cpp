@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -56,6 +57,16 @@ void type(QWidget* window, const QString& box, const QString& text)
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Delete);
     QTest::keyClicks(e, text);
+}
+
+ShownBox computeLongNumbers(QWidget* window, const QString& option, const QString& button)
+{
+    const QString longNumber = QStringLiteral("987654") + QLocale().decimalPoint() + "321";
+    for (auto* box : window->findChildren<QLineEdit*>())
+        type(window, box->objectName(), longNumber);
+    if (!option.isEmpty())
+        window->findChild<QRadioButton*>(option)->setChecked(true);
+    return answerBox([&] { click(window, button); });
 }
 
 QString labelText(QWidget* window, const QString& label)

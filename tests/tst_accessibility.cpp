@@ -256,12 +256,7 @@ void TestAccessibility::resultRowsReadAsValueAndUnit()
     const auto spoken = [&](const QString& v) { return unit.isEmpty() ? v : v + u' ' + unit; };
     QCOMPARE(readRow(form, value), spoken("leer"));
 
-    const QString longNumber = QStringLiteral("987654") + QLocale().decimalPoint() + "321";
-    for (auto* box : form->findChildren<QLineEdit*>())
-        test::type(form, box->objectName(), longNumber);
-    if (!option.isEmpty())
-        form->findChild<QRadioButton*>(option)->setChecked(true);
-    const auto box = test::answerBox([&] { test::click(form, button); });
+    const auto box = test::computeLongNumbers(form, option, button);
     QVERIFY2(!box.shown, qPrintable(box.text));
     QVERIFY2(value->text().size() >= 10, qPrintable(value->text()));
     QCOMPARE(readRow(form, value), spoken(value->text()));

@@ -167,12 +167,7 @@ void TestScaling::nothingClipped()
     QWidget* form = w::loaded(window);
     QVERIFY(form);
     if (longResult) {
-        const QString longNumber = QStringLiteral("987654") + QLocale().decimalPoint() + "321";
-        for (auto* box : form->findChildren<QLineEdit*>())
-            test::type(form, box->objectName(), longNumber);
-        if (!option.isEmpty())
-            form->findChild<QRadioButton*>(option)->setChecked(true);
-        const auto box = test::answerBox([&] { test::click(form, button); });
+        const auto box = test::computeLongNumbers(form, option, button);
         QVERIFY2(!box.shown, qPrintable(box.text));
         bool grown = false;
         for (auto* l : form->findChildren<QLabel*>())
