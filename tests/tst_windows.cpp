@@ -235,12 +235,15 @@ void TestWindows::dispatch()
             openedRect.right() <= area()->viewport()->width());
     QVERIFY(area()->viewport()->rect().contains(openedRect));
 
-    // A second "Weiter" brings the same window back, and the start window stays.
+    // A second "Weiter" brings the same window back, even from an icon, and the
+    // start window stays.
+    area()->activeSubWindow()->showMinimized();
     area()->setActiveSubWindow(childWindows().first());
     weiter();
     QCOMPARE(w::loaded(window), opened);
     QCOMPARE(childWindows().size(), 2);
     QCOMPARE(area()->activeSubWindow()->widget(), opened);
+    QVERIFY(!area()->activeSubWindow()->isMinimized());
     QVERIFY(start()->isVisible());
 }
 

@@ -112,6 +112,8 @@ void show(const QString& name)
     QWidget* o = outer(w);
     o->show();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(o)) {
+        if (sub->isMinimized())
+            sub->showNormal();
         sub->mdiArea()->setActiveSubWindow(sub);
     } else {
         o->raise();
