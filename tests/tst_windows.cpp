@@ -101,6 +101,7 @@ private slots:
     void readableColours();
     void toolkitTextsFollowLanguage();
     void resultsCanBeCopied();
+    void editMenuDoesNothing();
 };
 
 void TestWindows::startUp()
@@ -553,6 +554,23 @@ void TestWindows::resultsCanBeCopied()
     QCOMPARE(QGuiApplication::clipboard()->text(), volume->text());
     // Selecting a result does not put it into the tab chain.
     QVERIFY(!(volume->focusPolicy() & Qt::TabFocus));
+}
+
+// "Ausschneiden", "Kopieren" and "Einfügen" are there to be seen, not to act,
+// even with a selection in a text box.
+void TestWindows::editMenuDoesNothing()
+{
+    choose(QStringLiteral("opkugel"));
+    weiter();
+    QWidget* sphere = w::loaded(QStringLiteral("fokugel"));
+    test::type(sphere, QStringLiteral("txtradiusr"), QStringLiteral("12"));
+    auto* box = sphere->findChild<QLineEdit*>(QStringLiteral("txtradiusr"));
+    box->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+    for (const char* name : {"mnuausschneiden", "mnukopieren", "mnueinfügen"})
+        menuEntry(QString::fromUtf8(name))->trigger();
+    QCOMPARE(box->text(), "12");
+    QCOMPARE(QGuiApplication::clipboard()->text(), "99");
 }
 
 QTEST_MAIN(TestWindows)
