@@ -144,7 +144,7 @@ void TestRoot::window_data()
     QTest::newRow("cube root of -8") << "3"
                                      << "-8"
                                      << "6"
-                                     << "negativen Zahl -8"
+                                     << "kein reelles Ergebnis"
                                      << "txtBasis";
 }
 

@@ -2,7 +2,6 @@
 
 #include "runtime/errors.h"
 #include "runtime/events.h"
-#include "runtime/messages.h"
 #include "runtime/numbers.h"
 
 #include <QLabel>
@@ -75,6 +74,9 @@ double takeRoot(const QString& degree, const QString& radicand, const QLocale& l
     try {
         values.ergebnis = rt::power(*values.basis, *values.exponent);
     } catch (rt::Error& e) {
+        // Without a real result it is the radicand that has to change.
+        if (e.kind() == rt::ErrorKind::InvalidPower)
+            e.inField(kRadicand, kRadicandName);
         e.inResult(QStringLiteral("Wurzel"));
         throw;
     }
@@ -111,25 +113,7 @@ RootWindow::RootWindow()
 void RootWindow::cmdWurzelZiehen_Click()
 {
     const QLocale locale;
-    const QString degree = textBox(kDegree)->text();
-    try {
-        takeRoot(degree, textBox(kRadicand)->text(), locale, *this);
-    } catch (const rt::Error& e) {
-        if (e.kind() != rt::ErrorKind::InvalidPower)
-            throw;
-        // The general wording speaks of even roots, yet a cube root of -8 fails
-        // as well: say what the power needs instead.
-        rt::msgBox(QStringLiteral("Aus der negativen Zahl %1 lässt sich keine Wurzel mit dem "
-                                  "Wurzelexponenten %2 ziehen. Bei einem negativen Radikanden "
-                                  "muss 1 ÷ Wurzelexponent eine ganze Zahl sein (zum Beispiel "
-                                  "Wurzelexponent 1 oder %3).")
-                       .arg(rt::toText(*basis, locale), degree.trimmed(), rt::toText(0.5, locale)),
-                   rt::Critical);
-        QLineEdit* box = textBox(kRadicand);
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-        return;
-    }
+    takeRoot(textBox(kDegree)->text(), textBox(kRadicand)->text(), locale, *this);
     setCaption(kResult, rt::toText(*ergebnis, locale));
 }
 
