@@ -23,6 +23,19 @@ void setUpProgram()
     defineWindows();
 }
 
+namespace {
+QtMessageHandler testlibHandler = nullptr;
+}
+
+void quietPlatformNotes()
+{
+    testlibHandler = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.startsWith(QLatin1String("This plugin does not support")))
+                testlibHandler(type, context, message);
+        });
+}
+
 ShownBox answerBox(const std::function<void()>& action)
 {
     ShownBox seen;

@@ -11,6 +11,10 @@ namespace test {
 // Fonts and window definitions as the program sets them up.
 void setUpProgram();
 
+// Drops the offscreen platform's notes on what it cannot do (raise a window,
+// pass size hints), which long runs would print thousands of times.
+void quietPlatformNotes();
+
 struct ShownBox {
     bool shown = false;
     QString title;

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextStream>
 #include <malloc.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -68,11 +67,9 @@ qint64 residentBytes()
     return fields.value(1).toLongLong() * 4096;
 }
 
-// The figures go straight to the output: the offscreen platform's warnings use
-// up what QtTest prints of the log.
 void report(const QString& line)
 {
-    QTextStream(stdout) << "FIGURES: " << line << Qt::endl;
+    qInfo().noquote() << line;
 }
 
 void oneRound()
@@ -92,7 +89,11 @@ class TestGrowth : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { test::setUpProgram(); }
+    void initTestCase()
+    {
+        test::setUpProgram();
+        test::quietPlatformNotes();
+    }
     void cleanupTestCase() { w::unloadAll(); }
     void openAndClose();
     void calculate();

@@ -493,7 +493,11 @@ class TestSoak : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { test::setUpProgram(); }
+    void initTestCase()
+    {
+        test::setUpProgram();
+        test::quietPlatformNotes();
+    }
     void cleanupTestCase() { w::unloadAll(); }
     void randomUser();
 };
