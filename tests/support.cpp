@@ -21,6 +21,7 @@ void setUpProgram()
     done = true;
     rt::setUp();
     defineWindows();
+    quietPlatformNotes();
 }
 
 namespace {

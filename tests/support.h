@@ -8,7 +8,8 @@ class QWidget;
 
 namespace test {
 
-// Fonts and window definitions as the program sets them up.
+// Fonts and window definitions as the program sets them up, with the
+// platform's notes below dropped.
 void setUpProgram();
 
 // Drops the offscreen platform's notes on what it cannot do (raise a window,

@@ -89,11 +89,7 @@ class TestGrowth : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        test::setUpProgram();
-        test::quietPlatformNotes();
-    }
+    void initTestCase() { test::setUpProgram(); }
     void cleanupTestCase() { w::unloadAll(); }
     void openAndClose();
     void calculate();

@@ -493,11 +493,7 @@ class TestSoak : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        test::setUpProgram();
-        test::quietPlatformNotes();
-    }
+    void initTestCase() { test::setUpProgram(); }
     void cleanupTestCase() { w::unloadAll(); }
     void randomUser();
 };
