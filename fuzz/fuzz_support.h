@@ -10,8 +10,12 @@
 
 namespace fuzz {
 
-// Both locales the program is tested in.
-inline const QLocale kLocales[] = {QLocale(QLocale::German, QLocale::Germany), QLocale::c()};
+// Both locales the program is tested in, and a few whose own notation for
+// numbers differs: a minus sign of its own (Swedish), "×10^" for the
+// exponent (Persian), other digits and separators (Arabic, Persian).
+inline const QLocale kLocales[] = {
+    QLocale(QLocale::German, QLocale::Germany), QLocale::c(), QLocale(QStringLiteral("sv_SE")),
+    QLocale(QStringLiteral("ar_EG")), QLocale(QStringLiteral("fa_IR"))};
 
 inline QString text(const uint8_t* data, size_t size)
 {

@@ -2,9 +2,16 @@
 
 namespace rt {
 
-Error::Error(ErrorKind kind, QString text)
+namespace {
+
+constexpr qsizetype kQuotedLength = 40;
+
+} // namespace
+
+Error::Error(ErrorKind kind, QString text, QString advice)
     : kind_(kind)
     , text_(std::move(text))
+    , advice_(std::move(advice))
 {
 }
 
@@ -21,26 +28,45 @@ Error& Error::inResult(const QString& caption)
     return *this;
 }
 
-static QString quoted(const QString& s)
+QString quoted(const QString& text)
 {
-    return QStringLiteral("„%1“").arg(s);
+    QString shown;
+    qsizetype characters = 0;
+    for (auto it = text.cbegin(); it != text.cend() && characters <= kQuotedLength; ++it) {
+        // A character outside the first plane takes two units; it is never split.
+        if (it->isLowSurrogate() && !shown.isEmpty() && shown.back().isHighSurrogate()) {
+            shown += *it;
+            continue;
+        }
+        ++characters;
+        if (characters > kQuotedLength) {
+            shown += QChar(0x2026);
+            break;
+        }
+        const QChar::Category c = it->category();
+        const bool control = c == QChar::Other_Control || c == QChar::Separator_Line ||
+                             c == QChar::Separator_Paragraph;
+        shown += control ? QChar(u' ') : *it;
+    }
+    return QStringLiteral("„%1“").arg(shown);
 }
 
 QString Error::message() const
 {
-    const QString where = fieldCaption_.isEmpty()
-                              ? QString()
-                              : QStringLiteral(" im Feld %1").arg(quoted(fieldCaption_));
+    const QString where =
+        fieldCaption_.isEmpty() ? QString() : QStringLiteral(" im Feld „%1“").arg(fieldCaption_);
     const QString during = result_.isEmpty()
                                ? QString()
-                               : QStringLiteral("Bei der Berechnung von %1: ").arg(quoted(result_));
+                               : QStringLiteral("Bei der Berechnung von „%1“: ").arg(result_);
     switch (kind_) {
     case ErrorKind::TypeMismatch:
+        if (!advice_.isEmpty())
+            return QStringLiteral("%1%2 ist keine Zahl. %3").arg(quoted(text_), where, advice_);
         if (text_.trimmed().isEmpty()) {
             return fieldCaption_.isEmpty()
                        ? QStringLiteral("Es wurde keine Zahl eingegeben.")
-                       : QStringLiteral("Das Feld %1 ist leer. Bitte geben Sie eine Zahl ein.")
-                             .arg(quoted(fieldCaption_));
+                       : QStringLiteral("Das Feld „%1“ ist leer. Bitte geben Sie eine Zahl ein.")
+                             .arg(fieldCaption_);
         }
         return QStringLiteral("Der Text %1%2 ist keine Zahl. Bitte geben Sie eine Zahl ein.")
             .arg(quoted(text_), where);
@@ -49,6 +75,12 @@ QString Error::message() const
             return QStringLiteral("Die Zahl %1%2 ist zu groß.").arg(quoted(text_), where);
         return during + QStringLiteral("Das Ergebnis ist zu groß für die Rechnung (Überlauf). "
                                        "Bitte geben Sie kleinere Werte ein.");
+    case ErrorKind::Underflow:
+        if (!text_.isEmpty())
+            return QStringLiteral("Die Zahl %1%2 ist zu klein zum Rechnen.")
+                .arg(quoted(text_), where);
+        return during + QStringLiteral("Ein Zwischenergebnis ist zu klein für die Rechnung "
+                                       "(Unterlauf). Bitte geben Sie größere Werte ein.");
     case ErrorKind::DivisionByZero:
         return during + QStringLiteral("Division durch null ist nicht möglich.");
     case ErrorKind::InvalidPower:

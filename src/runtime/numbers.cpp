@@ -1,73 +1,396 @@
 #include "numbers.h"
 #include "errors.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace rt {
 
+namespace {
+
+// The magnitudes the program computes with: from the first double above the
+// smallest normal one whose 15-digit text still reads back as a normal double,
+// to the last one whose text does not read back as infinite. Beyond them a
+// number would lose digits, or show a text that does not read back.
+constexpr double kSmallest = 0x1.0000000000008p-1022;
+constexpr double kLargest = 0x1.ffffffffffffbp+1023;
+
+bool isTooSmall(double v)
+{
+    return v != 0 && std::fabs(v) < kSmallest;
+}
+
+bool isTooLarge(double v)
+{
+    return std::fabs(v) > kLargest;
+}
+
+// Marks that only steer the direction of text. Qt writes them around the signs
+// of right-to-left locales; they carry no meaning for the number.
+bool isDirectionMark(char32_t c)
+{
+    return c == 0x200E || c == 0x200F || c == 0x061C || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+// The character at i, whole even where it takes two UTF-16 units.
+char32_t codePointAt(QStringView s, qsizetype i)
+{
+    if (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate())
+        return QChar::surrogateToUcs4(s.at(i), s.at(i + 1));
+    return s.at(i).unicode();
+}
+
+char32_t firstCodePoint(const QString& s, char32_t fallback)
+{
+    return s.isEmpty() ? fallback : codePointAt(s, 0);
+}
+
+QString withoutMarks(const QString& s)
+{
+    QString out;
+    out.reserve(s.size());
+    for (const QChar c : s) {
+        if (!isDirectionMark(c.unicode()))
+            out += c;
+    }
+    return out;
+}
+
+// What a locale writes numbers with, without direction marks.
+struct Symbols {
+    explicit Symbols(const QLocale& l)
+        : decimal(withoutMarks(l.decimalPoint()))
+        , group(withoutMarks(l.groupSeparator()))
+        , minus(withoutMarks(l.negativeSign()))
+        , plus(withoutMarks(l.positiveSign()))
+        , exponential(withoutMarks(l.exponential()))
+        , zero(firstCodePoint(l.zeroDigit(), U'0'))
+    {
+    }
+
+    QString decimal, group, minus, plus, exponential;
+    char32_t zero;
+};
+
+// Reads a text one character at a time, with look-ahead for the locale's
+// symbols, which may be longer than one character.
+class Reader {
+public:
+    Reader(const QString& text, const Symbols& symbols)
+        : text_(text)
+        , s_(symbols)
+    {
+    }
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+    qsizetype pos() const { return pos_; }
+
+    // The digit here (ASCII or the locale's own), or -1.
+    int digit() const
+    {
+        if (atEnd())
+            return -1;
+        const char32_t c = codePointAt(text_, pos_);
+        if (c >= U'0' && c <= U'9')
+            return int(c - U'0');
+        if (c >= s_.zero && c <= s_.zero + 9)
+            return int(c - s_.zero);
+        return -1;
+    }
+    void skipChar()
+    {
+        if (!atEnd())
+            pos_ += text_.at(pos_).isHighSurrogate() && pos_ + 1 < text_.size() ? 2 : 1;
+    }
+    bool take(const QString& symbol, Qt::CaseSensitivity cs = Qt::CaseSensitive)
+    {
+        if (symbol.isEmpty() || !QStringView(text_).mid(pos_).startsWith(symbol, cs))
+            return false;
+        pos_ += symbol.size();
+        return true;
+    }
+    bool take(char16_t c) { return take(QString(QChar(c))); }
+
+    // '-' or '+' as ASCII, the minus sign or the locale's own; 0 if none.
+    char sign()
+    {
+        if (take(u'-') || take(u'\u2212') || take(s_.minus))
+            return '-';
+        if (take(u'+') || take(s_.plus))
+            return '+';
+        return 0;
+    }
+    bool exponentMark()
+    {
+        return take(u'e') || take(u'E') || take(s_.exponential, Qt::CaseInsensitive);
+    }
+    bool decimal() { return take(s_.decimal); }
+    bool group() { return take(s_.group); }
+
+private:
+    const QString& text_;
+    const Symbols& s_;
+    qsizetype pos_ = 0;
+};
+
+// A number as read: the ASCII form std::from_chars takes, and the power of ten
+// of its first nonzero digit, which tells a number too large for a double from
+// one too small for it.
+struct Scanned {
+    std::string ascii;
+    bool anyDigit = false;
+    bool nonzero = false;
+    long order = 0;
+};
+
+// Builds the ASCII form digit by digit and keeps track of the order of
+// magnitude; the exponent saturates, so that no text can overflow the count.
+class Builder {
+public:
+    void sign(char s)
+    {
+        if (s == '-')
+            n_.ascii += '-';
+    }
+    void mantissaDigit(int d)
+    {
+        n_.ascii += char('0' + d);
+        n_.anyDigit = true;
+        if (d != 0 && !n_.nonzero) {
+            n_.nonzero = true;
+            firstNonzero_ = position_;
+        }
+        ++position_;
+        if (!point_)
+            ++integerDigits_;
+    }
+    void point()
+    {
+        n_.ascii += '.';
+        point_ = true;
+    }
+    void exponent(char s, const std::string& digits)
+    {
+        n_.ascii += 'e';
+        if (s == '-')
+            n_.ascii += '-';
+        n_.ascii += digits;
+        exponent_ = 0;
+        for (char c : digits)
+            exponent_ = std::min(exponent_ * 10 + (c - '0'), 1000000L);
+        if (s == '-')
+            exponent_ = -exponent_;
+    }
+    Scanned done()
+    {
+        n_.order = (integerDigits_ - 1 - firstNonzero_) + exponent_;
+        return n_;
+    }
+
+private:
+    Scanned n_;
+    long position_ = 0, firstNonzero_ = 0, integerDigits_ = 0, exponent_ = 0;
+    bool point_ = false;
+};
+
+// The double a scanned number stands for; a number beyond the range of a
+// double is an overflow, a nonzero one below its smallest normal value an
+// underflow: it would lose its digits, or turn into 0.
+double value(const Scanned& n, const QString& text)
+{
+    std::string a = n.ascii;
+    // std::from_chars wants a digit on both sides of the point.
+    const auto point = a.find('.');
+    if (point != std::string::npos) {
+        if (point + 1 == a.size() || !std::isdigit(static_cast<unsigned char>(a[point + 1])))
+            a.insert(point + 1, "0");
+        if (point == 0 || !std::isdigit(static_cast<unsigned char>(a[point - 1])))
+            a.insert(point, "0");
+    }
+    double v = 0;
+    const auto [end, ec] = std::from_chars(a.data(), a.data() + a.size(), v);
+    (void)end;
+    if (ec == std::errc::result_out_of_range || isTooLarge(v))
+        throw Error(n.order > 0 ? ErrorKind::Overflow : ErrorKind::Underflow, text);
+    if (isTooSmall(v) || (v == 0 && n.nonzero))
+        throw Error(ErrorKind::Underflow, text);
+    return v;
+}
+
+// The whole text as one number, or nothing. A group separator counts as a
+// digit gap, so that a grouped number is recognised for what it is.
+std::optional<Scanned> scanStrict(const QString& text, const Symbols& symbols, bool& grouped)
+{
+    Reader r(text, symbols);
+    Builder b;
+    b.sign(r.sign());
+    bool point = false, digits = false;
+    for (;;) {
+        if (const int d = r.digit(); d >= 0) {
+            b.mantissaDigit(d);
+            r.skipChar();
+            digits = true;
+        } else if (!point && r.decimal()) {
+            b.point();
+            point = true;
+        } else if (r.group()) {
+            grouped = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    if (r.exponentMark()) {
+        const char s = r.sign();
+        std::string e;
+        for (int d = r.digit(); d >= 0; d = r.digit()) {
+            e += char('0' + d);
+            r.skipChar();
+        }
+        if (e.empty())
+            return std::nullopt;
+        b.exponent(s, e);
+    }
+    if (!r.atEnd())
+        return std::nullopt;
+    return b.done();
+}
+
+QString separatorName(const QString& s)
+{
+    if (s == u".")
+        return QStringLiteral("Punkt");
+    if (s == u",")
+        return QStringLiteral("Komma");
+    return QStringLiteral("„%1“").arg(s);
+}
+
+// How to write a grouped number instead: the reading with the separator as a
+// decimal one, and the one without grouping, where each is a number.
+QString groupingAdvice(const QString& text, const QLocale& locale, const Symbols& symbols)
+{
+    QStringList readings;
+    for (const QString& instead : {symbols.decimal, QString()}) {
+        const QString t = QString(text).replace(symbols.group, instead);
+        bool grouped = false;
+        const auto n = scanStrict(t, symbols, grouped);
+        if (!n || grouped)
+            continue;
+        try {
+            readings << toText(value(*n, t), locale);
+        } catch (const Error&) {
+        }
+    }
+    if (readings.isEmpty())
+        return {};
+    const QString thousands = symbols.group == u"."   ? QStringLiteral("Tausenderpunkte")
+                              : symbols.group == u"," ? QStringLiteral("Tausenderkommas")
+                                                      : QStringLiteral("Tausendertrennzeichen");
+    return QStringLiteral("Bitte ohne %1 schreiben, mit %2 vor den Nachkommastellen: %3.")
+        .arg(thousands, separatorName(symbols.decimal), readings.join(QStringLiteral(" oder ")));
+}
+
+// Puts the locale's digits, signs and decimal separator into a number written
+// in ASCII, and writes its exponent with "E".
+QString localised(const std::string& ascii, const QLocale& locale)
+{
+    const char32_t z = firstCodePoint(locale.zeroDigit(), U'0');
+    QString out;
+    for (char c : ascii) {
+        if (c >= '0' && c <= '9') {
+            const char32_t d = z + char32_t(c - '0');
+            out += QString::fromUcs4(&d, 1);
+        } else if (c == '.') {
+            out += locale.decimalPoint();
+        } else if (c == '-') {
+            out += locale.negativeSign();
+        } else if (c == '+') {
+            out += locale.positiveSign();
+        } else if (c == 'e' || c == 'E') {
+            out += u'E';
+        }
+    }
+    return out;
+}
+
+double checked(double value)
+{
+    if (std::isnan(value))
+        throw Error(ErrorKind::InvalidOperation);
+    if (isTooLarge(value))
+        throw Error(ErrorKind::Overflow);
+    if (isTooSmall(value))
+        throw Error(ErrorKind::Underflow);
+    return value;
+}
+
+} // namespace
+
 double toNumber(const QString& text, const QLocale& locale)
 {
-    bool ok = false;
-    const double value = locale.toDouble(text, &ok);
-    if (!ok && std::isinf(value))
-        throw Error(ErrorKind::Overflow, text);
-    // QLocale takes "inf" and "nan" as numbers; nobody types them meaning a length.
-    if (!ok || !std::isfinite(value))
+    const Symbols symbols(locale);
+    const QString t = withoutMarks(text).trimmed();
+    bool grouped = false;
+    const auto n = scanStrict(t, symbols, grouped);
+    if (!n)
         throw Error(ErrorKind::TypeMismatch, text);
-    return value;
+    // A group separator is refused whatever the grouping: "2.500" in German
+    // would otherwise be 2500 to one reader and 2,5 to the next.
+    if (grouped)
+        throw Error(ErrorKind::TypeMismatch, text, groupingAdvice(t, locale, symbols));
+    return value(*n, text);
 }
 
 double toNumberLenient(const QString& text, const QLocale& locale)
 {
-    const QString decimal = locale.decimalPoint();
-    std::string ascii; // what std::from_chars reads: sign, digits, '.', exponent
-    bool digits = false, point = false, exponent = false, expDigits = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r')
-            continue;
-        const char prev = ascii.empty() ? '\0' : ascii.back();
-        if (c >= u'0' && c <= u'9') {
-            ascii += char(c.unicode());
-            (exponent ? expDigits : digits) = true;
-        } else if ((c == u'+' || c == u'-') && (ascii.empty() || prev == 'e')) {
-            ascii += char(c.unicode());
-        } else if ((c == u'.' || QStringView(text).mid(i).startsWith(decimal)) && !point &&
-                   !exponent) {
-            ascii += '.';
+    const Symbols symbols(locale);
+    const QString t = withoutMarks(text);
+    Reader r(t, symbols);
+    Builder b;
+    const auto skipBlanks = [&] {
+        while (r.take(u' ') || r.take(u'\t') || r.take(u'\n') || r.take(u'\r')) {
+        }
+    };
+    skipBlanks();
+    b.sign(r.sign());
+    bool point = false, digits = false;
+    for (;;) {
+        skipBlanks();
+        if (const int d = r.digit(); d >= 0) {
+            b.mantissaDigit(d);
+            r.skipChar();
+            digits = true;
+        } else if (!point && (r.take(u'.') || r.decimal())) {
+            b.point();
             point = true;
-            i += (c == u'.') ? 0 : decimal.size() - 1;
-        } else if ((c == u'e' || c == u'E' || c == u'd' || c == u'D') && digits && !exponent) {
-            ascii += 'e';
-            exponent = true;
         } else {
             break;
         }
     }
     if (!digits)
         return 0;
-    // An exponent marker without digits is not part of the number.
-    if (exponent && !expDigits) {
-        while (!ascii.empty() && ascii.back() != 'e')
-            ascii.pop_back();
-        ascii.pop_back();
+    // An exponent counts only with at least one digit.
+    if (r.exponentMark() || r.take(u'd') || r.take(u'D')) {
+        skipBlanks();
+        const char s = r.sign();
+        std::string e;
+        for (;;) {
+            skipBlanks();
+            const int d = r.digit();
+            if (d < 0)
+                break;
+            e += char('0' + d);
+            r.skipChar();
+        }
+        if (!e.empty())
+            b.exponent(s, e);
     }
-    // std::from_chars takes no leading '+'.
-    const std::size_t from = ascii.front() == '+' ? 1 : 0;
-    double value = 0;
-    const auto [end, ec] = std::from_chars(ascii.data() + from, ascii.data() + ascii.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value untouched when out of range: tell overflow
-        // from underflow by the sign of the exponent.
-        const auto e = ascii.find('e');
-        if (e != std::string::npos && ascii.compare(e + 1, 1, "-") == 0)
-            return 0;
-        throw Error(ErrorKind::Overflow, text);
-    }
-    return value;
+    return value(b.done(), text);
 }
 
 QString toText(double value, const QLocale& locale)
@@ -76,7 +399,22 @@ QString toText(double value, const QLocale& locale)
     l.setNumberOptions(QLocale::OmitGroupSeparator);
     if (value == 0)
         return l.toString(0); // no "-0"
-    return l.toString(value, 'G', 15);
+    QString s = l.toString(value, 'G', 15);
+    // Some locales write the exponent as "×10^" or in their own letters; it
+    // is written and read as "E" everywhere, so that every text reads back.
+    const QString e = l.exponential();
+    if (!e.isEmpty() && e != u"E")
+        s.replace(e, QStringLiteral("E"), Qt::CaseInsensitive);
+    return s;
+}
+
+QString toExactText(double value, const QLocale& locale)
+{
+    if (value == 0 || !std::isfinite(value))
+        return toText(value, locale);
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return localised(std::string(buffer, end), locale);
 }
 
 double power(double base, double exponent)
@@ -87,24 +425,40 @@ double power(double base, double exponent)
             throw Error(ErrorKind::InvalidPower);
         if (std::isinf(r))
             throw Error(base == 0 ? ErrorKind::DivisionByZero : ErrorKind::Overflow);
+        if (base != 0 && r == 0)
+            throw Error(ErrorKind::Underflow);
     }
     return checked(r);
 }
 
-double checked(double value)
+Real operator+(Real a, Real b)
 {
-    if (std::isnan(value))
-        throw Error(ErrorKind::InvalidOperation);
-    if (std::isinf(value))
-        throw Error(ErrorKind::Overflow);
-    return value;
+    return checked(a.v_ + b.v_);
+}
+
+Real operator-(Real a, Real b)
+{
+    return checked(a.v_ - b.v_);
+}
+
+// A product or quotient of nonzero numbers that comes out as 0 has lost
+// everything to underflow.
+Real operator*(Real a, Real b)
+{
+    const double r = a.v_ * b.v_;
+    if (r == 0 && a.v_ != 0 && b.v_ != 0)
+        throw Error(ErrorKind::Underflow);
+    return checked(r);
 }
 
 Real operator/(Real a, Real b)
 {
     if (b.v_ == 0)
         throw Error(ErrorKind::DivisionByZero);
-    return checked(a.v_ / b.v_);
+    const double r = a.v_ / b.v_;
+    if (r == 0 && a.v_ != 0)
+        throw Error(ErrorKind::Underflow);
+    return checked(r);
 }
 
 } // namespace rt

@@ -4,38 +4,43 @@
 #include <QString>
 
 // Conversions between text and numbers and the checked arithmetic that every
-// result goes through. Pure functions; the locale is a parameter so that both
-// German and C behaviour can be exercised in one process.
+// result goes through. Pure functions; the locale is a parameter so that any
+// locale's behaviour can be exercised in one process.
 namespace rt {
 
-// Text to number as the user writes it: the locale's decimal separator and
-// well-formed digit grouping. Raises a type-mismatch error for anything that is
-// not a finite number (empty text, "2.5" in German, "inf"), an overflow error
-// for a number beyond the range of a double.
+// Text to number as the user writes it: the locale's digits (or ASCII ones),
+// its decimal separator, a sign, and an exponent written "E" or "e". Raises a
+// type-mismatch error for anything else: empty text, "inf", and any digit
+// grouping ("2.500" in German), which the message then explains. A number
+// beyond the range of a double raises an overflow error, a nonzero one below
+// the smallest normal double an underflow error.
 double toNumber(const QString& text, const QLocale& locale = QLocale());
 
 // The number at the start of the text; blanks are skipped, reading stops at the
 // first character that cannot continue the number, no number at all gives 0.
 // Both the full stop and the locale's decimal separator are taken as decimal
 // separator. Never raises a type mismatch; only a number beyond the range of a
-// double raises an overflow error.
+// double (overflow) or a nonzero one too small for it (underflow) raises.
 double toNumberLenient(const QString& text, const QLocale& locale = QLocale());
 
-// At most 15 significant digits, the locale's decimal separator, no grouping,
-// exponent form (1E+15, 1,5E-07) for very large and very small magnitudes.
+// At most 15 significant digits, the locale's digits, signs and decimal
+// separator, no grouping, exponent form (1E+15, 1,5E-07) for very large and very
+// small magnitudes, written with "E" in every locale. toNumber reads it back.
 QString toText(double value, const QLocale& locale = QLocale());
 
+// The shortest text that reads back (with toNumber) as exactly this value, in
+// the locale's notation: what the user typed, without their redundant zeros.
+QString toExactText(double value, const QLocale& locale = QLocale());
+
 // base ^ exponent. Raises an overflow error when finite operands give an
-// infinite result, a division by zero for 0 raised to a negative power and an
-// invalid-power error when there is no real result.
+// infinite result, an underflow error when a nonzero base gives a result
+// below the smallest normal double, a division by zero for 0 raised to a
+// negative power and an invalid-power error when there is no real result.
 double power(double base, double exponent);
 
-// The floating-point check after an operation: an infinite value is an
-// overflow, NaN an invalid operation.
-double checked(double value);
-
 // A double whose every operation is checked, so a formula reads like the
-// arithmetic it does while an overflow is caught at the operation that causes it.
+// arithmetic it does while an overflow, an underflow, a division by zero or an
+// invalid operation is caught at the operation that causes it.
 class Real {
 public:
     constexpr Real(double v = 0)
@@ -44,9 +49,9 @@ public:
     } // NOLINT: implicit by design
     constexpr double value() const { return v_; }
 
-    friend Real operator+(Real a, Real b) { return checked(a.v_ + b.v_); }
-    friend Real operator-(Real a, Real b) { return checked(a.v_ - b.v_); }
-    friend Real operator*(Real a, Real b) { return checked(a.v_ * b.v_); }
+    friend Real operator+(Real a, Real b);
+    friend Real operator-(Real a, Real b);
+    friend Real operator*(Real a, Real b);
     friend Real operator/(Real a, Real b);
     friend Real pow(Real base, double exponent) { return power(base.v_, exponent); }
     friend bool operator>(Real a, Real b) { return a.v_ > b.v_; }
