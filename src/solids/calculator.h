@@ -71,12 +71,15 @@ struct Calculator {
     std::vector<Variant> variants;
     int checkStyle = 64; // information icon
     const char* checkTitle = "Problem";
+    // Said, like a failed check, when no variant's option is set.
+    const char* choiceMessage = nullptr;
 };
 
 enum class Outcome { Computed, Rejected, NothingChosen };
 
 // Raises rt::Error for text that is no number and for arithmetic errors;
-// results written before the error stay written.
+// results written before the error stay written, the ones not reached are
+// cleared.
 Outcome calculate(const Calculator& calculator, Sheet& sheet);
 
 } // namespace solids

@@ -47,7 +47,7 @@ bool CalculatorWindow::isSet(const QString& option) const
 
 void CalculatorWindow::message(const QString& text, int style, const QString& title)
 {
-    rt::msgBox(text, style, title);
+    rt::msgBox(text, style, title, this);
 }
 
 } // namespace solids

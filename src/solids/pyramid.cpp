@@ -81,6 +81,7 @@ const Calculator kPyramid{
                  {"labseitehs", frustumSideHeight},
              }},
         },
+    .choiceMessage = "Bitte wählen Sie Pyramide oder Pyramidenstumpf aus.",
 };
 
 static const rt::WindowDescription kLayout{
