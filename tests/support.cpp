@@ -48,6 +48,8 @@ ShownBox answerBox(const std::function<void()>& action)
             seen.title = box->windowTitle();
             seen.text = box->text();
             seen.icon = box->icon();
+            seen.format = box->textFormat();
+            seen.frame = box->frameGeometry();
             box->button(QMessageBox::Ok)->click();
         }
     });

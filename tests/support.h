@@ -21,6 +21,8 @@ struct ShownBox {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
+    QRect frame; // where the box stood, decorations included
 };
 
 // Runs the action; the modal message box it opens (if any) is read and

@@ -114,7 +114,8 @@ QWidget* info()
     return w::loaded(QStringLiteral("foinfo"));
 }
 
-// Does what the user does: a menu entry of the frame, OK, or the close button.
+// Does what the user does: a menu entry of the frame, OK, the close button or
+// the minimise button.
 void act(const QStringList& steps)
 {
     for (const QString& step : steps) {
@@ -124,6 +125,8 @@ void act(const QStringList& steps)
             test::click(info(), QStringLiteral("cmdzurück"));
         else if (step == u"close")
             info()->close();
+        else if (step == u"minimise")
+            info()->showMinimized();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
@@ -214,6 +217,8 @@ void TestInfo::lifecycle_data()
     QTest::newRow("Info after OK") << QStringList{"Info", "OK", "Info"} << true << true;
     QTest::newRow("close, then Info") << QStringList{"Info", "close", "Info"} << true << false;
     QTest::newRow("frame closed") << QStringList{"Info", "Beenden"} << true << true;
+    QTest::newRow("minimised") << QStringList{"Info", "minimise"} << true << true;
+    QTest::newRow("back from an icon") << QStringList{"Info", "minimise", "Info"} << true << true;
 }
 
 void TestInfo::lifecycle()
@@ -232,6 +237,10 @@ void TestInfo::lifecycle()
     QCOMPARE(info() == first, sameWindow);
     if (sameWindow)
         QCOMPARE(info()->pos(), place);
+    // The rose plays only while it can be seen; hidden or minimised, the
+    // program does no work.
+    const QMovie* rose = info()->findChild<QLabel*>(QStringLiteral("Picture1"))->movie();
+    QCOMPARE(rose->state() == QMovie::Running, visible && !info()->isMinimized());
     int instances = 0;
     for (QWidget* t : QApplication::topLevelWidgets())
         instances += t->objectName() == u"foinfo";

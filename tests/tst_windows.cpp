@@ -6,6 +6,7 @@
 #include "runtime/windows.h"
 #include "support.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -14,9 +15,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 
 namespace w = rt::windows;
@@ -102,6 +105,15 @@ private slots:
     void toolkitTextsFollowLanguage();
     void resultsCanBeCopied();
     void editMenuDoesNothing();
+    void closingWhileABoxIsOpen_data();
+    void closingWhileABoxIsOpen();
+    void boxFitsTheScreen();
+    void menuBringsBackMinimised_data();
+    void menuBringsBackMinimised();
+    void readableOnADarkDesktop_data();
+    void readableOnADarkDesktop();
+    void newWindowsFindTheirOwnPlace();
+    void grownWindowStaysInside();
 };
 
 void TestWindows::startUp()
@@ -301,6 +313,16 @@ void TestWindows::errorKeepsEverything_data()
     QTest::newRow("too large") << "1e400"
                                << "Solvanto" << QMessageBox::Critical
                                << "Die Zahl „1e400“ im Feld " + field + " ist zu groß.";
+    // What the user typed is shown as typed, never as markup, and shortened.
+    QTest::newRow("markup") << "<h1>2</h1>"
+                            << "Solvanto" << QMessageBox::Critical
+                            << "Der Text „<h1>2</h1>“ im Feld " + field +
+                                   " ist keine Zahl. Bitte geben Sie eine Zahl ein.";
+    QTest::newRow("pasted image") << "<img src=\"/usr/share/pixmaps/debian-logo.png\" width=5000>"
+                                  << "Solvanto" << QMessageBox::Critical
+                                  << "Der Text „<img src=\"/usr/share/pixmaps/debian-logo…“ im "
+                                     "Feld " +
+                                         field + " ist keine Zahl. Bitte geben Sie eine Zahl ein.";
     QTest::newRow("overflow") << "1e103"
                               << "Solvanto" << QMessageBox::Critical
                               << "Bei der Berechnung von „Volume“: Das Ergebnis ist zu groß für "
@@ -308,7 +330,8 @@ void TestWindows::errorKeepsEverything_data()
 }
 
 // A rejected or unusable input leaves the earlier results, the window and the
-// program as they were.
+// program as they were; a calculation that fails part-way leaves no result of
+// the earlier input beside the new ones (the sphere's first result fails here).
 void TestWindows::errorKeepsEverything()
 {
     QFETCH(QString, radius);
@@ -329,10 +352,15 @@ void TestWindows::errorKeepsEverything()
     QCOMPARE(box.title, title);
     QCOMPARE(box.icon, icon);
     QCOMPARE(box.text, message);
-    QCOMPARE(test::labelText(sphere, QStringLiteral("labvolume")), before);
+    QCOMPARE(box.format, Qt::PlainText);
+    const bool partWay = radius == "1e103";
+    auto* volume = sphere->findChild<QLabel*>(QStringLiteral("labvolume"));
+    QCOMPARE(volume->text(), partWay ? QString() : before);
+    if (partWay)
+        QCOMPARE(QAccessible::queryAccessibleInterface(volume)->text(QAccessible::Name), "leer");
     QCOMPARE(w::loaded(QStringLiteral("fokugel")), sphere);
     QVERIFY(sphere->isVisible() && start()->isVisible() && w::frame()->isVisible());
-    if (icon == QMessageBox::Critical && !radius.startsWith(u'1')) {
+    if (icon == QMessageBox::Critical && !radius.startsWith(u'1') && !radius.startsWith(u'<')) {
         auto* box2 = sphere->findChild<QLineEdit*>(QStringLiteral("txtradiusr"));
         QCOMPARE(sphere->focusWidget(), box2);
         QCOMPARE(box2->selectedText(), radius);
@@ -508,6 +536,142 @@ void TestWindows::messageBoxStyles()
     QCOMPARE(box.text, "Text");
 }
 
+// Whatever is pasted, the message box stays within the screen.
+void TestWindows::boxFitsTheScreen()
+{
+    choose(QStringLiteral("opkugel"));
+    weiter();
+    auto* sphere = w::loaded(QStringLiteral("fokugel"));
+    sphere->findChild<QLineEdit*>(QStringLiteral("txtradiusr"))
+        ->setText(QString(32767, QChar(0xFDFD)) + u'\n' + QString(20, u'W'));
+    const auto box = test::answerBox([&] { test::click(sphere, QStringLiteral("cmdberechnen")); });
+    QVERIFY(box.shown);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(box.frame.width() <= screen.width() && box.frame.height() <= screen.height(),
+             qPrintable(QStringLiteral("%1x%2").arg(box.frame.width()).arg(box.frame.height())));
+}
+
+void TestWindows::menuBringsBackMinimised_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Wurzelziehen") << "mnuwurzelziehen"
+                                  << "fowurzel";
+    QTest::newRow("Info") << "mnuinfo"
+                          << "foinfo";
+}
+
+// The menu entry brings its window back from an icon: restored, in front, active.
+void TestWindows::menuBringsBackMinimised()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, window);
+    menuEntry(entry)->trigger();
+    QWidget* shownWindow = w::loaded(window);
+    QVERIFY(shownWindow);
+    shownWindow->showMinimized();
+    QVERIFY(shownWindow->isMinimized());
+    menuEntry(entry)->trigger();
+    QCOMPARE(w::loaded(window), shownWindow);
+    QVERIFY(!shownWindow->isMinimized());
+    QVERIFY(shownWindow->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(shownWindow));
+}
+
+void TestWindows::readableOnADarkDesktop_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char* name :
+         {"Form1", "fowürfel", "fopyramide", "fokegel", "fokugel", "fowurzel", "foinfo"})
+        QTest::newRow(name) << QString::fromUtf8(name);
+}
+
+// Under a dark desktop palette every text, box and button keeps a contrast of
+// at least 4.5:1 against what it is drawn on.
+void TestWindows::readableOnADarkDesktop()
+{
+    QFETCH(QString, window);
+    const QPalette before = QGuiApplication::palette();
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase})
+        dark.setColor(role, QColor(0x20, 0x20, 0x20));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(0xEE, 0xEE, 0xEE));
+    // As a dark desktop theme has it from the start, before any window exists.
+    QApplication::setPalette(dark);
+    w::unloadAll();
+    w::show(window);
+    QWidget* form = w::loaded(window);
+    const auto contrast = [](const QColor& a, const QColor& b) {
+        const auto luminance = [](const QColor& c) {
+            auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        const double x = luminance(a), y = luminance(b);
+        return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+    };
+    int checked = 0;
+    for (QWidget* c : form->findChildren<QWidget*>()) {
+        const QPalette& p = c->palette();
+        // What the control draws its text on: its own base or button face, or
+        // the window behind it.
+        QPalette::ColorRole back = QPalette::Window, front = QPalette::WindowText;
+        if (qobject_cast<QLineEdit*>(c)) {
+            back = QPalette::Base;
+            front = QPalette::Text;
+        } else if (qobject_cast<QPushButton*>(c)) {
+            back = QPalette::Button;
+            front = QPalette::ButtonText;
+        }
+        const QColor behind = back == QPalette::Window && !c->autoFillBackground()
+                                  ? c->parentWidget()->palette().color(QPalette::Window)
+                                  : p.color(back);
+        const double ratio = contrast(p.color(front), behind);
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(QStringLiteral("%1: %2").arg(c->objectName()).arg(ratio)));
+        ++checked;
+    }
+    QApplication::setPalette(before);
+    QVERIFY(checked > 2);
+}
+
+// Every solid opens wholly inside the workspace, none exactly over another.
+void TestWindows::newWindowsFindTheirOwnPlace()
+{
+    for (QRadioButton* option : start()->findChildren<QRadioButton*>()) {
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+        weiter();
+    }
+    const auto subs = childWindows();
+    QCOMPARE(subs.size(), 10);
+    const QRect room = area()->viewport()->rect();
+    QSet<QPair<int, int>> places;
+    for (QMdiSubWindow* sub : subs) {
+        if (sub->width() <= room.width() && sub->height() <= room.height())
+            QVERIFY2(room.contains(sub->geometry()), qPrintable(sub->windowTitle()));
+        QVERIFY2(!places.contains({sub->x(), sub->y()}), qPrintable(sub->windowTitle()));
+        places.insert({sub->x(), sub->y()});
+    }
+}
+
+// A window that grows for a long result moves left rather than past the edge.
+void TestWindows::grownWindowStaysInside()
+{
+    choose(QStringLiteral("opkugel"));
+    weiter();
+    QMdiSubWindow* sub = area()->activeSubWindow();
+    const QRect room = area()->viewport()->rect();
+    sub->move(room.width() - sub->width(), 0);
+    auto* sphere = w::loaded(QStringLiteral("fokugel"));
+    test::type(sphere, QStringLiteral("txtradiusr"), typed(QStringLiteral("987654.321987")));
+    test::click(sphere, QStringLiteral("cmdberechnen"));
+    QVERIFY(sub->width() > rt::px(4305));
+    QVERIFY(room.contains(sub->geometry()));
+}
+
 void TestWindows::readableColours_data()
 {
     QTest::addColumn<rt::SystemColor>("colour");
@@ -545,11 +709,13 @@ void TestWindows::resultsCanBeCopied()
     choose(QStringLiteral("opkugel"));
     weiter();
     auto* sphere = static_cast<rt::Form*>(w::loaded(QStringLiteral("fokugel")));
-    test::type(sphere, QStringLiteral("txtradiusr"), QStringLiteral("3"));
+    test::type(sphere, QStringLiteral("txtradiusr"), "1" + QLocale().decimalPoint() + "5e-5");
     test::click(sphere, QStringLiteral("cmdberechnen"));
     QLabel* volume = sphere->label(QStringLiteral("labvolume"));
+    QVERIFY(volume->text().contains(u'E') && volume->text().contains(QLocale().decimalPoint()));
+    // A double-click takes the whole number, separator and exponent included.
     QTest::mouseDClick(volume, Qt::LeftButton, {}, QPoint(4, volume->height() / 2));
-    QTest::keyClick(volume, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(volume->selectedText(), volume->text());
     QTest::keyClick(volume, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), volume->text());
     // Selecting a result does not put it into the tab chain.
@@ -571,6 +737,82 @@ void TestWindows::editMenuDoesNothing()
         menuEntry(QString::fromUtf8(name))->trigger();
     QCOMPARE(box->text(), "12");
     QCOMPARE(QGuiApplication::clipboard()->text(), "99");
+}
+
+void TestWindows::closingWhileABoxIsOpen_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("closes");
+    QTest::addColumn<QString>("title");
+
+    const struct {
+        const char* tag;
+        const char* window;
+        const char* input;
+        const char* title;
+    } boxes[] = {
+        {"no solid chosen", "Form1", "", "Problem"},
+        {"failed check", "fokugel", "0", "Problem"},
+        {"no number", "fokugel", "x", "Solvanto"},
+        {"plain box", "fozylinder", "0", "Solvanto"},
+        {"no option", "fopyramide", "2 3 1", "Problem"},
+    };
+    for (const auto& b : boxes) {
+        for (const char* closes : {"frame", "window"}) {
+            QTest::addRow("%s, %s closes", b.tag, closes)
+                << QString::fromUtf8(b.window) << QString::fromUtf8(b.input)
+                << QString::fromUtf8(closes) << QString::fromUtf8(b.title);
+        }
+    }
+}
+
+// Assistive technology, automation or the end of the session can close a
+// window while one of its message boxes waits for an answer: the box goes
+// away with it, the click that raised it returns, and the program goes on.
+void TestWindows::closingWhileABoxIsOpen()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, input);
+    QFETCH(QString, closes);
+    QFETCH(QString, title);
+    w::show(window);
+    QWidget* raising = w::loaded(window);
+    const QStringList values = input.split(u' ', Qt::SkipEmptyParts);
+    const auto boxes = raising->findChildren<QLineEdit*>();
+    for (int i = 0; i < boxes.size(); ++i)
+        boxes[i]->setText(values.value(i, values.value(0)));
+    const QString button = window == "Form1" ? "cmdweiter" : "cmdberechnen";
+
+    QString seen;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (!seen.isEmpty()) {
+            box->button(QMessageBox::Ok)->click(); // still open: do not hang
+            return;
+        }
+        seen = box->windowTitle();
+        if (closes == "frame")
+            menuEntry(QStringLiteral("mnubeenden"))->trigger();
+        else
+            w::unload(window);
+    });
+    poll.start();
+    test::click(raising, button);
+    poll.stop();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QCOMPARE(seen, title);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!w::loaded(window));
+    QCOMPARE(bool(w::loaded(QStringLiteral("MDIForm1"))), closes == "window");
+    // The program goes on: the start window opens again.
+    w::show(QStringLiteral("Form1"));
+    QVERIFY(start() && start()->isVisible());
 }
 
 QTEST_MAIN(TestWindows)

@@ -16,11 +16,11 @@ void invoke(QWidget* window, const std::function<void()>& handler)
         return;
     } catch (const Error& e) {
         field = e.field();
-        msgBox(e.message(), Critical);
+        msgBox(e.message(), Critical, {}, guard);
     } catch (const std::exception& e) {
         msgBox(QStringLiteral("Ein unerwarteter Fehler ist aufgetreten: %1")
                    .arg(QString::fromLocal8Bit(e.what())),
-               Critical);
+               Critical, {}, guard);
     }
     // Put the cursor back into the box whose text could not be used.
     if (guard && !field.isEmpty()) {

@@ -6,7 +6,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -119,6 +121,20 @@ QAccessibleInterface* unspokenLabels(const QString& className, QObject* object)
     return nullptr;
 }
 
+// A result is one number: a double-click selects all of it, decimal separator,
+// sign and exponent included, where a label would stop at the separator.
+class ResultLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        setSelection(0, int(text().size()));
+        event->accept();
+    }
+};
+
 // What a screen reader says for a result that shows nothing yet, as it does
 // for an empty field.
 void nameResult(QLabel* result)
@@ -143,9 +159,7 @@ Form::Form(const WindowDescription& description, QWidget* parent)
     setWindowTitle(text(description_.caption));
     setFont(rt::font(kDefaultFont));
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color(description_.background));
-    setPalette(p);
+    setPalette(rt::palette(description_.background));
     build();
     relate();
     fit();
@@ -172,9 +186,11 @@ void Form::build()
         QWidget* w = nullptr;
         switch (c.kind) {
         case Kind::Label: {
-            auto* l = new QLabel(parent);
+            auto* l = c.role == Role::Result ? new ResultLabel(parent) : new QLabel(parent);
             if (isPowerOfUnit(description_.controls, c))
                 l->setProperty(kUnspoken, true);
+            // Never read as markup: a label may come to show what the user typed.
+            l->setTextFormat(Qt::PlainText);
             l->setText(text(c.caption));
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             if (c.role == Role::Result) {
@@ -403,10 +419,19 @@ void Form::fit()
     const QSize missing = (needed_ - size()).expandedTo(QSize(0, 0));
     if (missing.width() == 0 && missing.height() == 0)
         return;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         sub->resize(sub->size() + missing);
-    else if (isWindow())
+        // Grown, it stays inside the workspace where it can, moving left and up
+        // rather than past the edge.
+        if (const QMdiArea* area = sub->mdiArea()) {
+            const QSize room = area->viewport()->size();
+            const QPoint inside(std::min(sub->x(), std::max(0, room.width() - sub->width())),
+                                std::min(sub->y(), std::max(0, room.height() - sub->height())));
+            sub->move(inside);
+        }
+    } else if (isWindow()) {
         resize(size() + missing);
+    }
 }
 
 void Form::paintEvent(QPaintEvent* event)

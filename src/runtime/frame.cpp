@@ -49,18 +49,39 @@ QPoint MdiFrame::placeFor(QMdiSubWindow* sub) const
 {
     QList<QMdiSubWindow*> others = area_->subWindowList(QMdiArea::CreationOrder);
     others.removeAll(sub);
+    QList<QPoint> taken;
+    for (const QMdiSubWindow* o : others)
+        taken << o->pos();
+    const QSize room = area_->viewport()->size();
+    const QSize size = sub->size();
+    const auto fits = [&](QPoint p) {
+        return p.x() >= 0 && p.y() >= 0 && p.x() + size.width() <= room.width() &&
+               p.y() + size.height() <= room.height();
+    };
+    const auto vacant = [&](QPoint p) { return !taken.contains(p); };
     if (others.isEmpty())
         return {0, 0};
-    // Beside the first child (the start window), cascading from there; where the
-    // frame is too narrow, as far right as fits.
+    // Beside the first child (the start window), cascading from there; where
+    // the frame is too narrow, as far right as fits.
     const QRect anchor = others.first()->geometry();
-    const int step = kCascadeStep * int((others.size() - 1) % 6);
-    const QSize room = area_->viewport()->size();
-    int x = anchor.right() + 1 + step;
-    int y = anchor.top() + step;
-    x = std::max(0, std::min(x, room.width() - sub->width()));
-    y = std::max(0, std::min(y, room.height() - sub->height()));
-    return {x, y};
+    const QPoint start(std::max(0, std::min(anchor.right() + 1, room.width() - size.width())),
+                       std::max(0, std::min(anchor.top(), room.height() - size.height())));
+    for (QPoint p = start; fits(p); p += QPoint(kCascadeStep, kCascadeStep)) {
+        if (vacant(p))
+            return p;
+    }
+    // Then any free place where the window is whole, row by row.
+    for (int y = 0; y + size.height() <= room.height(); y += kCascadeStep) {
+        for (int x = 0; x + size.width() <= room.width(); x += kCascadeStep) {
+            if (vacant(QPoint(x, y)))
+                return {x, y};
+        }
+    }
+    // Larger than the workspace, or every place taken: never exactly over another.
+    QPoint p = start;
+    while (!vacant(p))
+        p += QPoint(kCascadeStep, kCascadeStep);
+    return p;
 }
 
 void MdiFrame::arrange(int code)

@@ -55,4 +55,36 @@ QColor color(SystemColor c)
     return QColor(0xD4, 0xD0, 0xC8);
 }
 
+QPalette palette(SystemColor background)
+{
+    const QColor black(0x00, 0x00, 0x00), white(0xFF, 0xFF, 0xFF);
+    const QColor greyText(0x4A, 0x4A, 0x4A); // disabled, and placeholders
+    QPalette p(black, color(background));
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const bool off = group == QPalette::Disabled;
+        const QColor text = off ? greyText : black;
+        p.setColor(group, QPalette::Window, color(background));
+        p.setColor(group, QPalette::WindowText, text);
+        p.setColor(group, QPalette::Base, white);
+        p.setColor(group, QPalette::AlternateBase, QColor(0xF2, 0xF2, 0xF2));
+        p.setColor(group, QPalette::Text, text);
+        p.setColor(group, QPalette::PlaceholderText, greyText);
+        p.setColor(group, QPalette::Button, QColor(0xE1, 0xE1, 0xE1));
+        p.setColor(group, QPalette::ButtonText, text);
+        p.setColor(group, QPalette::BrightText, white);
+        p.setColor(group, QPalette::Light, white);
+        p.setColor(group, QPalette::Midlight, QColor(0xE8, 0xE8, 0xE8));
+        p.setColor(group, QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
+        p.setColor(group, QPalette::Dark, QColor(0x69, 0x69, 0x69));
+        p.setColor(group, QPalette::Shadow, black);
+        p.setColor(group, QPalette::Highlight, QColor(0x0A, 0x4F, 0x9E));
+        p.setColor(group, QPalette::HighlightedText, white);
+        p.setColor(group, QPalette::Link, QColor(0x00, 0x00, 0xCC));
+        p.setColor(group, QPalette::LinkVisited, QColor(0x55, 0x1A, 0x8B));
+        p.setColor(group, QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xDC));
+        p.setColor(group, QPalette::ToolTipText, black);
+    }
+    return p;
+}
+
 } // namespace rt

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 
 // Fonts and system colours as the window descriptions name them, mapped once
@@ -29,5 +30,10 @@ void installFonts();
 QFont font(const FontSpec& wanted);
 
 QColor color(SystemColor c);
+
+// Every colour a window draws with, fixed together with its background: texts,
+// boxes, buttons and selections keep their contrast whatever palette the
+// desktop sets, a dark one included.
+QPalette palette(SystemColor background);
 
 } // namespace rt

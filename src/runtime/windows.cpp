@@ -40,6 +40,14 @@ QWidget* outer(QWidget* w)
     return w;
 }
 
+// The rectangle moved, as little as it takes, to lie within the area where it fits.
+QRect within(QRect r, const QRect& area)
+{
+    r.moveLeft(std::max(area.left(), std::min(r.left(), area.right() + 1 - r.width())));
+    r.moveTop(std::max(area.top(), std::min(r.top(), area.bottom() + 1 - r.height())));
+    return r;
+}
+
 // A closed window with WA_DeleteOnClose is only deleted later; Qt clears the
 // attribute when it closes, which tells a closing window from a hidden one.
 bool alive(QWidget* w)
@@ -93,13 +101,15 @@ QWidget* get(const QString& name)
         host->addChild(w);
     } else {
         w->setAttribute(Qt::WA_DeleteOnClose);
-        // A free window without a stored place opens in the middle of the screen.
-        if (!w->testAttribute(Qt::WA_Moved)) {
-            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-                QRect r(QPoint(), w->sizeHint());
-                r.moveCenter(screen->availableGeometry().center());
-                w->move(r.topLeft());
-            }
+        // A free window opens at its stored place, or in the middle of the screen
+        // without one; either way wholly on the screen where it fits, whatever
+        // the scale.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect avail = screen->availableGeometry();
+            QRect r(w->pos(), w->sizeHint());
+            if (!w->testAttribute(Qt::WA_Moved))
+                r.moveCenter(avail.center());
+            w->move(within(r, avail).topLeft());
         }
     }
     e.window = w;
@@ -116,6 +126,12 @@ void show(const QString& name)
             sub->showNormal();
         sub->mdiArea()->setActiveSubWindow(sub);
     } else {
+        // A minimised window comes back as it was, in front, and whole on the
+        // screen now that its frame is known.
+        if (o->isMinimized())
+            o->setWindowState(o->windowState() & ~Qt::WindowMinimized);
+        if (const QScreen* screen = o->screen())
+            o->move(within(o->frameGeometry(), screen->availableGeometry()).topLeft());
         o->raise();
         o->activateWindow();
     }

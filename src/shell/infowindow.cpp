@@ -3,6 +3,7 @@
 #include "runtime/events.h"
 #include "runtime/windows.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMovie>
 
@@ -44,10 +45,37 @@ InfoWindow::InfoWindow()
     picture->setAccessibleName(QStringLiteral("Rose"));
     picture->setAccessibleDescription(
         QStringLiteral("Eine rote Rose, die sich von der Knospe zur vollen Blüte öffnet"));
-    auto* rose = new QMovie(QStringLiteral(":/rose.gif"), {}, picture);
-    picture->setMovie(rose);
-    rose->start();
+    rose_ = new QMovie(QStringLiteral(":/rose.gif"), {}, picture);
+    picture->setMovie(rose_);
     rt::onClick(button(QStringLiteral("cmdzurück")), this, &InfoWindow::cmdzurück_Click);
+}
+
+void InfoWindow::playWhileSeen()
+{
+    const bool seen = isVisible() && !isMinimized();
+    if (seen && rose_->state() == QMovie::NotRunning)
+        rose_->start();
+    else if (rose_->state() != QMovie::NotRunning)
+        rose_->setPaused(!seen);
+}
+
+void InfoWindow::showEvent(QShowEvent* event)
+{
+    Form::showEvent(event);
+    playWhileSeen();
+}
+
+void InfoWindow::hideEvent(QHideEvent* event)
+{
+    Form::hideEvent(event);
+    playWhileSeen();
+}
+
+void InfoWindow::changeEvent(QEvent* event)
+{
+    Form::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        playWhileSeen();
 }
 
 void InfoWindow::cmdzurück_Click()

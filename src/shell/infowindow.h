@@ -2,6 +2,8 @@
 
 #include "runtime/form.h"
 
+class QMovie;
+
 namespace shell {
 
 // foinfo: the about window with the opening rose. OK only hides it, so the
@@ -11,6 +13,18 @@ public:
     InfoWindow();
 
     void cmdzurück_Click();
+
+protected:
+    // The rose plays only while it can be seen, so that the program does no
+    // work while nobody looks.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void playWhileSeen();
+
+    QMovie* rose_;
 };
 
 } // namespace shell

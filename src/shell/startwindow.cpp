@@ -84,7 +84,7 @@ void StartWindow::cmdweiter_Click()
         }
     }
     rt::msgBox(QStringLiteral("Bitte wählen Sie ein Körper aus!!!!"), rt::Critical,
-               QStringLiteral("Problem"));
+               QStringLiteral("Problem"), this);
 }
 
 void StartWindow::cmdbeenden_Click()
