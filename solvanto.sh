@@ -5,6 +5,8 @@
 # Longer checks, each one command:
 #   ./solvanto.sh fuzz [seconds per target]    ./solvanto.sh soak [actions] [seed]
 #   ./solvanto.sh screenshot                   ./solvanto.sh bench [runs]
+# The Debian package, written into this folder:
+#   ./solvanto.sh package
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,6 +17,7 @@ packages=(
   qt6-translations-l10n
   desktop-file-utils appstream
   locales xvfb xauth
+  dpkg-dev file lintian
 )
 
 # Only for the screenshot and the start-up benchmark.
@@ -75,6 +78,15 @@ case "${1:-}" in
     cd build-sanitize
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
     ;;
+  package)
+    install_missing
+    build
+    rm -rf build/package
+    cpack --config build/CPackConfig.cmake -B build/package
+    deb=$(basename build/package/*.deb)
+    cp "build/package/$deb" .
+    echo "Written: ./$deb"
+    ;;
   fuzz)
     install_missing
     build_sanitized
@@ -100,7 +112,7 @@ case "${1:-}" in
       ./build/tests/tst_soak
     ;;
   *)
-    echo "usage: $0 run|test|fuzz [seconds]|soak [actions] [seed]|screenshot|bench [runs]" >&2
+    echo "usage: $0 run|test|package|fuzz [seconds]|soak [actions] [seed]|screenshot|bench [runs]" >&2
     exit 2
     ;;
 esac
