@@ -2,50 +2,35 @@
 // back as finite numbers, in its order, or raises one of the runtime's errors;
 // it never shows "inf" or "nan".
 #include "fuzz_support.h"
-#include "solids/cone.h"
-#include "solids/cube.h"
-#include "solids/cuboid.h"
-#include "solids/cylinder.h"
-#include "solids/pyramid.h"
-#include "solids/sphere.h"
+#include "solids/catalogue.h"
 #include "textsheet.h"
 
 #include <cmath>
-
-namespace {
-
-const solids::Calculator* const kCalculators[] = {&solids::kCube,    &solids::kCuboid,
-                                                  &solids::kPyramid, &solids::kCylinder,
-                                                  &solids::kCone,    &solids::kSphere};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 1)
         return -1;
-    // The first byte picks the options that are set; the rest are the texts of
-    // the boxes, one per line.
+    // The first byte picks the options that are set (bit k: the k-th variant's);
+    // the rest are the texts of the boxes, one per line.
     const uint8_t choice = data[0];
     const QStringList fields = fuzz::text(data + 1, size - 1).split(u'\n');
     for (const QLocale& locale : fuzz::kLocales) {
-        for (const solids::Calculator* calculator : kCalculators) {
+        for (const solids::Solid* solid : solids::catalogue()) {
+            const solids::Calculator* calculator = &solid->calculator;
             QMap<QString, QString> texts;
             qsizetype next = 0;
-            for (const solids::Check& check : calculator->checks)
-                texts[QString::fromUtf8(check.box)] = fields.value(next++);
+            for (const solids::Dimension& d : calculator->dimensions)
+                texts[QString::fromUtf8(d.box)] = fields.value(next++);
             test::TextSheet sheet(texts, locale);
-            if (choice & 1)
-                sheet.options << QStringLiteral("oppyramide");
-            if (choice & 2)
-                sheet.options << QStringLiteral("opstumpf");
+            for (std::size_t k = 0; k < calculator->variants.size() && k < 8; ++k) {
+                if (const char* option = calculator->variants[k].option; option && choice >> k & 1)
+                    sheet.options << QString::fromUtf8(option);
+            }
             QStringList order;
-            for (const solids::Variant& v : calculator->variants) {
-                if (!v.option || sheet.options.contains(QString::fromUtf8(v.option))) {
-                    for (const solids::Result& r : v.results)
-                        order << QString::fromUtf8(r.label);
-                    break;
-                }
+            if (const solids::Variant* v = solids::chosen(*calculator, sheet)) {
+                for (const solids::Result& r : v->results)
+                    order << QString::fromUtf8(r.label);
             }
             try {
                 solids::calculate(*calculator, sheet);

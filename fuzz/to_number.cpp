@@ -1,6 +1,7 @@
 // The locale-aware conversion gives a finite number or raises the runtime's
-// type-mismatch (or, for a number beyond a double, overflow) error; what it
-// gives is shown and read back unchanged to 15 significant digits.
+// type-mismatch (or, for a magnitude a double cannot hold, overflow or
+// underflow) error; what it gives is shown and read back unchanged to 15
+// significant digits.
 #include "fuzz_support.h"
 #include "runtime/numbers.h"
 
@@ -15,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             value = rt::toNumber(input, locale);
         } catch (const rt::Error& e) {
             fuzz::require(e.kind() == rt::ErrorKind::TypeMismatch ||
-                              e.kind() == rt::ErrorKind::Overflow,
+                              e.kind() == rt::ErrorKind::Overflow ||
+                              e.kind() == rt::ErrorKind::Underflow,
                           "conversion raised an unexpected error");
             fuzz::require(!e.message().isEmpty(), "error without a message");
             continue;

@@ -46,13 +46,13 @@ bool roundedTo15(double v, double& rounded)
 int significantDigits(const QString& text)
 {
     const QString mantissa = text.section(u'E', 0, 0);
-    QString digits;
+    QList<int> digits;
     for (QChar c : mantissa) {
         if (c.isDigit())
-            digits += c;
+            digits << c.digitValue(); // the locale's digits as well as ASCII ones
     }
-    while (digits.startsWith(u'0'))
-        digits.remove(0, 1);
+    while (!digits.isEmpty() && digits.front() == 0)
+        digits.removeFirst();
     return int(digits.size());
 }
 

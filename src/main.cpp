@@ -1,3 +1,4 @@
+#include "names.h"
 #include "program.h"
 #include "runtime/setup.h"
 #include "runtime/windows.h"
@@ -11,5 +12,5 @@ int main(int argc, char* argv[])
     rt::setUp();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.solvanto.Solvanto.png")));
     defineWindows();
-    return rt::windows::start(QStringLiteral("Form1"));
+    return rt::windows::start(QString::fromUtf8(names::kStart));
 }

@@ -2,6 +2,7 @@
 
 #include "program.h"
 #include "runtime/setup.h"
+#include "solids/catalogue.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -77,9 +78,22 @@ void type(QWidget* window, const QString& box, const QString& text)
 
 ShownBox computeLongNumbers(QWidget* window, const QString& option, const QString& button)
 {
-    const QString longNumber = QStringLiteral("987654") + QLocale().decimalPoint() + "321";
+    const QString point = QLocale().decimalPoint();
+    const QString longNumber = QStringLiteral("987654") + point + "321";
     for (auto* box : window->findChildren<QLineEdit*>())
         type(window, box->objectName(), longNumber);
+    // A calculator's corners are whole and its angles span a solid.
+    bool calculator = false;
+    for (const solids::Solid* s : solids::catalogue())
+        calculator = calculator || window->objectName() == QString::fromUtf8(s->window);
+    if (calculator) {
+        for (const auto& d : solids::solid(window->objectName()).calculator.dimensions) {
+            if (d.unit == solids::Unit::None)
+                type(window, QString::fromUtf8(d.box), QStringLiteral("987654321"));
+            else if (d.unit == solids::Unit::Degree)
+                type(window, QString::fromUtf8(d.box), "59" + point + "87654321");
+        }
+    }
     if (!option.isEmpty())
         window->findChild<QRadioButton*>(option)->setChecked(true);
     return answerBox([&] { click(window, button); });

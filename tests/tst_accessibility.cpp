@@ -1,5 +1,7 @@
+#include "names.h"
 #include "runtime/form.h"
 #include "runtime/windows.h"
+#include "solids/catalogue.h"
 #include "support.h"
 
 #include <QAccessible>
@@ -70,9 +72,47 @@ QString readRow(QWidget* window, QWidget* from)
     return words.join(u' ');
 }
 
-const QStringList kAllWindows = {"MDIForm1",   "Form1",    "fowürfel", "foquader", "fopyramide",
-                                 "fozylinder", "fokegel",  "fokugel",  "foprisma", "fospat",
-                                 "fotorus",    "fowurzel", "foinfo"};
+QStringList allWindows()
+{
+    QStringList all = {names::kFrame, names::kStart};
+    for (const solids::Solid* s : solids::catalogue())
+        all << QString::fromUtf8(s->window);
+    return all << names::kRoot << names::kInfo;
+}
+
+const QStringList kAllWindows = allWindows();
+
+// The caption a reader should hear for a control: the static label that
+// stands on its left in the same row, as the eye sees it.
+QString captionLeftOf(QWidget* window, QWidget* control)
+{
+    QLabel* best = nullptr;
+    for (auto* l : window->findChildren<QLabel*>()) {
+        if (l->y() == control->y() && l->x() < control->x() && !l->text().isEmpty() &&
+            !(l->textInteractionFlags() & Qt::TextSelectableByMouse) &&
+            (!best || l->x() > best->x()))
+            best = l;
+    }
+    return best ? best->text() : QString();
+}
+
+// A unit as a screen reader should say it.
+QString spoken(solids::Unit unit)
+{
+    switch (unit) {
+    case solids::Unit::Centimetre:
+        return QStringLiteral("Zentimeter");
+    case solids::Unit::SquareCentimetre:
+        return QStringLiteral("Quadratzentimeter");
+    case solids::Unit::CubicCentimetre:
+        return QStringLiteral("Kubikzentimeter");
+    case solids::Unit::Degree:
+        return QStringLiteral("Grad");
+    case solids::Unit::None:
+        break;
+    }
+    return {};
+}
 
 // Texts that a screen reader must never read on their own: a unit abbreviation
 // or a raised power, which mean something only together.
@@ -91,6 +131,7 @@ private slots:
     void everyFocusableControlIsNamed();
     void textBoxesAreKnownByTheirCaption_data();
     void textBoxesAreKnownByTheirCaption();
+    void rootBoxesAreKnownByWhatTheyHold();
     void resultRowsReadAsValueAndUnit_data();
     void resultRowsReadAsValueAndUnit();
     void tabOrderIsTheStoredOne_data();
@@ -132,48 +173,41 @@ void TestAccessibility::everyFocusableControlIsNamed()
 void TestAccessibility::textBoxesAreKnownByTheirCaption_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("boxes");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QString>("unit");
-
-    const QString cm = "Zentimeter";
-    QTest::newRow("fowürfel") << "fowürfel" << QStringList{"txtseitea"} << QStringList{"Seite a:"}
-                              << cm;
-    QTest::newRow("foquader") << "foquader" << QStringList{"txtseitea", "txtseiteb", "txtseitec"}
-                              << QStringList{"Seite a:", "Seite b:", "Seite c:"} << cm;
-    QTest::newRow("fopyramide") << "fopyramide"
-                                << QStringList{"txthöheh", "txtseitea1", "txtseitea2"}
-                                << QStringList{"Hähe h:", "Seite a1:", "Seite a2:"} << cm;
-    QTest::newRow("fozylinder") << "fozylinder" << QStringList{"txthöheh", "txtradiusr"}
-                                << QStringList{"Hähe h:", "Radius r:"} << cm;
-    QTest::newRow("fokegel") << "fokegel" << QStringList{"txthöheh", "txtradiusr"}
-                             << QStringList{"Hähe h:", "Radius r:"} << cm;
-    QTest::newRow("fokugel") << "fokugel" << QStringList{"txtradiusr"} << QStringList{"Radius r:"}
-                             << cm;
-    QTest::newRow("fowurzel") << "fowurzel" << QStringList{"txtBasis", "txtWurzelArt"}
-                              << QStringList{"Radikand", "Wurzelexponent"} << "";
+    for (const solids::Solid* solid : solids::catalogue())
+        QTest::newRow(solid->window) << QString::fromUtf8(solid->window);
 }
 
-// A box is announced by the caption on its left (the root's boxes, which stand
-// in the drawn sign, by what they hold) and described by the unit on its right.
+// A box is announced by the caption on its left and described by the unit on
+// its right, as its dimension has it.
 void TestAccessibility::textBoxesAreKnownByTheirCaption()
 {
     QFETCH(QString, window);
-    QFETCH(QStringList, boxes);
-    QFETCH(QStringList, names);
-    QFETCH(QString, unit);
     w::show(window);
     QWidget* shown = w::loaded(window);
-    QStringList found;
-    for (auto* box : shown->findChildren<QLineEdit*>())
-        found << box->objectName();
-    found.sort();
-    QCOMPARE(found, boxes);
-    for (int i = 0; i < boxes.size(); ++i) {
-        QAccessibleInterface* a = reader(shown->findChild<QLineEdit*>(boxes[i]));
-        QCOMPARE(a->text(QAccessible::Name), names[i]);
-        QCOMPARE(a->text(QAccessible::Description), unit);
+    const auto& dimensions = solids::solid(window).calculator.dimensions;
+    QCOMPARE(shown->findChildren<QLineEdit*>().size(), qsizetype(dimensions.size()));
+    for (const solids::Dimension& d : dimensions) {
+        auto* box = shown->findChild<QLineEdit*>(QString::fromUtf8(d.box));
+        QVERIFY2(box, d.box);
+        QAccessibleInterface* a = reader(box);
+        QCOMPARE(a->text(QAccessible::Name), captionLeftOf(shown, box));
+        QVERIFY(!a->text(QAccessible::Name).isEmpty());
+        QCOMPARE(a->text(QAccessible::Description), spoken(d.unit));
     }
+}
+
+// The root's boxes stand in the drawn sign and have no caption: they are
+// known by what they hold.
+void TestAccessibility::rootBoxesAreKnownByWhatTheyHold()
+{
+    w::show(QString::fromUtf8(names::kRoot));
+    QWidget* root = w::loaded(QString::fromUtf8(names::kRoot));
+    QCOMPARE(
+        reader(root->findChild<QLineEdit*>(QStringLiteral("txtBasis")))->text(QAccessible::Name),
+        "Radikand");
+    QCOMPARE(reader(root->findChild<QLineEdit*>(QStringLiteral("txtWurzelArt")))
+                 ->text(QAccessible::Name),
+             "Wurzelexponent");
 }
 
 void TestAccessibility::resultRowsReadAsValueAndUnit_data()
@@ -185,56 +219,22 @@ void TestAccessibility::resultRowsReadAsValueAndUnit_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("unit");
 
-    const QString qcm = "Quadratzentimeter", kcm = "Kubikzentimeter", cm = "Zentimeter";
-    const struct {
-        const char* window;
-        const char* option = "";
-        const char* button = "cmdberechnen";
-        QStringList rows; // result, caption, unit, ...
-    } windows[] = {
-        {"fowürfel",
-         "",
-         "cmdberechnen",
-         {"labmantel", "Mantel", qcm, "laboberfläche", "Oberfläche", qcm, "labvolume", "Volume",
-          kcm}},
-        {"foquader",
-         "",
-         "cmdberechnen",
-         {"labmantel", "Mantel", qcm, "laboberfläche", "Oberfläche", qcm, "labvolume", "Volume",
-          kcm}},
-        {"fopyramide",
-         "oppyramide",
-         "cmdberechnen",
-         {"labmantel", "Mantel", qcm, "laboberfläche", "Oberfläche", qcm, "labvolume", "Volume",
-          kcm, "labseitehs", "Seite hs", cm}},
-        {"fozylinder",
-         "",
-         "cmdberechnen",
-         {"labmantel", "Mantel", qcm, "laboberfläche", "Oberfläche", qcm, "labvolume", "Volume",
-          kcm}},
-        {"fokegel",
-         "",
-         "cmdberechnen",
-         {"labmantel", "Mantel", qcm, "laboberfläche", "Oberfläche", qcm, "labvolume", "Volume",
-          kcm, "labseites", "Seite s", cm, "labwinkela", "Winkel a", "Grad"}},
-        {"fokugel",
-         "",
-         "cmdberechnen",
-         {"laboberfläche", "Oberfläche", qcm, "labvolume", "Volume", kcm}},
-        {"fowurzel",
-         "",
-         "cmdWurzelZiehen",
-         {"labergebnis", "Ergebnis: die Wurzel aus dem Radikanden zum Wurzelexponenten", ""}},
-    };
-    for (const auto& wnd : windows) {
-        for (int i = 0; i + 2 < wnd.rows.size(); i += 3) {
-            const QString tag = QString::fromUtf8(wnd.window) + u'/' + wnd.rows[i];
+    for (const solids::Solid* solid : solids::catalogue()) {
+        const solids::Variant& variant = solid->calculator.variants.front();
+        for (const solids::Result& r : variant.results) {
+            const QString tag = QString::fromUtf8(solid->window) + u'/' + r.label;
             QTest::newRow(tag.toUtf8())
-                << QString::fromUtf8(wnd.window) << QString::fromUtf8(wnd.option)
-                << QString::fromUtf8(wnd.button) << wnd.rows[i] << wnd.rows[i + 1]
-                << wnd.rows[i + 2];
+                << QString::fromUtf8(solid->window)
+                << QString::fromUtf8(variant.option ? variant.option : "") << "cmdberechnen"
+                << QString::fromUtf8(r.label) << QString() << spoken(r.unit);
         }
     }
+    QTest::newRow("fowurzel/labergebnis")
+        << QString::fromUtf8(names::kRoot) << ""
+        << "cmdWurzelZiehen"
+        << "labergebnis"
+        << "Ergebnis: die Wurzel aus dem Radikanden zum Wurzelexponenten"
+        << "";
 }
 
 // A result row reads as its value followed by its unit as one word, "leer"
@@ -252,7 +252,10 @@ void TestAccessibility::resultRowsReadAsValueAndUnit()
     auto* form = static_cast<rt::Form*>(w::loaded(window));
     QLabel* value = form->label(result);
     QVERIFY(value);
-    QCOMPARE(reader(value)->text(QAccessible::Description), caption);
+    // Described by its row: the caption on its left, without the colon.
+    const QString expected = caption.isEmpty() ? captionLeftOf(form, value).remove(u':') : caption;
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(reader(value)->text(QAccessible::Description), expected);
     const auto spoken = [&](const QString& v) { return unit.isEmpty() ? v : v + u' ' + unit; };
     QCOMPARE(readRow(form, value), spoken("leer"));
 
@@ -288,6 +291,11 @@ void TestAccessibility::tabOrderIsTheStoredOne_data()
         {"fozylinder", {"txtradiusr", "txthöheh", "cmdberechnen", "cmdzurück"}},
         {"fokegel", {"cmdzurück", "cmdberechnen", "txthöheh", "txtradiusr"}},
         {"fokugel", {"cmdzurück", "cmdberechnen", "txtradiusr"}},
+        {"foprisma", {"txteckenn", "txtseitea", "txthöheh", "cmdberechnen", "cmdzurück"}},
+        {"fospat",
+         {"txtseitea", "txtseiteb", "txtseitec", "txtwinkelalpha", "txtwinkelbeta",
+          "txtwinkelgamma", "cmdberechnen", "cmdzurück"}},
+        {"fotorus", {"txtringradiusr", "txtrohrradiusr", "cmdberechnen", "cmdzurück"}},
         {"fowurzel", {"txtWurzelArt", "txtBasis", "cmdWurzelZiehen"}},
         {"foinfo", {"Picture1", "cmdzurück"}},
     };

@@ -2,7 +2,9 @@
 // the program grow: what the heap holds at the end stays within 2 MiB of what
 // it held after the first round. Under the sanitizers the memory figures mean
 // nothing, so there the rounds only feed LeakSanitizer.
+#include "names.h"
 #include "runtime/windows.h"
+#include "solids/catalogue.h"
 #include "support.h"
 
 #include <QAbstractButton>
@@ -34,18 +36,29 @@ constexpr int kCalculations = 10000;
 constexpr qint64 kAllowed = 2 * 1024 * 1024;
 #endif
 
-const QStringList kWindows = {"Form1",      "fowürfel", "foquader", "fopyramide",
-                              "fozylinder", "fokegel",  "fokugel",  "foprisma",
-                              "fospat",     "fotorus",  "fowurzel", "foinfo"};
+QStringList allWindows()
+{
+    QStringList all = {names::kStart};
+    for (const solids::Solid* s : solids::catalogue())
+        all << QString::fromUtf8(s->window);
+    return all << names::kRoot << names::kInfo;
+}
 
-// Inputs that every calculator accepts, with the box names of each.
-const QList<QPair<QString, QStringList>> kCalculators = {
-    {"fowürfel", {"txtseitea"}},
-    {"foquader", {"txtseitea", "txtseiteb", "txtseitec"}},
-    {"fopyramide", {"txtseitea1", "txtseitea2", "txthöheh"}},
-    {"fozylinder", {"txtradiusr", "txthöheh"}},
-    {"fokegel", {"txtradiusr", "txthöheh"}},
-    {"fokugel", {"txtradiusr"}}};
+const QStringList kWindows = allWindows();
+
+// A value every calculator accepts for a dimension, varied with the round: a
+// whole number of corners, an angle that spans a solid with two others like
+// it, a length that shrinks from one box to the next (a torus's tube stays
+// inside its ring).
+QString acceptedValue(const solids::Dimension& d, int round, int box)
+{
+    double value = double(1 + (round * 7 + 3) % 97) / double(box + 1);
+    if (d.unit == solids::Unit::None)
+        value = 3 + round % 10;
+    else if (d.unit == solids::Unit::Degree)
+        value = 60 + round % 20;
+    return QLocale().toString(value, 'g', 15).remove(QLocale().groupSeparator());
+}
 
 void settle()
 {
@@ -117,22 +130,26 @@ void TestGrowth::openAndClose()
 
 void TestGrowth::calculate()
 {
-    w::show(QStringLiteral("Form1"));
-    for (const auto& [name, boxes] : kCalculators)
-        w::show(name);
-    w::loaded(QStringLiteral("fopyramide"))
-        ->findChild<QRadioButton*>(QStringLiteral("opstumpf"))
-        ->setChecked(true);
-    auto round = [](int i) {
-        const auto& [name, boxes] = kCalculators[i % kCalculators.size()];
-        QWidget* window = w::loaded(name);
-        for (int k = 0; k < boxes.size(); ++k) {
-            const double value = double(1 + (i * 7 + 3) % 97) / double(k + 1);
-            window->findChild<QLineEdit*>(boxes[k])->setText(QLocale().toString(value));
-        }
+    const auto& solids = solids::catalogue();
+    w::show(QString::fromUtf8(names::kStart));
+    for (const solids::Solid* s : solids) {
+        w::show(QString::fromUtf8(s->window));
+        // The last variant's option, where the window has a choice.
+        if (const char* option = s->calculator.variants.back().option)
+            w::loaded(QString::fromUtf8(s->window))
+                ->findChild<QRadioButton*>(QString::fromUtf8(option))
+                ->setChecked(true);
+    }
+    auto round = [&](int i) {
+        const solids::Solid* s = solids[std::size_t(i) % solids.size()];
+        QWidget* window = w::loaded(QString::fromUtf8(s->window));
+        const auto& dimensions = s->calculator.dimensions;
+        for (int k = 0; k < int(dimensions.size()); ++k)
+            window->findChild<QLineEdit*>(QString::fromUtf8(dimensions[std::size_t(k)].box))
+                ->setText(acceptedValue(dimensions[std::size_t(k)], i, k));
         window->findChild<QAbstractButton*>(QStringLiteral("cmdberechnen"))->click();
     };
-    for (int i = 0; i < int(kCalculators.size()); ++i)
+    for (int i = 0; i < int(solids.size()); ++i)
         round(i);
     settle();
     const qint64 heap = heapInUse();

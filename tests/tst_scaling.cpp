@@ -1,5 +1,7 @@
+#include "names.h"
 #include "runtime/form.h"
 #include "runtime/windows.h"
+#include "solids/catalogue.h"
 #include "support.h"
 
 #include <QAbstractButton>
@@ -104,20 +106,25 @@ QWidget* outer(QWidget* window)
     return window;
 }
 
-const QStringList kAllWindows = {"MDIForm1",   "Form1",    "fowürfel", "foquader", "fopyramide",
-                                 "fozylinder", "fokegel",  "fokugel",  "foprisma", "fospat",
-                                 "fotorus",    "fowurzel", "foinfo"};
-
-// Windows that compute, with the option to choose first and their button.
-const QMap<QString, QPair<QString, QString>> kComputing = {
-    {"fowürfel", {"", "cmdberechnen"}},
-    {"foquader", {"", "cmdberechnen"}},
-    {"fopyramide", {"opstumpf", "cmdberechnen"}},
-    {"fozylinder", {"", "cmdberechnen"}},
-    {"fokegel", {"", "cmdberechnen"}},
-    {"fokugel", {"", "cmdberechnen"}},
-    {"fowurzel", {"", "cmdWurzelZiehen"}},
+// Every window, and for those that compute, the option to choose first (the
+// last variant's) and the button.
+struct Shown {
+    QString window;
+    QString option;
+    QString button;
 };
+
+QList<Shown> allWindows()
+{
+    QList<Shown> all = {{names::kFrame, {}, {}}, {names::kStart, {}, {}}};
+    for (const solids::Solid* s : solids::catalogue()) {
+        const char* option = s->calculator.variants.back().option;
+        all << Shown{QString::fromUtf8(s->window), QString::fromUtf8(option ? option : ""),
+                     QStringLiteral("cmdberechnen")};
+    }
+    return all << Shown{names::kRoot, {}, QStringLiteral("cmdWurzelZiehen")}
+               << Shown{names::kInfo, {}, {}};
+}
 
 } // namespace
 
@@ -146,12 +153,11 @@ void TestScaling::nothingClipped_data()
     QTest::addColumn<bool>("longResult");
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("button");
-    for (const QString& name : kAllWindows) {
-        QTest::newRow(name.toUtf8()) << name << false << QString() << QString();
-        if (kComputing.contains(name)) {
-            const auto [option, button] = kComputing.value(name);
-            QTest::newRow((name + " long result").toUtf8()) << name << true << option << button;
-        }
+    for (const Shown& s : allWindows()) {
+        QTest::newRow(s.window.toUtf8()) << s.window << false << QString() << QString();
+        if (!s.button.isEmpty())
+            QTest::newRow((s.window + " long result").toUtf8())
+                << s.window << true << s.option << s.button;
     }
 }
 

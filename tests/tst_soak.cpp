@@ -6,12 +6,7 @@
 #include "runtime/frame.h"
 #include "runtime/numbers.h"
 #include "runtime/windows.h"
-#include "solids/cone.h"
-#include "solids/cube.h"
-#include "solids/cuboid.h"
-#include "solids/cylinder.h"
-#include "solids/pyramid.h"
-#include "solids/sphere.h"
+#include "solids/catalogue.h"
 #include "support.h"
 
 #include <QAction>
@@ -59,7 +54,7 @@ const char* const kKindNames[] = {"Option wählen",   "Weiter",
                                   "Wurzelziehen",    "Info",
                                   "Wurzel ziehen",   "Info OK",
                                   "Info schließen",  "Wurzelfenster schließen",
-                                  "Gehe zu",         "Pyramide/Stumpf",
+                                  "Gehe zu",         "Variante wählen",
                                   "Beenden (Rahmen)"};
 
 // How often each action comes up, in the order of Kind.
@@ -157,16 +152,16 @@ QList<Action> randomActions(quint32 seed, int count)
     return actions;
 }
 
-const QStringList kCalculatorNames = {"fowürfel",   "foquader", "fopyramide",
-                                      "fozylinder", "fokegel",  "fokugel"};
+const QStringList kCalculatorNames = [] {
+    QStringList names;
+    for (const solids::Solid* s : solids::catalogue())
+        names << QString::fromUtf8(s->window);
+    return names;
+}();
 
 const solids::Calculator& calculatorOf(const QString& name)
 {
-    static const QHash<QString, const solids::Calculator*> map = {
-        {"fowürfel", &solids::kCube},      {"foquader", &solids::kCuboid},
-        {"fopyramide", &solids::kPyramid}, {"fozylinder", &solids::kCylinder},
-        {"fokegel", &solids::kCone},       {"fokugel", &solids::kSphere}};
-    return *map.value(name);
+    return solids::solid(name).calculator;
 }
 
 template <class T> QList<T> sortedChildren(QWidget* window)
@@ -390,13 +385,15 @@ private:
                     item->trigger();
             }
             return nullptr;
-        case SolidOption:
-            if (QWidget* p = w::loaded(QStringLiteral("fopyramide"))) {
-                auto* o = p->findChild<QRadioButton*>(a.pick % 2 ? QStringLiteral("opstumpf")
-                                                                 : QStringLiteral("oppyramide"));
+        case SolidOption: {
+            // An option inside a calculator window, which chooses its variant.
+            QList<QRadioButton*> options;
+            for (QWidget* x : calculators)
+                options << sortedChildren<QRadioButton*>(x);
+            if (QRadioButton* o = pickFrom(options, a.pick))
                 QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
-            }
             return nullptr;
+        }
         case FrameBeenden:
             if (QAction* e = entry("mnubeenden"))
                 e->trigger();

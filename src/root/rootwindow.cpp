@@ -12,7 +12,7 @@ namespace root {
 
 namespace {
 
-using enum rt::Kind;
+using namespace rt::rows;
 
 const QString kDegree = QStringLiteral("txtWurzelArt");
 const QString kRadicand = QStringLiteral("txtBasis");
@@ -25,21 +25,20 @@ const QString kRadicandName = QStringLiteral("Radikand");
 // The lines draw the root sign from its bar back to the tick; the degree sits
 // in its crook, the radicand under its bar.
 const rt::WindowDescription kLayout{
-    "fowurzel",
     "Wurzel ziehen",
     3315,
     1980,
     rt::SystemColor::Desktop,
     {
-        {TextBox, "txtWurzelArt", -1, "2", 525, 225, 390, 195, {}, 0},
-        {TextBox, "txtBasis", -1, "36", 1200, 450, 615, 210, {}, 1},
-        {Button, "cmdWurzelZiehen", -1, "Wurzel ziehen", 240, 1320, 1515, 315, {}, 2},
-        {Label, "labergebnis", -1, "", 2640, 480, 495, 375, {}, 4, rt::Role::Result},
-        {Label, "Label1", -1, "=", 2160, 480, 255, 255, {}, 3},
-        {Line, "Line4", -1, nullptr, 1950, 225, 1125, 225},
-        {Line, "Line3", -1, nullptr, 900, 825, 1125, 225},
-        {Line, "Line2", -1, nullptr, 750, 525, 900, 825},
-        {Line, "Line1", -1, nullptr, 450, 525, 750, 525},
+        textBox("txtWurzelArt", "2", {525, 225, 390, 195}, 0),
+        textBox("txtBasis", "36", {1200, 450, 615, 210}, 1),
+        button("cmdWurzelZiehen", "Wurzel ziehen", {240, 1320, 1515, 315}, {}, 2),
+        result("labergebnis", {2640, 480, 495, 375}, 4, {}),
+        label("Label1", "=", {2160, 480, 255, 255}, {}, 3),
+        line("Line4", {1950, 225}, {1125, 225}),
+        line("Line3", {900, 825}, {1125, 225}),
+        line("Line2", {750, 525}, {900, 825}),
+        line("Line1", {450, 525}, {750, 525}),
     }};
 
 // Where the window first opens on the screen, in twips.

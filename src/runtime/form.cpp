@@ -17,6 +17,108 @@
 
 namespace rt {
 
+namespace rows {
+
+namespace {
+
+Control row(Kind kind, const char* name, int index, const char* text, Twips at, FontSpec font,
+            int tab, Role role = Role::Static)
+{
+    Control c{};
+    c.kind = kind;
+    c.name = name;
+    c.index = index;
+    c.caption = text;
+    c.at = at;
+    c.font = font;
+    c.tabIndex = tab;
+    c.role = role;
+    return c;
+}
+
+} // namespace
+
+Control title(const char* name, int index, const char* text, Twips at, FontSpec font, int tab)
+{
+    return row(Kind::Label, name, index, text, at, font, tab);
+}
+
+Control caption(const char* name, int index, const char* text, Twips at, FontSpec font, int tab)
+{
+    return row(Kind::Label, name, index, text, at, font, tab);
+}
+
+Control input(const char* name, Twips at, int tab, Ref caption, Ref unit)
+{
+    Control c = row(Kind::TextBox, name, -1, "", at, {}, tab, Role::Input);
+    c.named = caption;
+    c.unit = unit;
+    return c;
+}
+
+Control textBox(const char* name, const char* text, Twips at, int tab)
+{
+    return row(Kind::TextBox, name, -1, text, at, {}, tab);
+}
+
+Control unit(const char* name, const char* text, Twips at, FontSpec font, int tab, Spoken says)
+{
+    Control c = row(Kind::Label, name, -1, text, at, font, tab);
+    c.spoken = says;
+    return c;
+}
+
+Control power(const char* name, const char* text, Twips at, int tab, Spoken says)
+{
+    Control c = row(Kind::Label, name, -1, text, at, {}, tab);
+    c.spoken = says;
+    return c;
+}
+
+Control result(const char* name, Twips at, int tab, Ref caption, Ref unit, Ref power)
+{
+    Control c = row(Kind::Label, name, -1, "", at, {}, tab, Role::Result);
+    c.named = caption;
+    c.unit = unit;
+    c.power = power;
+    return c;
+}
+
+Control button(const char* name, const char* text, Twips at, FontSpec font, int tab)
+{
+    return row(Kind::Button, name, -1, text, at, font, tab);
+}
+
+Control option(const char* name, const char* text, Twips at, FontSpec font, int tab)
+{
+    return row(Kind::Option, name, -1, text, at, font, tab);
+}
+
+Control label(const char* name, const char* text, Twips at, FontSpec font, int tab,
+              const char* container)
+{
+    Control c = row(Kind::Label, name, -1, text, at, font, tab);
+    c.container = container;
+    return c;
+}
+
+Control frame(const char* name, const char* text, Twips at, int tab)
+{
+    return row(Kind::Frame, name, -1, text, at, {}, tab);
+}
+
+Control picture(const char* name, Twips at, int tab)
+{
+    return row(Kind::Picture, name, -1, "", at, {}, tab);
+}
+
+Control line(const char* name, QPoint from, QPoint to)
+{
+    return row(Kind::Line, name, -1, "", {from.x(), from.y(), to.x(), to.y()}, {}, -1);
+}
+
+} // namespace rows
+
 namespace {
 
 // Room kept to the right of and below the outermost control when a window has
@@ -28,9 +130,14 @@ QString text(const char* s)
     return s ? QString::fromUtf8(s) : QString();
 }
 
+QString key(const QString& name, int index)
+{
+    return index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(index);
+}
+
 QRect designRect(const Control& c)
 {
-    return {px(c.left), px(c.top), px(c.width), px(c.height)};
+    return {px(c.at.left), px(c.at.top), px(c.at.width), px(c.at.height)};
 }
 
 bool takesFocus(Kind k)
@@ -38,59 +145,31 @@ bool takesFocus(Kind k)
     return k == Kind::TextBox || k == Kind::Button || k == Kind::Option || k == Kind::Picture;
 }
 
-// Units as the windows write them and as a screen reader should say them. A
-// raised "2" or "3" beside a unit makes it square or cubic: "cm" with a raised
-// "2" is one word, "Quadratzentimeter", and the digit is not read on its own.
-struct Spoken {
-    const char* written;
-    const char* said;
-};
-constexpr Spoken kUnits[] = {{"cm", "Zentimeter"}, {"o", "Grad"}};
-constexpr Spoken kPowers[] = {{"2", "Quadrat"}, {"3", "Kubik"}};
-
-template <std::size_t N> const char* said(const Spoken (&table)[N], const char* caption)
+// A unit as a screen reader should say it: "cm" with a raised "2" is one word,
+// "Quadratzentimeter", and the digit is not read on its own.
+QString said(Spoken unit, Spoken power = Spoken::Nothing)
 {
-    for (const Spoken& s : table) {
-        if (caption && std::strcmp(caption, s.written) == 0)
-            return s.said;
-    }
-    return nullptr;
-}
-
-bool sameFollows(const Control& a, const Control& b)
-{
-    return a.role == Role::Follower && b.role == Role::Follower && a.follows && b.follows &&
-           std::strcmp(a.follows, b.follows) == 0;
-}
-
-// The raised power that belongs to a unit label: both follow the same result.
-const Control* powerOf(const std::vector<Control>& controls, const Control& unit)
-{
-    for (const Control& c : controls) {
-        if (c.kind == Kind::Label && sameFollows(c, unit) && said(kPowers, c.caption))
-            return &c;
-    }
-    return nullptr;
-}
-
-bool isPowerOfUnit(const std::vector<Control>& controls, const Control& self)
-{
-    if (self.kind != Kind::Label || !said(kPowers, self.caption))
-        return false;
-    return std::any_of(controls.begin(), controls.end(), [&](const Control& c) {
-        return c.kind == Kind::Label && sameFollows(c, self) && said(kUnits, c.caption);
-    });
-}
-
-// "Kubikzentimeter" for "cm" with a raised "3"; empty for a label that is no unit.
-QString spokenUnit(const std::vector<Control>& controls, const Control& unit)
-{
-    const char* base = unit.kind == Kind::Label ? said(kUnits, unit.caption) : nullptr;
-    if (!base)
+    QString word;
+    switch (unit) {
+    case Spoken::Centimetre:
+        word = QStringLiteral("Zentimeter");
+        break;
+    case Spoken::Degree:
+        word = QStringLiteral("Grad");
+        break;
+    default:
         return {};
-    if (const Control* power = powerOf(controls, unit))
-        return QString::fromUtf8(said(kPowers, power->caption)) + QString::fromUtf8(base).toLower();
-    return QString::fromUtf8(base);
+    }
+    if (power == Spoken::Square)
+        return QStringLiteral("Quadrat") + word.toLower();
+    if (power == Spoken::Cube)
+        return QStringLiteral("Kubik") + word.toLower();
+    return word;
+}
+
+bool isPower(const Control& c)
+{
+    return c.spoken == Spoken::Square || c.spoken == Spoken::Cube;
 }
 
 // Marks a label that screen readers skip; set before the label has any text,
@@ -142,12 +221,54 @@ void nameResult(QLabel* result)
     result->setAccessibleName(result->text().isEmpty() ? QStringLiteral("leer") : QString());
 }
 
-} // namespace
-
-QString Form::key(const QString& name, int index)
+QWidget* make(const Control& c, QWidget* parent)
 {
-    return index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(index);
+    switch (c.kind) {
+    case Kind::Label: {
+        auto* l = c.role == Role::Result ? new ResultLabel(parent) : new QLabel(parent);
+        if (isPower(c))
+            l->setProperty(kUnspoken, true);
+        // Never read as markup: a label may come to show what the user typed.
+        l->setTextFormat(Qt::PlainText);
+        l->setText(text(c.caption));
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (c.role == Role::Result) {
+            // Results can be selected and copied; a click gives the focus,
+            // the tab order stays that of the inputs and buttons.
+            l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            l->setFocusPolicy(Qt::ClickFocus);
+        }
+        return l;
+    }
+    case Kind::TextBox: {
+        auto* e = new QLineEdit(text(c.caption), parent);
+        e->setTextMargins(0, 0, 0, 0);
+        return e;
+    }
+    case Kind::Button: {
+        auto* b = new QPushButton(text(c.caption), parent);
+        b->setAutoDefault(false);
+        return b;
+    }
+    case Kind::Option:
+        return new QRadioButton(text(c.caption), parent);
+    case Kind::Picture: {
+        auto* l = new QLabel(parent);
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setFocusPolicy(Qt::StrongFocus);
+        return l;
+    }
+    case Kind::Frame:
+        return new QGroupBox(text(c.caption), parent);
+    case Kind::Line:
+        break;
+    }
+    return nullptr;
 }
+
+} // namespace
 
 Form::Form(const WindowDescription& description, QWidget* parent)
     : QWidget(parent)
@@ -155,104 +276,61 @@ Form::Form(const WindowDescription& description, QWidget* parent)
 {
     [[maybe_unused]] static const bool readersSkipPowers =
         (QAccessible::installFactory(unspokenLabels), true);
-    setObjectName(text(description_.name));
     setWindowTitle(text(description_.caption));
     setFont(rt::font(kDefaultFont));
     setAutoFillBackground(true);
     setPalette(rt::palette(description_.background));
-    build();
+    buildFrames();
+    buildControls();
+    orderTabs();
     relate();
     fit();
     resize(needed_);
 }
 
-void Form::build()
+// Containers first, so that their members can be placed inside them.
+void Form::buildFrames()
 {
-    // Containers first, so that their members can be placed inside them.
     for (const Control& c : description_.controls) {
-        if (c.kind != Kind::Frame)
-            continue;
-        auto* box = new QGroupBox(text(c.caption), this);
-        box->setObjectName(key(text(c.name), c.index));
-        box->setGeometry(designRect(c));
-        if (c.font.face)
-            box->setFont(rt::font(c.font));
-        controls_.insert(box->objectName(), box);
+        if (c.kind == Kind::Frame) {
+            QWidget* box = make(c, this);
+            box->setObjectName(key(text(c.name), c.index));
+            controls_.insert(box->objectName(), box);
+        }
     }
+}
+
+void Form::buildControls()
+{
     for (const Control& c : description_.controls) {
         if (c.kind == Kind::Frame || c.kind == Kind::Line)
             continue;
-        QWidget* parent = c.container ? controls_.value(text(c.container), this) : this;
-        QWidget* w = nullptr;
-        switch (c.kind) {
-        case Kind::Label: {
-            auto* l = c.role == Role::Result ? new ResultLabel(parent) : new QLabel(parent);
-            if (isPowerOfUnit(description_.controls, c))
-                l->setProperty(kUnspoken, true);
-            // Never read as markup: a label may come to show what the user typed.
-            l->setTextFormat(Qt::PlainText);
-            l->setText(text(c.caption));
-            l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            if (c.role == Role::Result) {
-                // Results can be selected and copied; a click gives the focus,
-                // the tab order stays that of the inputs and buttons.
-                l->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                           Qt::TextSelectableByKeyboard);
-                l->setFocusPolicy(Qt::ClickFocus);
-            }
-            w = l;
-            break;
-        }
-        case Kind::TextBox: {
-            auto* e = new QLineEdit(text(c.caption), parent);
-            e->setTextMargins(0, 0, 0, 0);
-            w = e;
-            break;
-        }
-        case Kind::Button: {
-            auto* b = new QPushButton(text(c.caption), parent);
-            b->setAutoDefault(false);
-            w = b;
-            break;
-        }
-        case Kind::Option:
-            w = new QRadioButton(text(c.caption), parent);
-            break;
-        case Kind::Picture: {
-            auto* l = new QLabel(parent);
-            l->setFrameShape(QFrame::Panel);
-            l->setFrameShadow(QFrame::Sunken);
-            l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            l->setFocusPolicy(Qt::StrongFocus);
-            w = l;
-            break;
-        }
-        case Kind::Frame:
-        case Kind::Line:
-            break;
-        }
+        QWidget* w = make(c, c.container ? controls_.value(text(c.container), this) : this);
         w->setObjectName(key(text(c.name), c.index));
+        controls_.insert(w->objectName(), w);
+    }
+    for (const Control& c : description_.controls) {
+        QWidget* w = widget(c);
+        if (!w)
+            continue;
         w->setGeometry(designRect(c));
         if (c.font.face)
             w->setFont(rt::font(c.font));
+        auto* l = qobject_cast<QLabel*>(w);
+        if (!l || l->text().isEmpty())
+            continue;
         // A first letter that leans out to the left, such as an italic's foot,
         // would be cut off by the label's edge: leave it that much room.
-        if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {
-            const int lean = -QFontMetrics(l->font()).leftBearing(l->text().front());
-            if (lean > 0)
-                l->setIndent(lean);
-        }
-        controls_.insert(w->objectName(), w);
+        if (const int lean = -QFontMetrics(l->font()).leftBearing(l->text().front()); lean > 0)
+            l->setIndent(lean);
+        // A static caption wraps when its box holds two lines, as long titles do.
+        if (c.role == Role::Static)
+            l->setWordWrap(px(c.at.height) >= 2 * QFontMetrics(l->font()).lineSpacing());
     }
+}
 
-    // A static caption wraps when its box holds two lines, as long titles do.
-    for (const Control& c : description_.controls) {
-        if (c.kind != Kind::Label || c.role != Role::Static)
-            continue;
-        auto* l = label(text(c.name), c.index);
-        l->setWordWrap(px(c.height) >= 2 * QFontMetrics(l->font()).lineSpacing());
-    }
-
+void Form::orderTabs()
+{
     std::vector<const Control*> order;
     for (const Control& c : description_.controls) {
         if (takesFocus(c.kind) && c.tabIndex >= 0)
@@ -260,75 +338,64 @@ void Form::build()
     }
     std::stable_sort(order.begin(), order.end(),
                      [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(control(text(order[i - 1]->name), order[i - 1]->index),
-                    control(text(order[i]->name), order[i]->index));
-    }
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(widget(*order[i - 1]), widget(*order[i]));
     if (!order.empty())
-        control(text(order.front()->name), order.front()->index)->setFocus();
+        widget(*order.front())->setFocus();
 }
 
-// Screen readers know a text box by its buddy caption and a result by its row
-// caption: the static label that stands at the same height to its left. A unit
-// is said as a word; a text box is described by the unit on its right.
+// Screen readers know a text box by its caption (its buddy) and a result by
+// its row's caption; a unit is said as one word with its power, and a text box
+// is described by its unit.
 void Form::relate()
 {
     for (const Control& c : description_.controls) {
-        if (c.kind == Kind::TextBox) {
-            QLineEdit* box = textBox(text(c.name));
-            if (const Control* caption = rowLabel(c))
-                label(text(caption->name), caption->index)->setBuddy(box);
-            if (const Control* unit = unitBeside(c))
-                box->setAccessibleDescription(spokenUnit(description_.controls, *unit));
+        const Control* unit = c.unit ? find(text(c.unit.name), c.unit.index) : nullptr;
+        const Control* power = c.power ? find(text(c.power.name), c.power.index) : nullptr;
+        if (c.role == Role::Input) {
+            auto* box = static_cast<QLineEdit*>(widget(c));
+            if (auto* caption = qobject_cast<QLabel*>(widget(c.named)))
+                caption->setBuddy(box);
+            if (unit)
+                box->setAccessibleDescription(said(unit->spoken));
         } else if (c.role == Role::Result) {
-            QLabel* result = label(text(c.name));
+            auto* result = static_cast<QLabel*>(widget(c));
             result->setAccessibleDescription(rowCaption(text(c.name)));
             nameResult(result);
-        } else if (const QString unit = spokenUnit(description_.controls, c); !unit.isEmpty()) {
-            label(text(c.name), c.index)->setAccessibleName(unit);
+            if (unit)
+                widget(*unit)->setAccessibleName(
+                    said(unit->spoken, power ? power->spoken : Spoken::Nothing));
+        } else if (c.kind == Kind::Label && !isPower(c) && !said(c.spoken).isEmpty() &&
+                   widget(c)->accessibleName().isEmpty()) {
+            widget(c)->setAccessibleName(said(c.spoken));
         }
     }
 }
 
-const Control* Form::find(const QString& name) const
+const Control* Form::find(const QString& name, int index) const
 {
     for (const Control& c : description_.controls) {
-        if (text(c.name) == name)
+        if (text(c.name) == name && c.index == index)
             return &c;
     }
     return nullptr;
 }
 
-const Control* Form::rowLabel(const Control& self) const
+QWidget* Form::widget(const Control& c) const
 {
-    const Control* best = nullptr;
-    for (const Control& c : description_.controls) {
-        if (c.kind != Kind::Label || c.role != Role::Static || c.top != self.top ||
-            c.left >= self.left || c.container != self.container)
-            continue;
-        if (!best || c.left > best->left)
-            best = &c;
-    }
-    return best;
+    return controls_.value(key(text(c.name), c.index));
 }
 
-const Control* Form::unitBeside(const Control& self) const
+QWidget* Form::widget(Ref r) const
 {
-    const Control* best = nullptr;
-    for (const Control& c : description_.controls) {
-        if (c.kind != Kind::Label || !said(kUnits, c.caption) || c.top != self.top ||
-            c.left <= self.left || c.container != self.container)
-            continue;
-        if (!best || c.left < best->left)
-            best = &c;
-    }
-    return best;
+    return r ? controls_.value(key(text(r.name), r.index)) : nullptr;
 }
 
 QString Form::rowCaption(const QString& name) const
 {
     const Control* self = find(name);
-    const Control* caption = self ? rowLabel(*self) : nullptr;
+    const Control* caption =
+        self && self->named ? find(text(self->named.name), self->named.index) : nullptr;
     if (!caption)
         return {};
     QString t = text(caption->caption).trimmed();
@@ -364,7 +431,7 @@ QWidget* Form::firstInTabOrder() const
         if (takesFocus(c.kind) && c.tabIndex >= 0 && (!first || c.tabIndex < first->tabIndex))
             first = &c;
     }
-    return first ? control(text(first->name), first->index) : nullptr;
+    return first ? widget(*first) : nullptr;
 }
 
 void Form::setCaption(const QString& name, const QString& value)
@@ -378,35 +445,38 @@ void Form::setCaption(const QString& name, const QString& value)
 }
 
 // Lays the controls out again from their stored places: a label or button whose
-// text needs more room than stored grows to the right, the unit labels of a
+// text needs more room than stored grows to the right, the unit and power of a
 // result follow its right edge (all units of a column of results keep one line,
 // set by its widest result), and the window grows where it must.
 void Form::fit()
 {
     QHash<int, int> columnGrowth; // by the stored left edge of the results
     for (const Control& c : description_.controls) {
-        if (c.kind == Kind::Line)
+        QWidget* w = widget(c);
+        if (!w)
             continue;
-        QWidget* w = control(text(c.name), c.index);
         QRect r = designRect(c);
         if (c.kind == Kind::Label || c.kind == Kind::Button || c.kind == Kind::Option) {
             auto* l = qobject_cast<QLabel*>(w);
             if (!(l && l->wordWrap()))
                 r.setWidth(std::max(r.width(), w->sizeHint().width()));
             if (c.role == Role::Result)
-                columnGrowth[c.left] =
-                    std::max(columnGrowth.value(c.left), r.width() - px(c.width));
+                columnGrowth[c.at.left] =
+                    std::max(columnGrowth.value(c.at.left), r.width() - px(c.at.width));
         }
         w->setGeometry(r);
     }
+    for (const Control& c : description_.controls) {
+        if (c.role != Role::Result)
+            continue;
+        for (Ref follower : {c.unit, c.power}) {
+            if (QWidget* w = widget(follower))
+                w->move(w->x() + columnGrowth.value(c.at.left), w->y());
+        }
+    }
     QRect used;
     for (const Control& c : description_.controls) {
-        if (c.kind == Kind::Line)
-            continue;
-        QWidget* w = control(text(c.name), c.index);
-        if (const Control* result = c.role == Role::Follower ? find(text(c.follows)) : nullptr)
-            w->move(w->x() + columnGrowth.value(result->left), w->y());
-        if (w->parentWidget() == this)
+        if (QWidget* w = widget(c); w && w->parentWidget() == this)
             used |= w->geometry();
     }
     const QSize design(px(description_.width), px(description_.height));
@@ -442,8 +512,8 @@ void Form::paintEvent(QPaintEvent* event)
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     for (const Control& c : description_.controls) {
         if (c.kind == Kind::Line)
-            painter.drawLine(QPointF(c.left / 15.0, c.top / 15.0),
-                             QPointF(c.width / 15.0, c.height / 15.0));
+            painter.drawLine(QPointF(c.at.left / 15.0, c.at.top / 15.0),
+                             QPointF(c.at.width / 15.0, c.at.height / 15.0));
     }
 }
 

@@ -3,7 +3,6 @@
 #include "look.h"
 
 #include <QHash>
-#include <QPointer>
 #include <QWidget>
 #include <vector>
 
@@ -21,31 +20,73 @@ constexpr int px(int twips)
     return (twips + 7) / 15;
 }
 
-// A Line has no widget: it is drawn from (left, top) to (width, height), all in
-// twips, as line controls store their two end points.
+struct Twips {
+    int left, top, width, height;
+};
+
+// A control by its name and, for a member of a control array, its index.
+struct Ref {
+    const char* name = nullptr;
+    int index = -1;
+    explicit operator bool() const { return name != nullptr; }
+};
+
 enum class Kind { Label, TextBox, Button, Option, Frame, Picture, Line };
 
 enum class Role {
-    Static,   // a caption that no code touches
-    Result,   // a label written by a calculation; grows to show its whole text
-    Follower, // a unit label that keeps its distance to the result label it follows
+    Static, // a caption, title or unit that no code touches
+    Input,  // a text box the user types a dimension into
+    Result, // a label written by a calculation; grows to show its whole text
 };
+
+// What a unit label or a raised power means when it is read out.
+enum class Spoken { Nothing, Centimetre, Degree, Square, Cube };
 
 struct Control {
     Kind kind;
     const char* name;
     int index; // member of a control array, or -1
     const char* caption;
-    int left, top, width, height;
+    Twips at;
     FontSpec font = {};
     int tabIndex = -1;
     Role role = Role::Static;
-    const char* follows = nullptr;   // Role::Follower: the result label it follows
-    const char* container = nullptr; // name of the frame it sits in, if any
+    Ref named; // an input's or result's caption on its left
+    Ref unit;  // an input's or result's unit label; it follows a growing result
+    Ref power; // a result's raised "2" or "3"; it follows too
+    Spoken spoken = Spoken::Nothing; // a unit or power label: what it stands for
+    const char* container = nullptr; // the frame it sits in, if any
 };
 
+// The rows a window is made of, one helper per kind, each saying what the row
+// is and how it relates to the others. Positions in twips, relative to the
+// window (or to the frame named as container).
+namespace rows {
+
+Control title(const char* name, int index, const char* text, Twips at, FontSpec font, int tab);
+Control caption(const char* name, int index, const char* text, Twips at, FontSpec font, int tab);
+// A text box for a dimension, known by its caption and described by its unit.
+Control input(const char* name, Twips at, int tab, Ref caption, Ref unit = {});
+// A text box with a text at start, not one of a calculator's dimensions.
+Control textBox(const char* name, const char* text, Twips at, int tab);
+// "cm" or a degree sign: what a reader says for it.
+Control unit(const char* name, const char* text, Twips at, FontSpec font, int tab, Spoken says);
+// The raised "2" or "3" beside a unit; a reader hears it as part of the unit.
+Control power(const char* name, const char* text, Twips at, int tab, Spoken says);
+// A label a calculation writes, known by its caption, followed by its unit and power.
+Control result(const char* name, Twips at, int tab, Ref caption, Ref unit = {}, Ref power = {});
+Control button(const char* name, const char* text, Twips at, FontSpec font, int tab);
+Control option(const char* name, const char* text, Twips at, FontSpec font, int tab);
+Control label(const char* name, const char* text, Twips at, FontSpec font, int tab,
+              const char* container = nullptr);
+Control frame(const char* name, const char* text, Twips at, int tab);
+Control picture(const char* name, Twips at, int tab);
+// A line has no widget: it is drawn between its two end points, in twips.
+Control line(const char* name, QPoint from, QPoint to);
+
+} // namespace rows
+
 struct WindowDescription {
-    const char* name;
     const char* caption;
     int width, height; // client area in twips
     SystemColor background;
@@ -84,15 +125,15 @@ protected:
 
     QSize minimumSizeHint() const override { return {}; }
 
-    static QString key(const QString& name, int index);
-
 private:
-    void build();
+    void buildFrames();
+    void buildControls();
+    void orderTabs();
     void relate();
     void fit();
-    const Control* find(const QString& name) const;
-    const Control* rowLabel(const Control& self) const;
-    const Control* unitBeside(const Control& self) const;
+    const Control* find(const QString& name, int index = -1) const;
+    QWidget* widget(const Control& c) const;
+    QWidget* widget(Ref r) const;
 
     WindowDescription description_;
     QHash<QString, QWidget*> controls_;

@@ -461,4 +461,19 @@ Real operator/(Real a, Real b)
     return checked(r);
 }
 
+Real sin(Real x)
+{
+    return checked(std::sin(x.v_));
+}
+
+Real cos(Real x)
+{
+    return checked(std::cos(x.v_));
+}
+
+Real tan(Real x)
+{
+    return checked(std::tan(x.v_));
+}
+
 } // namespace rt

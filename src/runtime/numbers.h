@@ -54,6 +54,9 @@ public:
     friend Real operator*(Real a, Real b);
     friend Real operator/(Real a, Real b);
     friend Real pow(Real base, double exponent) { return power(base.v_, exponent); }
+    friend Real sin(Real x);
+    friend Real cos(Real x);
+    friend Real tan(Real x);
     friend bool operator>(Real a, Real b) { return a.v_ > b.v_; }
 
 private:

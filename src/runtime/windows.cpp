@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <algorithm>
+#include <stdexcept>
 
 namespace rt::windows {
 
@@ -25,10 +26,12 @@ QHash<QString, Entry>& entries()
     return map;
 }
 
+// A name nobody defined is a mistake in the program, reported in every build.
 Entry& entry(const QString& name)
 {
     auto it = entries().find(name);
-    Q_ASSERT_X(it != entries().end(), "rt::windows", qPrintable(name));
+    if (it == entries().end())
+        throw std::invalid_argument("no window is defined as " + name.toStdString());
     return *it;
 }
 

@@ -21,7 +21,8 @@ using Factory = std::function<QWidget*()>;
 void define(const QString& name, Placement placement, Factory factory);
 
 // The single instance, created (not shown) on first reference. A child of the
-// frame loads the frame first.
+// frame loads the frame first. A name that was never defined raises
+// std::invalid_argument.
 QWidget* get(const QString& name);
 // The instance if it is loaded, else nullptr.
 QWidget* loaded(const QString& name);

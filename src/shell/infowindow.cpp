@@ -1,5 +1,6 @@
 #include "infowindow.h"
 
+#include "names.h"
 #include "runtime/events.h"
 #include "runtime/windows.h"
 
@@ -11,7 +12,7 @@ namespace shell {
 
 namespace {
 
-using enum rt::Kind;
+using namespace rt::rows;
 
 constexpr rt::FontSpec kCredit{"Georgia", 11.25, true, true};
 constexpr rt::FontSpec kButton{"MS Sans Serif", 9.75};
@@ -20,18 +21,16 @@ const char* const kCredits = "Dieses Programm haben Mira Lindqvist und Tobias Ke
 const char* const kVersion = "Solvanto 1.0 © 2026 Lindqvist und Kernbach";
 
 const rt::WindowDescription kLayout{
-    "foinfo",
     "Info",
     6405,
     3975,
     rt::SystemColor::ScrollBar,
     {
-        {Frame, "Frame1", -1, "", 2040, 1440, 3975, 1695, {}, 0},
-        {Label, "Label1", -1, kCredits, 120, 480, 3735, 1095, kCredit, 1, rt::Role::Static, nullptr,
-         "Frame1"},
-        {Picture, "Picture1", -1, "", 240, 720, 1455, 2415, {}, 2},
-        {Label, "Label2", -1, kVersion, 2160, 360, 1215, 735, {}, 3},
-        {Button, "cmdzurück", -1, "OK", 2400, 3480, 1095, 375, kButton, 4},
+        frame("Frame1", "", {2040, 1440, 3975, 1695}, 0),
+        label("Label1", kCredits, {120, 480, 3735, 1095}, kCredit, 1, "Frame1"),
+        picture("Picture1", {240, 720, 1455, 2415}, 2),
+        label("Label2", kVersion, {2160, 360, 1215, 735}, {}, 3),
+        button("cmdzurück", "OK", {2400, 3480, 1095, 375}, kButton, 4),
     }};
 
 } // namespace
@@ -80,7 +79,7 @@ void InfoWindow::changeEvent(QEvent* event)
 
 void InfoWindow::cmdzurück_Click()
 {
-    rt::windows::hide(QStringLiteral("foinfo"));
+    rt::windows::hide(QString::fromUtf8(names::kInfo));
 }
 
 } // namespace shell

@@ -1,5 +1,6 @@
 #include "mainframe.h"
 
+#include "names.h"
 #include "runtime/events.h"
 #include "runtime/windows.h"
 
@@ -98,12 +99,12 @@ void MainFrame::mnunebeneinander_Click()
 
 void MainFrame::mnuwurzelziehen_Click()
 {
-    rt::windows::show(QStringLiteral("fowurzel"));
+    rt::windows::show(QString::fromUtf8(names::kRoot));
 }
 
 void MainFrame::mnuinfo_Click()
 {
-    rt::windows::show(QStringLiteral("foinfo"));
+    rt::windows::show(QString::fromUtf8(names::kInfo));
 }
 
 } // namespace shell

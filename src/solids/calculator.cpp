@@ -2,60 +2,112 @@
 
 #include "runtime/errors.h"
 
+#include <cmath>
+
 namespace solids {
 
-Real Inputs::operator()(const char* box) const
+Real Inputs::operator()(const QString& box) const
 {
-    const QString name = QString::fromUtf8(box);
     try {
-        return rt::toNumber(sheet_.text(name), sheet_.locale());
+        return rt::toNumber(sheet_.text(box), sheet_.locale());
     } catch (rt::Error& e) {
-        e.inField(name, sheet_.rowCaption(name));
+        e.inField(box, sheet_.rowCaption(box));
         throw;
     }
 }
 
-Real Inputs::shown(const char* label) const
+Real Inputs::shown(const QString& label) const
 {
-    return rt::toNumber(sheet_.text(QString::fromUtf8(label)), sheet_.locale());
+    return rt::toNumber(sheet_.text(label), sheet_.locale());
+}
+
+QString unitText(Unit unit)
+{
+    switch (unit) {
+    case Unit::Centimetre:
+        return QStringLiteral("cm");
+    case Unit::SquareCentimetre:
+        return QStringLiteral("cm²");
+    case Unit::CubicCentimetre:
+        return QStringLiteral("cm³");
+    case Unit::Degree:
+        return QStringLiteral("°");
+    case Unit::None:
+        break;
+    }
+    return {};
+}
+
+Check positive(const Dimension& d, const char* message)
+{
+    const QString box = QString::fromUtf8(d.box);
+    return {[box](const Inputs& in) { return in(box) > 0; }, message};
+}
+
+Check wholeFrom(const Dimension& d, double least, const char* message)
+{
+    const QString box = QString::fromUtf8(d.box);
+    return {[box, least](const Inputs& in) {
+                const double v = in(box).value();
+                return v >= least && v == std::floor(v);
+            },
+            message};
+}
+
+Check between(const Dimension& d, double low, double high, const char* message)
+{
+    const QString box = QString::fromUtf8(d.box);
+    return {[box, low, high](const Inputs& in) {
+                const double v = in(box).value();
+                return v > low && v < high;
+            },
+            message};
+}
+
+const Variant* chosen(const Calculator& calculator, const Sheet& sheet)
+{
+    for (const Variant& variant : calculator.variants) {
+        if (!variant.option || sheet.isSet(QString::fromUtf8(variant.option)))
+            return &variant;
+    }
+    return nullptr;
 }
 
 Outcome calculate(const Calculator& calculator, Sheet& sheet)
 {
     const Inputs in(sheet);
+    const QString title =
+        calculator.checkTitle ? QString::fromUtf8(calculator.checkTitle) : QString();
     for (const Check& check : calculator.checks) {
-        if (!(in(check.box) > 0)) {
-            sheet.message(QString::fromUtf8(check.message), calculator.checkStyle,
-                          calculator.checkTitle ? QString::fromUtf8(calculator.checkTitle)
-                                                : QString());
+        if (!check.passes(in)) {
+            sheet.message(QString::fromUtf8(check.message), calculator.checkStyle, title);
             return Outcome::Rejected;
         }
     }
-    for (const Variant& variant : calculator.variants) {
-        if (variant.option && !sheet.isSet(QString::fromUtf8(variant.option)))
-            continue;
-        for (auto result = variant.results.begin(); result != variant.results.end(); ++result) {
-            const QString label = QString::fromUtf8(result->label);
-            double value = 0;
-            try {
-                value = result->formula(in).value();
-            } catch (rt::Error& e) {
-                if (e.field().isEmpty())
-                    e.inResult(sheet.rowCaption(label));
-                // What this calculation did not reach must not stand beside what it
-                // wrote, as if it belonged to the new input.
-                for (auto rest = result; rest != variant.results.end(); ++rest)
-                    sheet.write(QString::fromUtf8(rest->label), QString());
-                throw;
-            }
-            sheet.write(label, rt::toText(value, sheet.locale()));
-        }
-        return Outcome::Computed;
+    const Variant* variant = chosen(calculator, sheet);
+    if (!variant) {
+        if (calculator.choiceMessage)
+            sheet.message(QString::fromUtf8(calculator.choiceMessage), calculator.checkStyle,
+                          title);
+        return Outcome::NothingChosen;
     }
-    if (calculator.choiceMessage)
-        sheet.message(QString::fromUtf8(calculator.choiceMessage), calculator.checkStyle,
-                      calculator.checkTitle ? QString::fromUtf8(calculator.checkTitle) : QString());
-    return Outcome::NothingChosen;
+    for (auto result = variant->results.begin(); result != variant->results.end(); ++result) {
+        const QString label = QString::fromUtf8(result->label);
+        double value = 0;
+        try {
+            value = result->formula.evaluate(in).value();
+        } catch (rt::Error& e) {
+            if (e.field().isEmpty())
+                e.inResult(sheet.rowCaption(label));
+            // What this calculation did not reach must not stand beside what it
+            // wrote, as if it belonged to the new input.
+            for (auto rest = result; rest != variant->results.end(); ++rest)
+                sheet.write(QString::fromUtf8(rest->label), QString());
+            throw;
+        }
+        sheet.write(label, rt::toText(value, sheet.locale()));
+    }
+    return Outcome::Computed;
 }
 
 } // namespace solids

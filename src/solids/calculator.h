@@ -1,23 +1,26 @@
 #pragma once
 
 #include "runtime/numbers.h"
+#include "term.h"
 
 #include <QLocale>
 #include <QString>
+#include <functional>
+#include <numbers>
 #include <vector>
 
 // The rule all calculator windows share: check the inputs in order, stop at the
-// first one not greater than 0 with its message, then compute the results one
-// by one, each written before the next is worked out. It runs against a Sheet,
-// which is a window in the program and a table of texts in the tests.
+// first one that fails with its message, then compute the results one by one,
+// each written before the next is worked out. It runs against a Sheet, which
+// is a window in the program and a table of texts in the tests.
 namespace solids {
 
 using rt::Real;
 
-// The calculators' own pi and its multiples, as the program has always stored them.
+// The older calculators' own pi and its multiples, as the program has always
+// stored them; the newer ones compute with the double nearest to pi.
 inline constexpr double kPi = 3.14159265358979;
-inline constexpr double kTwoPi = 6.28318530717958;
-inline constexpr double kFourPi = 12.56637061435916;
+inline constexpr double kExactPi = std::numbers::pi;
 
 class Sheet {
 public:
@@ -40,35 +43,58 @@ public:
     {
     }
     // The number in a text box.
-    Real operator()(const char* box) const;
+    Real operator()(const QString& box) const;
     // The number a result label shows, read back as the user sees it.
-    Real shown(const char* label) const;
+    Real shown(const QString& label) const;
 
 private:
     const Sheet& sheet_;
 };
 
-using Formula = Real (*)(const Inputs&);
+enum class Unit { None, Centimetre, SquareCentimetre, CubicCentimetre, Degree };
+
+// "cm", "cm²", "cm³", "°" or nothing.
+QString unitText(Unit unit);
+
+// A dimension the user types: its box, its letter in formulas and its unit.
+struct Dimension {
+    const char* box;
+    const char* symbol;
+    Unit unit;
+
+    operator Term() const { return Term::input(box, symbol); } // NOLINT: reads as its letter
+};
 
 struct Check {
-    const char* box;
+    std::function<bool(const Inputs&)> passes;
     const char* message;
 };
 
+// The checks of the calculators: a dimension greater than 0, a whole number
+// from a least one on, a value strictly between two bounds.
+Check positive(const Dimension& d, const char* message);
+Check wholeFrom(const Dimension& d, double least, const char* message);
+Check between(const Dimension& d, double low, double high, const char* message);
+
 struct Result {
     const char* label;
-    Formula formula;
+    const char* symbol; // "V", "O", "M", ...
+    Unit unit;
+    Term formula;
 };
 
 // One set of results, computed when its option is set (or always, without one).
 struct Variant {
     const char* option;
+    const char* name; // what the option chooses, "Pyramide"
     std::vector<Result> results;
 };
 
 struct Calculator {
+    std::vector<Dimension> dimensions; // as the window shows them, top to bottom
     std::vector<Check> checks;
     std::vector<Variant> variants;
+    double pi = kPi;     // the pi its formulas compute with
     int checkStyle = 64; // information icon
     const char* checkTitle = "Problem";
     // Said, like a failed check, when no variant's option is set.
@@ -81,5 +107,8 @@ enum class Outcome { Computed, Rejected, NothingChosen };
 // results written before the error stay written, the ones not reached are
 // cleared.
 Outcome calculate(const Calculator& calculator, Sheet& sheet);
+
+// The variant the sheet's options choose, or none.
+const Variant* chosen(const Calculator& calculator, const Sheet& sheet);
 
 } // namespace solids

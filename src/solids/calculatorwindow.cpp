@@ -1,5 +1,6 @@
 #include "calculatorwindow.h"
 
+#include "catalogue.h"
 #include "runtime/events.h"
 #include "runtime/messages.h"
 #include "runtime/windows.h"
@@ -10,10 +11,9 @@
 
 namespace solids {
 
-CalculatorWindow::CalculatorWindow(const rt::WindowDescription& description,
-                                   const Calculator& calculator)
-    : Form(description)
-    , calculator_(calculator)
+CalculatorWindow::CalculatorWindow(const Solid& solid)
+    : Form(solid.layout)
+    , solid_(solid)
 {
     rt::onClick(button(QStringLiteral("cmdberechnen")), this,
                 &CalculatorWindow::cmdberechnen_Click);
@@ -22,7 +22,7 @@ CalculatorWindow::CalculatorWindow(const rt::WindowDescription& description,
 
 void CalculatorWindow::cmdberechnen_Click()
 {
-    calculate(calculator_, *this);
+    calculate(solid_.calculator, *this);
 }
 
 void CalculatorWindow::cmdzurück_Click()

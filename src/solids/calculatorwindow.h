@@ -5,17 +5,15 @@
 
 namespace solids {
 
-// Fonts the calculator windows are described with.
-inline constexpr rt::FontSpec kCaption{"MS Sans Serif", 12};
-inline constexpr rt::FontSpec kUnit{"MS Sans Serif", 9.75};
-inline constexpr rt::FontSpec kButton{"MS Sans Serif", 9.75};
-inline constexpr rt::FontSpec kTitle{"Georgia", 11.25, true};
+struct Solid;
 
-// A calculator window: its description and its calculator are data; the two
+// A calculator window: its layout and its calculator are data; the two
 // buttons are the same everywhere.
 class CalculatorWindow : public rt::Form, public Sheet {
 public:
-    CalculatorWindow(const rt::WindowDescription& description, const Calculator& calculator);
+    explicit CalculatorWindow(const Solid& solid);
+
+    const Solid& solid() const { return solid_; }
 
     void cmdberechnen_Click();
     void cmdzurück_Click();
@@ -28,7 +26,7 @@ public:
     void message(const QString& text, int style, const QString& title) override;
 
 private:
-    const Calculator& calculator_;
+    const Solid& solid_;
 };
 
 } // namespace solids

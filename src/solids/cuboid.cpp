@@ -1,74 +1,67 @@
-#include "cuboid.h"
+#include "catalogue.h"
+
+#include "names.h"
 
 namespace solids {
 
-using enum rt::Kind;
-using rt::Role;
+namespace {
 
-// Each sum is doubled by adding it to itself; that order decides the last digit shown.
-const Calculator kCuboid{
-    .checks = {{"txtseitea", "Bitte geben Sie für Seite a > 0 ein"},
-               {"txtseiteb", "Bitte geben Sie für Seite b > 0 ein"},
-               {"txtseitec", "Bitte geben Sie für Seite c > 0 ein"}},
+using namespace rt::rows;
+using rt::Spoken;
+
+const Dimension a{"txtseitea", "a", Unit::Centimetre};
+const Dimension b{"txtseiteb", "b", Unit::Centimetre};
+const Dimension c{"txtseitec", "c", Unit::Centimetre};
+
+// Each sum is doubled; that order decides the last digit shown.
+const Calculator kCalculator{
+    .dimensions = {a, b, c},
+    .checks = {positive(a, "Bitte geben Sie für Seite a > 0 ein"),
+               positive(b, "Bitte geben Sie für Seite b > 0 ein"),
+               positive(c, "Bitte geben Sie für Seite c > 0 ein")},
     .variants = {{nullptr,
+                  nullptr,
                   {
-                      {"labvolume",
-                       [](const Inputs& in) {
-                           return (in("txtseitea") * in("txtseiteb")) * in("txtseitec");
-                       }},
-                      {"laboberfläche",
-                       [](const Inputs& in) {
-                           const Real sum = (in("txtseitea") * in("txtseiteb") +
-                                             in("txtseitea") * in("txtseitec")) +
-                                            in("txtseiteb") * in("txtseitec");
-                           return sum + sum;
-                       }},
-                      {"labmantel",
-                       [](const Inputs& in) {
-                           const Real sum = in("txtseitea") * in("txtseitec") +
-                                            in("txtseiteb") * in("txtseitec");
-                           return sum + sum;
-                       }},
+                      {"labvolume", "V", Unit::CubicCentimetre, a* b* c},
+                      {"laboberfläche", "O", Unit::SquareCentimetre, 2 * (a * b + a * c + b * c)},
+                      {"labmantel", "M", Unit::SquareCentimetre, 2 * (a * c + b * c)},
                   }}},
 };
 
-static const rt::WindowDescription kLayout{
-    "foquader",
+const rt::WindowDescription kLayout{
     "Quader",
     4275,
     6525,
     rt::SystemColor::Desktop,
     {
-        {Label, "Label1", 0, "Quader", 2040, 240, 975, 495, kTitle, 0},
-        {TextBox, "txtseitea", -1, "", 1440, 1320, 615, 285, {}, 1},
-        {Label, "Label6", -1, "cm", 2160, 1320, 375, 255, kUnit, 2},
-        {Label, "Label1", 2, "Seite a:", 360, 1320, 975, 495, kCaption, 3},
-        {TextBox, "txtseiteb", -1, "", 1440, 1800, 615, 285, {}, 4},
-        {Label, "Label2", -1, "cm", 2160, 1800, 375, 255, kUnit, 5},
-        {Label, "Label1", 1, "Seite b:", 360, 1800, 975, 495, kCaption, 6},
-        {TextBox, "txtseitec", -1, "", 1440, 2280, 615, 285, {}, 7},
-        {Label, "Label3", -1, "cm", 2160, 2280, 375, 255, kUnit, 8},
-        {Label, "Label1", 3, "Seite c:", 360, 2280, 975, 495, kCaption, 9},
-        {Label, "Label5", -1, "3", 3360, 4680, 255, 255, {}, 10, Role::Follower, "labvolume"},
-        {Label, "Label4", -1, "cm", 3000, 4800, 255, 375, kUnit, 11, Role::Follower, "labvolume"},
-        {Label, "Label7", -1, "2", 3360, 3840, 255, 255, {}, 12, Role::Follower, "laboberfläche"},
-        {Label, "Label8", -1, "cm", 3000, 3960, 375, 255, kUnit, 13, Role::Follower,
-         "laboberfläche"},
-        {Label, "labvolume", -1, "", 2040, 4800, 855, 255, {}, 14, Role::Result},
-        {Label, "laboberfläche", -1, "", 2040, 4080, 855, 255, {}, 15, Role::Result},
-        {Label, "Label1", 4, "Volume:", 360, 4800, 1455, 495, kCaption, 16},
-        {Label, "Label1", 5, "Oberfläche:", 360, 4080, 1455, 495, kCaption, 17},
-        {Button, "cmdberechnen", -1, "Berechnen", 720, 5760, 1455, 375, kButton, 18},
-        {Button, "cmdzurück", -1, "Zurück", 2520, 5760, 1095, 375, kButton, 19},
-        {Label, "Label1", 6, "Mantel:", 360, 3480, 1455, 495, kCaption, 20},
-        {Label, "labmantel", -1, "", 2040, 3480, 855, 255, {}, 21, Role::Result},
-        {Label, "Label9", -1, "cm", 3000, 3360, 375, 255, kUnit, 22, Role::Follower, "labmantel"},
-        {Label, "Label10", -1, "2", 3360, 3240, 255, 255, {}, 23, Role::Follower, "labmantel"},
+        title("Label1", 0, "Quader", {2040, 240, 975, 495}, kTitle, 0),
+        input("txtseitea", {1440, 1320, 615, 285}, 1, {"Label1", 2}, {"Label6"}),
+        unit("Label6", "cm", {2160, 1320, 375, 255}, kUnit, 2, Spoken::Centimetre),
+        caption("Label1", 2, "Seite a:", {360, 1320, 975, 495}, kCaption, 3),
+        input("txtseiteb", {1440, 1800, 615, 285}, 4, {"Label1", 1}, {"Label2"}),
+        unit("Label2", "cm", {2160, 1800, 375, 255}, kUnit, 5, Spoken::Centimetre),
+        caption("Label1", 1, "Seite b:", {360, 1800, 975, 495}, kCaption, 6),
+        input("txtseitec", {1440, 2280, 615, 285}, 7, {"Label1", 3}, {"Label3"}),
+        unit("Label3", "cm", {2160, 2280, 375, 255}, kUnit, 8, Spoken::Centimetre),
+        caption("Label1", 3, "Seite c:", {360, 2280, 975, 495}, kCaption, 9),
+        power("Label5", "3", {3360, 4680, 255, 255}, 10, Spoken::Cube),
+        unit("Label4", "cm", {3000, 4800, 255, 375}, kUnit, 11, Spoken::Centimetre),
+        power("Label7", "2", {3360, 3840, 255, 255}, 12, Spoken::Square),
+        unit("Label8", "cm", {3000, 3960, 375, 255}, kUnit, 13, Spoken::Centimetre),
+        result("labvolume", {2040, 4800, 855, 255}, 14, {"Label1", 4}, {"Label4"}, {"Label5"}),
+        result("laboberfläche", {2040, 4080, 855, 255}, 15, {"Label1", 5}, {"Label8"}, {"Label7"}),
+        caption("Label1", 4, "Volume:", {360, 4800, 1455, 495}, kCaption, 16),
+        caption("Label1", 5, "Oberfläche:", {360, 4080, 1455, 495}, kCaption, 17),
+        button("cmdberechnen", "Berechnen", {720, 5760, 1455, 375}, kButton, 18),
+        button("cmdzurück", "Zurück", {2520, 5760, 1095, 375}, kButton, 19),
+        caption("Label1", 6, "Mantel:", {360, 3480, 1455, 495}, kCaption, 20),
+        result("labmantel", {2040, 3480, 855, 255}, 21, {"Label1", 6}, {"Label9"}, {"Label10"}),
+        unit("Label9", "cm", {3000, 3360, 375, 255}, kUnit, 22, Spoken::Centimetre),
+        power("Label10", "2", {3360, 3240, 255, 255}, 23, Spoken::Square),
     }};
 
-CuboidWindow::CuboidWindow()
-    : CalculatorWindow(kLayout, kCuboid)
-{
-}
+} // namespace
+
+extern const Solid kCuboid{names::kCuboid, "opquader", kLayout, kCalculator};
 
 } // namespace solids

@@ -1,71 +1,67 @@
-#include "cylinder.h"
+#include "catalogue.h"
+
+#include "names.h"
 
 namespace solids {
 
-using enum rt::Kind;
-using rt::Role;
+namespace {
 
+using namespace rt::rows;
+using rt::Spoken;
+
+const Dimension r{"txtradiusr", "r", Unit::Centimetre};
+const Dimension h{"txthöheh", "h", Unit::Centimetre};
+const Term pi = Term::constant(kPi, "π");
+
+// 2 · π is exactly the 6.28318530717958 the window has always multiplied by.
 // Its checks use the plain box under the application's title.
-const Calculator kCylinder{
-    .checks = {{"txtradiusr", "Bitte geben Sie für Radius r > 0 ein"},
-               {"txthöheh", "Bitte geben Sie für Höhe h > 0 ein"}},
+const Calculator kCalculator{
+    .dimensions = {r, h},
+    .checks = {positive(r, "Bitte geben Sie für Radius r > 0 ein"),
+               positive(h, "Bitte geben Sie für Höhe h > 0 ein")},
     .variants = {{nullptr,
+                  nullptr,
                   {
-                      {"laboberfläche",
-                       [](const Inputs& in) {
-                           const Real ends = pow(in("txtradiusr"), 2) * kTwoPi;
-                           const Real rim = in("txtradiusr") * kTwoPi;
-                           return in("txthöheh") * rim + ends;
-                       }},
-                      {"labvolume",
-                       [](const Inputs& in) {
-                           const Real base = pow(in("txtradiusr"), 2) * kPi;
-                           return in("txthöheh") * base;
-                       }},
-                      {"labmantel",
-                       [](const Inputs& in) {
-                           const Real rim = (in("txtradiusr") + in("txtradiusr")) * kPi;
-                           return in("txthöheh") * rim;
-                       }},
+                      {"laboberfläche", "O", Unit::SquareCentimetre,
+                       2 * pi* r* h + 2 * pi* pow(r, 2)},
+                      {"labvolume", "V", Unit::CubicCentimetre, pi* pow(r, 2) * h},
+                      {"labmantel", "M", Unit::SquareCentimetre, 2 * pi* r* h},
                   }}},
     .checkStyle = 0,
     .checkTitle = nullptr,
 };
 
-static const rt::WindowDescription kLayout{
-    "fozylinder",
+const rt::WindowDescription kLayout{
     "Zylinder",
     4635,
     6015,
     rt::SystemColor::Desktop,
     {
-        {Button, "cmdzurück", -1, "Zurück", 2280, 4680, 1095, 375, kButton, 19},
-        {Button, "cmdberechnen", -1, "Berechnen", 480, 4680, 1455, 375, kButton, 18},
-        {TextBox, "txthöheh", -1, "", 1680, 1200, 615, 285, {}, 1},
-        {TextBox, "txtradiusr", -1, "", 1680, 720, 615, 285, {}, 0},
-        {Label, "Label1", 0, "Zylinder", 1680, 120, 1215, 495, kTitle, 20},
-        {Label, "Label1", 5, "Oberfläche:", 360, 3600, 1455, 495, kCaption, 17},
-        {Label, "Label1", 4, "Volume:", 360, 2880, 1455, 495, kCaption, 16},
-        {Label, "laboberfläche", -1, "", 2040, 3600, 855, 255, {}, 15, Role::Result},
-        {Label, "labvolume", -1, "", 2040, 2880, 855, 255, {}, 14, Role::Result},
-        {Label, "Label8", -1, "cm", 3000, 3480, 375, 255, kUnit, 13, Role::Follower,
-         "laboberfläche"},
-        {Label, "Label7", -1, "2", 3360, 3360, 255, 255, {}, 12, Role::Follower, "laboberfläche"},
-        {Label, "Label4", -1, "cm", 3000, 2880, 255, 375, kUnit, 11, Role::Follower, "labvolume"},
-        {Label, "Label5", -1, "3", 3360, 2760, 255, 255, {}, 10, Role::Follower, "labvolume"},
-        {Label, "Label3", -1, "2", 3360, 2040, 255, 255, {}, 9, Role::Follower, "labmantel"},
-        {Label, "Label9", -1, "cm", 3000, 2160, 375, 255, kUnit, 8, Role::Follower, "labmantel"},
-        {Label, "labmantel", -1, "", 2040, 2280, 855, 255, {}, 7, Role::Result},
-        {Label, "Label1", 6, "Mantel:", 360, 2280, 1455, 495, kCaption, 6},
-        {Label, "Label1", 1, "Hähe h:", 600, 1200, 975, 495, kCaption, 5},
-        {Label, "Label2", -1, "cm", 2400, 1200, 375, 255, kUnit, 4},
-        {Label, "Label1", 2, "Radius r:", 600, 720, 975, 495, kCaption, 3},
-        {Label, "Label6", -1, "cm", 2400, 720, 375, 255, kUnit, 2},
+        button("cmdzurück", "Zurück", {2280, 4680, 1095, 375}, kButton, 19),
+        button("cmdberechnen", "Berechnen", {480, 4680, 1455, 375}, kButton, 18),
+        input("txthöheh", {1680, 1200, 615, 285}, 1, {"Label1", 1}, {"Label2"}),
+        input("txtradiusr", {1680, 720, 615, 285}, 0, {"Label1", 2}, {"Label6"}),
+        title("Label1", 0, "Zylinder", {1680, 120, 1215, 495}, kTitle, 20),
+        caption("Label1", 5, "Oberfläche:", {360, 3600, 1455, 495}, kCaption, 17),
+        caption("Label1", 4, "Volume:", {360, 2880, 1455, 495}, kCaption, 16),
+        result("laboberfläche", {2040, 3600, 855, 255}, 15, {"Label1", 5}, {"Label8"}, {"Label7"}),
+        result("labvolume", {2040, 2880, 855, 255}, 14, {"Label1", 4}, {"Label4"}, {"Label5"}),
+        unit("Label8", "cm", {3000, 3480, 375, 255}, kUnit, 13, Spoken::Centimetre),
+        power("Label7", "2", {3360, 3360, 255, 255}, 12, Spoken::Square),
+        unit("Label4", "cm", {3000, 2880, 255, 375}, kUnit, 11, Spoken::Centimetre),
+        power("Label5", "3", {3360, 2760, 255, 255}, 10, Spoken::Cube),
+        power("Label3", "2", {3360, 2040, 255, 255}, 9, Spoken::Square),
+        unit("Label9", "cm", {3000, 2160, 375, 255}, kUnit, 8, Spoken::Centimetre),
+        result("labmantel", {2040, 2280, 855, 255}, 7, {"Label1", 6}, {"Label9"}, {"Label3"}),
+        caption("Label1", 6, "Mantel:", {360, 2280, 1455, 495}, kCaption, 6),
+        caption("Label1", 1, "Hähe h:", {600, 1200, 975, 495}, kCaption, 5),
+        unit("Label2", "cm", {2400, 1200, 375, 255}, kUnit, 4, Spoken::Centimetre),
+        caption("Label1", 2, "Radius r:", {600, 720, 975, 495}, kCaption, 3),
+        unit("Label6", "cm", {2400, 720, 375, 255}, kUnit, 2, Spoken::Centimetre),
     }};
 
-CylinderWindow::CylinderWindow()
-    : CalculatorWindow(kLayout, kCylinder)
-{
-}
+} // namespace
+
+extern const Solid kCylinder{names::kCylinder, "opzylinder", kLayout, kCalculator};
 
 } // namespace solids

@@ -1,0 +1,28 @@
+#include "catalogue.h"
+
+#include <stdexcept>
+
+namespace solids {
+
+// Each defined in a file of its own.
+extern const Solid kCube, kCuboid, kPyramid, kCylinder, kPrism, kCone, kParallelepiped, kSphere,
+    kTorus;
+
+const std::vector<const Solid*>& catalogue()
+{
+    static const std::vector<const Solid*> all = {
+        &kCube, &kCuboid, &kPyramid, &kCylinder, &kPrism, &kCone, &kParallelepiped, &kSphere,
+        &kTorus};
+    return all;
+}
+
+const Solid& solid(const QString& window)
+{
+    for (const Solid* s : catalogue()) {
+        if (QString::fromUtf8(s->window) == window)
+            return *s;
+    }
+    throw std::invalid_argument("no solid has the window " + window.toStdString());
+}
+
+} // namespace solids

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "calculator.h"
+#include "runtime/form.h"
+
+#include <QString>
+#include <vector>
+
+namespace solids {
+
+// A solid as the program offers it: the window it opens, the start window's
+// option that chooses it, the window's layout and its calculator.
+struct Solid {
+    const char* window;
+    const char* option;
+    const rt::WindowDescription& layout;
+    const Calculator& calculator;
+};
+
+// Every solid, in the order the start window tests its options.
+const std::vector<const Solid*>& catalogue();
+
+// The solid whose window has this name; an unknown name is an error
+// (std::invalid_argument) in every build.
+const Solid& solid(const QString& window);
+
+// Fonts the calculator windows are described with.
+inline constexpr rt::FontSpec kCaption{"MS Sans Serif", 12};
+inline constexpr rt::FontSpec kUnit{"MS Sans Serif", 9.75};
+inline constexpr rt::FontSpec kButton{"MS Sans Serif", 9.75};
+inline constexpr rt::FontSpec kTitle{"Georgia", 11.25, true};
+
+} // namespace solids

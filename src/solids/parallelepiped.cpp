@@ -1,0 +1,121 @@
+#include "catalogue.h"
+
+#include "names.h"
+
+namespace solids {
+
+namespace {
+
+using namespace rt::rows;
+using rt::Spoken;
+
+// Edges a, b, c; α between b and c, β between a and c, γ between a and b. It
+// stands on the face spanned by a and b.
+const Dimension a{"txtseitea", "a", Unit::Centimetre};
+const Dimension b{"txtseiteb", "b", Unit::Centimetre};
+const Dimension c{"txtseitec", "c", Unit::Centimetre};
+const Dimension alpha{"txtwinkelalpha", "α", Unit::Degree};
+const Dimension beta{"txtwinkelbeta", "β", Unit::Degree};
+const Dimension gamma{"txtwinkelgamma", "γ", Unit::Degree};
+const Term cosAlpha = cos(Term::radians(alpha, kExactPi));
+const Term cosBeta = cos(Term::radians(beta, kExactPi));
+const Term cosGamma = cos(Term::radians(gamma, kExactPi));
+
+// The volume's factor from the three angles; not greater than 0, they span no solid.
+const Term w = Term::named("w", 1 + 2 * cosAlpha * cosBeta * cosGamma - pow(cosAlpha, 2) -
+                                    pow(cosBeta, 2) - pow(cosGamma, 2));
+const Term volume = Term::named("V", a * b * c * pow(w, 0.5));
+const Term base = Term::named("G", a * b * sin(Term::radians(gamma, kExactPi)));
+const Term mantle = Term::named("M", 2 * (b * c * sin(Term::radians(alpha, kExactPi)) +
+                                          a * c * sin(Term::radians(beta, kExactPi))));
+
+const char* const kNoSolid = "Mit diesen drei Winkeln lässt sich kein Spat bilden";
+
+// Each angle less than the other two together, all three less than a full
+// turn: compared on the numbers as typed.
+Check spansASolid()
+{
+    return {[](const Inputs& in) {
+                const Real x = in(QString::fromUtf8(alpha.box));
+                const Real y = in(QString::fromUtf8(beta.box));
+                const Real z = in(QString::fromUtf8(gamma.box));
+                return y + z > x && x + z > y && x + y > z && Real(360) > x + y + z;
+            },
+            kNoSolid};
+}
+
+const Calculator kCalculator{
+    .dimensions = {a, b, c, alpha, beta, gamma},
+    .checks = {positive(a, "Bitte geben Sie für Seite a > 0 ein"),
+               positive(b, "Bitte geben Sie für Seite b > 0 ein"),
+               positive(c, "Bitte geben Sie für Seite c > 0 ein"),
+               between(alpha, 0, 180,
+                       "Bitte geben Sie für Winkel α einen Wert zwischen 0 und 180 ein"),
+               between(beta, 0, 180,
+                       "Bitte geben Sie für Winkel β einen Wert zwischen 0 und 180 ein"),
+               between(gamma, 0, 180,
+                       "Bitte geben Sie für Winkel γ einen Wert zwischen 0 und 180 ein"),
+               spansASolid(),
+               {[](const Inputs& in) { return w.evaluate(in) > 0; }, kNoSolid}},
+    .variants = {{nullptr,
+                  nullptr,
+                  {
+                      {"labvolume", "V", Unit::CubicCentimetre, volume},
+                      {"laboberfläche", "O", Unit::SquareCentimetre, 2 * base + mantle},
+                      {"labmantel", "M", Unit::SquareCentimetre, mantle},
+                      {"labhöheh", "h", Unit::Centimetre, volume / base},
+                  }}},
+    .pi = kExactPi,
+};
+
+const rt::WindowDescription kLayout{
+    "Spat",
+    4680,
+    6120,
+    rt::SystemColor::Desktop,
+    {
+        title("Label1", 0, "Spat", {1920, 240, 855, 495}, kTitle, 8),
+        caption("Label1", 1, "Seite a:", {480, 840, 1215, 495}, kCaption, 9),
+        input("txtseitea", {1800, 840, 615, 285}, 0, {"Label1", 1}, {"Label2"}),
+        unit("Label2", "cm", {2520, 840, 375, 255}, kUnit, 10, Spoken::Centimetre),
+        caption("Label1", 2, "Seite b:", {480, 1260, 1215, 495}, kCaption, 11),
+        input("txtseiteb", {1800, 1260, 615, 285}, 1, {"Label1", 2}, {"Label3"}),
+        unit("Label3", "cm", {2520, 1260, 375, 255}, kUnit, 12, Spoken::Centimetre),
+        caption("Label1", 3, "Seite c:", {480, 1680, 1215, 495}, kCaption, 13),
+        input("txtseitec", {1800, 1680, 615, 285}, 2, {"Label1", 3}, {"Label4"}),
+        unit("Label4", "cm", {2520, 1680, 375, 255}, kUnit, 14, Spoken::Centimetre),
+        caption("Label1", 4, "Winkel α:", {480, 2100, 1215, 495}, kCaption, 15),
+        input("txtwinkelalpha", {1800, 2100, 615, 285}, 3, {"Label1", 4}, {"Label5"}),
+        unit("Label5", "°", {2520, 2100, 375, 255}, kUnit, 16, Spoken::Degree),
+        caption("Label1", 5, "Winkel β:", {480, 2520, 1215, 495}, kCaption, 17),
+        input("txtwinkelbeta", {1800, 2520, 615, 285}, 4, {"Label1", 5}, {"Label6"}),
+        unit("Label6", "°", {2520, 2520, 375, 255}, kUnit, 18, Spoken::Degree),
+        caption("Label1", 6, "Winkel γ:", {480, 2940, 1215, 495}, kCaption, 19),
+        input("txtwinkelgamma", {1800, 2940, 615, 285}, 5, {"Label1", 6}, {"Label7"}),
+        unit("Label7", "°", {2520, 2940, 375, 255}, kUnit, 20, Spoken::Degree),
+        caption("Label1", 7, "Volume:", {480, 3480, 1455, 495}, kCaption, 21),
+        result("labvolume", {2040, 3480, 855, 255}, 22, {"Label1", 7}, {"Label8"}, {"Label9"}),
+        unit("Label8", "cm", {3000, 3480, 375, 255}, kUnit, 23, Spoken::Centimetre),
+        power("Label9", "3", {3360, 3360, 255, 255}, 24, Spoken::Cube),
+        caption("Label1", 8, "Oberfläche:", {480, 3960, 1455, 495}, kCaption, 25),
+        result("laboberfläche", {2040, 3960, 855, 255}, 26, {"Label1", 8}, {"Label10"},
+               {"Label11"}),
+        unit("Label10", "cm", {3000, 3960, 375, 255}, kUnit, 27, Spoken::Centimetre),
+        power("Label11", "2", {3360, 3840, 255, 255}, 28, Spoken::Square),
+        caption("Label1", 9, "Mantel:", {480, 4440, 1455, 495}, kCaption, 29),
+        result("labmantel", {2040, 4440, 855, 255}, 30, {"Label1", 9}, {"Label12"},
+               {"Label13"}),
+        unit("Label12", "cm", {3000, 4440, 375, 255}, kUnit, 31, Spoken::Centimetre),
+        power("Label13", "2", {3360, 4320, 255, 255}, 32, Spoken::Square),
+        caption("Label1", 10, "Höhe h:", {480, 4920, 1455, 495}, kCaption, 33),
+        result("labhöheh", {2040, 4920, 855, 255}, 34, {"Label1", 10}, {"Label14"}),
+        unit("Label14", "cm", {3000, 4920, 375, 255}, kUnit, 35, Spoken::Centimetre),
+        button("cmdberechnen", "Berechnen", {720, 5520, 1455, 375}, kButton, 6),
+        button("cmdzurück", "Zurück", {2520, 5520, 1095, 375}, kButton, 7),
+    }};
+
+} // namespace
+
+extern const Solid kParallelepiped{names::kParallelepiped, "opspat", kLayout, kCalculator};
+
+} // namespace solids

@@ -1,0 +1,79 @@
+#include "catalogue.h"
+
+#include "names.h"
+
+namespace solids {
+
+namespace {
+
+using namespace rt::rows;
+using rt::Spoken;
+
+const Dimension n{"txteckenn", "n", Unit::None};
+const Dimension a{"txtseitea", "a", Unit::Centimetre};
+const Dimension h{"txthöheh", "h", Unit::Centimetre};
+const Term pi = Term::constant(kExactPi, "π");
+
+// A right prism over a regular polygon with n corners of side a.
+const Term base = Term::named("G", n * pow(a, 2) / (4 * tan(pi / n)));
+const Term mantle = Term::named("M", n * a * h);
+
+const Calculator kCalculator{
+    .dimensions = {n, a, h},
+    .checks = {wholeFrom(n, 3, "Bitte geben Sie für Ecken n eine ganze Zahl ab 3 ein"),
+               positive(a, "Bitte geben Sie für Seite a > 0 ein"),
+               positive(h, "Bitte geben Sie für Höhe h > 0 ein")},
+    .variants = {{nullptr,
+                  nullptr,
+                  {
+                      {"labgrundfläche", "G", Unit::SquareCentimetre, base},
+                      {"labvolume", "V", Unit::CubicCentimetre, base * h},
+                      {"laboberfläche", "O", Unit::SquareCentimetre, 2 * base + mantle},
+                      {"labmantel", "M", Unit::SquareCentimetre, mantle},
+                  }}},
+    .pi = kExactPi,
+};
+
+// Inputs above, results below, each result followed by "cm" and its power.
+const rt::WindowDescription kLayout{
+    "Prisma",
+    4680,
+    6120,
+    rt::SystemColor::Desktop,
+    {
+        title("Label1", 0, "Prisma", {1800, 240, 1095, 495}, kTitle, 5),
+        caption("Label1", 1, "Ecken n:", {480, 960, 1215, 495}, kCaption, 6),
+        input("txteckenn", {1800, 960, 615, 285}, 0, {"Label1", 1}),
+        caption("Label1", 2, "Seite a:", {480, 1440, 1215, 495}, kCaption, 7),
+        input("txtseitea", {1800, 1440, 615, 285}, 1, {"Label1", 2}, {"Label2"}),
+        unit("Label2", "cm", {2520, 1440, 375, 255}, kUnit, 8, Spoken::Centimetre),
+        caption("Label1", 3, "Höhe h:", {480, 1920, 1215, 495}, kCaption, 9),
+        input("txthöheh", {1800, 1920, 615, 285}, 2, {"Label1", 3}, {"Label3"}),
+        unit("Label3", "cm", {2520, 1920, 375, 255}, kUnit, 10, Spoken::Centimetre),
+        caption("Label1", 4, "Volume:", {480, 2760, 1455, 495}, kCaption, 11),
+        result("labvolume", {2040, 2760, 855, 255}, 12, {"Label1", 4}, {"Label4"}, {"Label5"}),
+        unit("Label4", "cm", {3000, 2760, 375, 255}, kUnit, 13, Spoken::Centimetre),
+        power("Label5", "3", {3360, 2640, 255, 255}, 14, Spoken::Cube),
+        caption("Label1", 5, "Oberfläche:", {480, 3360, 1455, 495}, kCaption, 15),
+        result("laboberfläche", {2040, 3360, 855, 255}, 16, {"Label1", 5}, {"Label6"},
+               {"Label7"}),
+        unit("Label6", "cm", {3000, 3360, 375, 255}, kUnit, 17, Spoken::Centimetre),
+        power("Label7", "2", {3360, 3240, 255, 255}, 18, Spoken::Square),
+        caption("Label1", 6, "Mantel:", {480, 3960, 1455, 495}, kCaption, 19),
+        result("labmantel", {2040, 3960, 855, 255}, 20, {"Label1", 6}, {"Label8"}, {"Label9"}),
+        unit("Label8", "cm", {3000, 3960, 375, 255}, kUnit, 21, Spoken::Centimetre),
+        power("Label9", "2", {3360, 3840, 255, 255}, 22, Spoken::Square),
+        caption("Label1", 7, "Grundfläche:", {480, 4560, 1455, 495}, kCaption, 23),
+        result("labgrundfläche", {2040, 4560, 855, 255}, 24, {"Label1", 7}, {"Label10"},
+               {"Label11"}),
+        unit("Label10", "cm", {3000, 4560, 375, 255}, kUnit, 25, Spoken::Centimetre),
+        power("Label11", "2", {3360, 4440, 255, 255}, 26, Spoken::Square),
+        button("cmdberechnen", "Berechnen", {720, 5400, 1455, 375}, kButton, 3),
+        button("cmdzurück", "Zurück", {2520, 5400, 1095, 375}, kButton, 4),
+    }};
+
+} // namespace
+
+extern const Solid kPrism{names::kPrism, "opprisma", kLayout, kCalculator};
+
+} // namespace solids

@@ -1,0 +1,66 @@
+#include "catalogue.h"
+
+#include "names.h"
+
+namespace solids {
+
+namespace {
+
+using namespace rt::rows;
+using rt::Spoken;
+
+// A ring torus: R from the axis to the tube's centre, r the tube's radius.
+const Dimension ring{"txtringradiusr", "R", Unit::Centimetre};
+const Dimension tube{"txtrohrradiusr", "r", Unit::Centimetre};
+const Term pi = Term::constant(kExactPi, "π");
+
+// A tube wider than the ring overlaps itself, and these formulas would count
+// the overlap twice. A torus has no base faces, so no lateral surface either.
+const Calculator kCalculator{
+    .dimensions = {ring, tube},
+    .checks = {positive(ring, "Bitte geben Sie für Ringradius R > 0 ein"),
+               positive(tube, "Bitte geben Sie für Rohrradius r > 0 ein"),
+               {[](const Inputs& in) {
+                    return !(in(QString::fromUtf8(tube.box)) > in(QString::fromUtf8(ring.box)));
+                },
+                "Der Rohrradius r darf nicht größer als der Ringradius R sein"}},
+    .variants = {{nullptr,
+                  nullptr,
+                  {
+                      {"labvolume", "V", Unit::CubicCentimetre, 2 * pow(pi, 2) * ring * pow(tube, 2)},
+                      {"laboberfläche", "O", Unit::SquareCentimetre, 4 * pow(pi, 2) * ring * tube},
+                  }}},
+    .pi = kExactPi,
+};
+
+const rt::WindowDescription kLayout{
+    "Torus",
+    4680,
+    4440,
+    rt::SystemColor::Desktop,
+    {
+        title("Label1", 0, "Torus", {1920, 240, 975, 495}, kTitle, 4),
+        caption("Label1", 1, "Ringradius R:", {360, 960, 1695, 495}, kCaption, 5),
+        input("txtringradiusr", {2160, 960, 615, 285}, 0, {"Label1", 1}, {"Label2"}),
+        unit("Label2", "cm", {2880, 960, 375, 255}, kUnit, 6, Spoken::Centimetre),
+        caption("Label1", 2, "Rohrradius r:", {360, 1440, 1695, 495}, kCaption, 7),
+        input("txtrohrradiusr", {2160, 1440, 615, 285}, 1, {"Label1", 2}, {"Label3"}),
+        unit("Label3", "cm", {2880, 1440, 375, 255}, kUnit, 8, Spoken::Centimetre),
+        caption("Label1", 3, "Volume:", {360, 2280, 1455, 495}, kCaption, 9),
+        result("labvolume", {2040, 2280, 855, 255}, 10, {"Label1", 3}, {"Label4"}, {"Label5"}),
+        unit("Label4", "cm", {3000, 2280, 375, 255}, kUnit, 11, Spoken::Centimetre),
+        power("Label5", "3", {3360, 2160, 255, 255}, 12, Spoken::Cube),
+        caption("Label1", 4, "Oberfläche:", {360, 2880, 1455, 495}, kCaption, 13),
+        result("laboberfläche", {2040, 2880, 855, 255}, 14, {"Label1", 4}, {"Label6"},
+               {"Label7"}),
+        unit("Label6", "cm", {3000, 2880, 375, 255}, kUnit, 15, Spoken::Centimetre),
+        power("Label7", "2", {3360, 2760, 255, 255}, 16, Spoken::Square),
+        button("cmdberechnen", "Berechnen", {720, 3720, 1455, 375}, kButton, 2),
+        button("cmdzurück", "Zurück", {2520, 3720, 1095, 375}, kButton, 3),
+    }};
+
+} // namespace
+
+extern const Solid kTorus{names::kTorus, "optorus", kLayout, kCalculator};
+
+} // namespace solids
