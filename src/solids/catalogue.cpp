@@ -10,9 +10,9 @@ extern const Solid kCube, kCuboid, kPyramid, kCylinder, kPrism, kCone, kParallel
 
 const std::vector<const Solid*>& catalogue()
 {
-    static const std::vector<const Solid*> all = {
-        &kCube, &kCuboid, &kPyramid, &kCylinder, &kPrism, &kCone, &kParallelepiped, &kSphere,
-        &kTorus};
+    static const std::vector<const Solid*> all = {&kCube,           &kCuboid, &kPyramid,
+                                                  &kCylinder,       &kPrism,  &kCone,
+                                                  &kParallelepiped, &kSphere, &kTorus};
     return all;
 }
 

@@ -2,6 +2,7 @@
 
 #include "calculator.h"
 #include "runtime/form.h"
+#include "sketch.h"
 
 #include <QString>
 #include <vector>
@@ -9,12 +10,14 @@
 namespace solids {
 
 // A solid as the program offers it: the window it opens, the start window's
-// option that chooses it, the window's layout and its calculator.
+// option that chooses it, the window's layout, its calculator, and its sketch
+// for the variant an option of the window chose (none: the first).
 struct Solid {
     const char* window;
     const char* option;
     const rt::WindowDescription& layout;
     const Calculator& calculator;
+    Sketch (*sketch)(const Variant& variant);
 };
 
 // Every solid, in the order the start window tests its options.

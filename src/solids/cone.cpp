@@ -66,8 +66,14 @@ const rt::WindowDescription kLayout{
         caption("Label1", 5, "Oberfläche:", {240, 4200, 1455, 495}, kCaption, 4),
     }};
 
+// Drawn by a later change; for now only what a reader hears of it.
+Sketch sketch(const Variant&)
+{
+    return Sketch().describe("cone");
+}
+
 } // namespace
 
-extern const Solid kCone{names::kCone, "opkegel", kLayout, kCalculator};
+extern const Solid kCone{names::kCone, "opkegel", kLayout, kCalculator, sketch};
 
 } // namespace solids

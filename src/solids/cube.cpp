@@ -51,8 +51,22 @@ const rt::WindowDescription kLayout{
         power("Label8", "2", {3480, 1800, 255, 255}, 17, Spoken::Square),
     }};
 
+// The cube seen obliquely, its bottom front edge marked a.
+Sketch sketch(const Variant&)
+{
+    const auto p = [](double x, double y, double z) { return Sketch::oblique(x, y, z); };
+    Sketch s;
+    s.line(p(0, 1, 0), p(1, 1, 0)).line(p(1, 1, 0), p(1, 0, 0)).line(p(1, 0, 0), p(0, 0, 0));
+    s.line(p(0, 0, 0), p(0, 1, 0));
+    s.line(p(0, 0, 0), p(0, 0, 1)).line(p(0, 0, 1), p(1, 0, 1)).line(p(1, 0, 1), p(1, 0, 0));
+    s.line(p(1, 1, 0), p(1, 1, 1)).line(p(1, 1, 1), p(1, 0, 1));
+    s.hidden(p(0, 1, 0), p(0, 1, 1)).hidden(p(0, 1, 1), p(1, 1, 1)).hidden(p(0, 1, 1), p(0, 0, 1));
+    s.label("a", p(0.5, 1.13, 0), a.box);
+    return s.describe("Würfel mit Seite a");
+}
+
 } // namespace
 
-extern const Solid kCube{names::kCube, "opwürfel", kLayout, kCalculator};
+extern const Solid kCube{names::kCube, "opwürfel", kLayout, kCalculator, sketch};
 
 } // namespace solids

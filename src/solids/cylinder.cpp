@@ -60,8 +60,14 @@ const rt::WindowDescription kLayout{
         unit("Label6", "cm", {2400, 720, 375, 255}, kUnit, 2, Spoken::Centimetre),
     }};
 
+// Drawn by a later change; for now only what a reader hears of it.
+Sketch sketch(const Variant&)
+{
+    return Sketch().describe("cylinder");
+}
+
 } // namespace
 
-extern const Solid kCylinder{names::kCylinder, "opzylinder", kLayout, kCalculator};
+extern const Solid kCylinder{names::kCylinder, "opzylinder", kLayout, kCalculator, sketch};
 
 } // namespace solids

@@ -15,8 +15,8 @@ const Dimension h{"txthöheh", "h", Unit::Centimetre};
 const Term pi = Term::constant(kExactPi, "π");
 
 // A right prism over a regular polygon with n corners of side a.
-const Term base = Term::named("G", n * pow(a, 2) / (4 * tan(pi / n)));
-const Term mantle = Term::named("M", n * a * h);
+const Term base = Term::named("G", n* pow(a, 2) / (4 * tan(pi / n)));
+const Term mantle = Term::named("M", n* a* h);
 
 const Calculator kCalculator{
     .dimensions = {n, a, h},
@@ -27,7 +27,7 @@ const Calculator kCalculator{
                   nullptr,
                   {
                       {"labgrundfläche", "G", Unit::SquareCentimetre, base},
-                      {"labvolume", "V", Unit::CubicCentimetre, base * h},
+                      {"labvolume", "V", Unit::CubicCentimetre, base* h},
                       {"laboberfläche", "O", Unit::SquareCentimetre, 2 * base + mantle},
                       {"labmantel", "M", Unit::SquareCentimetre, mantle},
                   }}},
@@ -55,8 +55,7 @@ const rt::WindowDescription kLayout{
         unit("Label4", "cm", {3000, 2760, 375, 255}, kUnit, 13, Spoken::Centimetre),
         power("Label5", "3", {3360, 2640, 255, 255}, 14, Spoken::Cube),
         caption("Label1", 5, "Oberfläche:", {480, 3360, 1455, 495}, kCaption, 15),
-        result("laboberfläche", {2040, 3360, 855, 255}, 16, {"Label1", 5}, {"Label6"},
-               {"Label7"}),
+        result("laboberfläche", {2040, 3360, 855, 255}, 16, {"Label1", 5}, {"Label6"}, {"Label7"}),
         unit("Label6", "cm", {3000, 3360, 375, 255}, kUnit, 17, Spoken::Centimetre),
         power("Label7", "2", {3360, 3240, 255, 255}, 18, Spoken::Square),
         caption("Label1", 6, "Mantel:", {480, 3960, 1455, 495}, kCaption, 19),
@@ -72,8 +71,14 @@ const rt::WindowDescription kLayout{
         button("cmdzurück", "Zurück", {2520, 5400, 1095, 375}, kButton, 4),
     }};
 
+// Drawn by a later change; for now only what a reader hears of it.
+Sketch sketch(const Variant&)
+{
+    return Sketch().describe("prism");
+}
+
 } // namespace
 
-extern const Solid kPrism{names::kPrism, "opprisma", kLayout, kCalculator};
+extern const Solid kPrism{names::kPrism, "opprisma", kLayout, kCalculator, sketch};
 
 } // namespace solids

@@ -88,8 +88,14 @@ const rt::WindowDescription kLayout{
         result("labseitehs", {4680, 2280, 495, 255}, 28, {"Label1", 7}, {"Label11"}),
     }};
 
+// Drawn by a later change; for now only what a reader hears of it.
+Sketch sketch(const Variant&)
+{
+    return Sketch().describe("pyramid");
+}
+
 } // namespace
 
-extern const Solid kPyramid{names::kPyramid, "oppyramide", kLayout, kCalculator};
+extern const Solid kPyramid{names::kPyramid, "oppyramide", kLayout, kCalculator, sketch};
 
 } // namespace solids

@@ -45,8 +45,14 @@ const rt::WindowDescription kLayout{
         caption("Label1", 5, "Oberfläche:", {360, 2280, 1455, 495}, kCaption, 3),
     }};
 
+// Drawn by a later change; for now only what a reader hears of it.
+Sketch sketch(const Variant&)
+{
+    return Sketch().describe("sphere");
+}
+
 } // namespace
 
-extern const Solid kSphere{names::kSphere, "opkugel", kLayout, kCalculator};
+extern const Solid kSphere{names::kSphere, "opkugel", kLayout, kCalculator, sketch};
 
 } // namespace solids

@@ -27,8 +27,9 @@ const Calculator kCalculator{
     .variants = {{nullptr,
                   nullptr,
                   {
-                      {"labvolume", "V", Unit::CubicCentimetre, 2 * pow(pi, 2) * ring * pow(tube, 2)},
-                      {"laboberfläche", "O", Unit::SquareCentimetre, 4 * pow(pi, 2) * ring * tube},
+                      {"labvolume", "V", Unit::CubicCentimetre,
+                       2 * pow(pi, 2) * ring* pow(tube, 2)},
+                      {"laboberfläche", "O", Unit::SquareCentimetre, 4 * pow(pi, 2) * ring* tube},
                   }}},
     .pi = kExactPi,
 };
@@ -51,16 +52,21 @@ const rt::WindowDescription kLayout{
         unit("Label4", "cm", {3000, 2280, 375, 255}, kUnit, 11, Spoken::Centimetre),
         power("Label5", "3", {3360, 2160, 255, 255}, 12, Spoken::Cube),
         caption("Label1", 4, "Oberfläche:", {360, 2880, 1455, 495}, kCaption, 13),
-        result("laboberfläche", {2040, 2880, 855, 255}, 14, {"Label1", 4}, {"Label6"},
-               {"Label7"}),
+        result("laboberfläche", {2040, 2880, 855, 255}, 14, {"Label1", 4}, {"Label6"}, {"Label7"}),
         unit("Label6", "cm", {3000, 2880, 375, 255}, kUnit, 15, Spoken::Centimetre),
         power("Label7", "2", {3360, 2760, 255, 255}, 16, Spoken::Square),
         button("cmdberechnen", "Berechnen", {720, 3720, 1455, 375}, kButton, 2),
         button("cmdzurück", "Zurück", {2520, 3720, 1095, 375}, kButton, 3),
     }};
 
+// Drawn by a later change; for now only what a reader hears of it.
+Sketch sketch(const Variant&)
+{
+    return Sketch().describe("torus");
+}
+
 } // namespace
 
-extern const Solid kTorus{names::kTorus, "optorus", kLayout, kCalculator};
+extern const Solid kTorus{names::kTorus, "optorus", kLayout, kCalculator, sketch};
 
 } // namespace solids
