@@ -8,6 +8,7 @@
 #include "shell/startwindow.h"
 #include "solids/calculatorwindow.h"
 #include "solids/catalogue.h"
+#include "worked/rechenwegwindow.h"
 
 void defineWindows()
 {
@@ -22,4 +23,6 @@ void defineWindows()
     }
     w::define(name(names::kRoot), Placement::TopLevel, [] { return new root::RootWindow; });
     w::define(name(names::kInfo), Placement::TopLevel, [] { return new shell::InfoWindow; });
+    w::define(name(names::kWorkedSolution), Placement::TopLevel,
+              [] { return new worked::RechenwegWindow; });
 }

@@ -77,7 +77,7 @@ QStringList allWindows()
     QStringList all = {names::kFrame, names::kStart};
     for (const solids::Solid* s : solids::catalogue())
         all << QString::fromUtf8(s->window);
-    return all << names::kRoot << names::kInfo;
+    return all << names::kRoot << names::kInfo << names::kWorkedSolution;
 }
 
 const QStringList kAllWindows = allWindows();
@@ -298,6 +298,7 @@ void TestAccessibility::tabOrderIsTheStoredOne_data()
         {"fotorus", {"txtringradiusr", "txtrohrradiusr", "cmdberechnen", "cmdzurück"}},
         {"fowurzel", {"txtWurzelArt", "txtBasis", "cmdWurzelZiehen"}},
         {"foinfo", {"Picture1", "cmdzurück"}},
+        {"forechenweg", {"txtrechenweg", "cmdkopieren", "cmdok"}},
     };
     for (const auto& p : plain)
         QTest::newRow(p.window) << QString::fromUtf8(p.window) << p.order << p.order;

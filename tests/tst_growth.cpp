@@ -41,7 +41,7 @@ QStringList allWindows()
     QStringList all = {names::kStart};
     for (const solids::Solid* s : solids::catalogue())
         all << QString::fromUtf8(s->window);
-    return all << names::kRoot << names::kInfo;
+    return all << names::kRoot << names::kInfo << names::kWorkedSolution;
 }
 
 const QStringList kWindows = allWindows();

@@ -123,7 +123,7 @@ QList<Shown> allWindows()
                      QStringLiteral("cmdberechnen")};
     }
     return all << Shown{names::kRoot, {}, QStringLiteral("cmdWurzelZiehen")}
-               << Shown{names::kInfo, {}, {}};
+               << Shown{names::kInfo, {}, {}} << Shown{names::kWorkedSolution, {}, {}};
 }
 
 } // namespace

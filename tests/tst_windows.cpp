@@ -87,8 +87,6 @@ private slots:
     void weiterWithoutChoice();
     void dispatch_data();
     void dispatch();
-    void sphereThroughWidgets_data();
-    void sphereThroughWidgets();
     void errorKeepsEverything_data();
     void errorKeepsEverything();
     void backReopensEmpty();
@@ -146,10 +144,10 @@ void TestWindows::menuTree()
         for (QAction* a : top->menu()->actions())
             tree << QStringLiteral("  ") + a->text();
     }
-    QCOMPARE(tree,
-             QStringList({"Datei", "  Beenden", "Bearbeiten", "  Ausschneiden", "  Kopieren",
-                          "  Einfügen", "Fenster", "  Gehe zu", "  überlappend", "  untereinander",
-                          "  nebeneinander", "Extras", "  Wurzelziehen", "Help", "  Info"}));
+    QCOMPARE(tree, QStringList({"Datei", "  Beenden", "Bearbeiten", "  Ausschneiden", "  Kopieren",
+                                "  Einfügen", "Fenster", "  Gehe zu", "  überlappend",
+                                "  untereinander", "  nebeneinander", "Extras", "  Wurzelziehen",
+                                "  Rechenweg", "Help", "  Info"}));
     for (QAction* top : w::frame()->menuBar()->actions()) {
         QVERIFY(!top->text().contains(u'&'));
         for (QAction* a : top->menu()->actions()) {
@@ -258,35 +256,6 @@ void TestWindows::dispatch()
     QCOMPARE(area()->activeSubWindow()->widget(), opened);
     QVERIFY(!area()->activeSubWindow()->isMinimized());
     QVERIFY(start()->isVisible());
-}
-
-void TestWindows::sphereThroughWidgets_data()
-{
-    QTest::addColumn<QString>("radius");
-    QTest::addColumn<double>("volume");
-    QTest::addColumn<double>("surface");
-
-    QTest::newRow("1") << "1" << 4.188790204786386 << 12.56637061435916;
-    QTest::newRow("3") << "3" << 113.09733552923242 << 113.09733552923244;
-    QTest::newRow("0.5") << "0.5" << 0.5235987755982983 << 3.14159265358979;
-    QTest::newRow("2.5") << "2.5" << 65.44984694978729 << 78.53981633974475;
-    QTest::newRow("123456.789") << "123456.789" << 7881947554728399.0 << 191531327322.83517;
-    QTest::newRow("1e-5") << "1e-5" << 4.1887902047863874e-15 << 1.2566370614359161e-09;
-}
-
-void TestWindows::sphereThroughWidgets()
-{
-    QFETCH(QString, radius);
-    QFETCH(double, volume);
-    QFETCH(double, surface);
-    choose(QStringLiteral("opkugel"));
-    weiter();
-    QWidget* sphere = w::loaded(QStringLiteral("fokugel"));
-    test::type(sphere, QStringLiteral("txtradiusr"), typed(radius));
-    const auto box = test::answerBox([&] { test::click(sphere, QStringLiteral("cmdberechnen")); });
-    QVERIFY2(!box.shown, qPrintable(box.text));
-    QCOMPARE(test::labelText(sphere, QStringLiteral("labvolume")), shown(volume));
-    QCOMPARE(test::labelText(sphere, QStringLiteral("laboberfläche")), shown(surface));
 }
 
 void TestWindows::errorKeepsEverything_data()
@@ -559,6 +528,8 @@ void TestWindows::menuBringsBackMinimised_data()
                                   << "fowurzel";
     QTest::newRow("Info") << "mnuinfo"
                           << "foinfo";
+    QTest::newRow("Rechenweg") << "mnurechenweg"
+                               << "forechenweg";
 }
 
 // The menu entry brings its window back from an icon: restored, in front, active.

@@ -391,17 +391,29 @@ QWidget* Form::widget(Ref r) const
     return r ? controls_.value(key(text(r.name), r.index)) : nullptr;
 }
 
-QString Form::rowCaption(const QString& name) const
+QString WindowDescription::rowCaption(const QString& name) const
 {
-    const Control* self = find(name);
-    const Control* caption =
+    const auto find = [this](const QString& n, int index) -> const Control* {
+        for (const Control& c : controls) {
+            if (text(c.name) == n && c.index == index)
+                return &c;
+        }
+        return nullptr;
+    };
+    const Control* self = find(name, -1);
+    const Control* named =
         self && self->named ? find(text(self->named.name), self->named.index) : nullptr;
-    if (!caption)
+    if (!named)
         return {};
-    QString t = text(caption->caption).trimmed();
+    QString t = text(named->caption).trimmed();
     if (t.endsWith(u':'))
         t.chop(1);
     return t;
+}
+
+QString Form::rowCaption(const QString& name) const
+{
+    return description_.rowCaption(name);
 }
 
 QWidget* Form::control(const QString& name, int index) const

@@ -91,6 +91,10 @@ struct WindowDescription {
     int width, height; // client area in twips
     SystemColor background;
     std::vector<Control> controls;
+
+    // The caption of the row a text box or result stands in, without the
+    // trailing colon ("Radius r" for txtradiusr).
+    QString rowCaption(const QString& name) const;
 };
 
 // A window built from its description. Controls are found by name (and index

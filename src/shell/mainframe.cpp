@@ -61,6 +61,8 @@ MainFrame::MainFrame()
     QMenu* extras = menu(bar, "mnuextras", "Extras");
     rt::onTriggered(entry(extras, "mnuwurzelziehen", "Wurzelziehen"), this,
                     &MainFrame::mnuwurzelziehen_Click);
+    rt::onTriggered(entry(extras, "mnurechenweg", "Rechenweg"), this,
+                    &MainFrame::mnurechenweg_Click);
 
     QMenu* help = menu(bar, "mnuhelp", "Help");
     rt::onTriggered(entry(help, "mnuinfo", "Info"), this, &MainFrame::mnuinfo_Click);
@@ -100,6 +102,11 @@ void MainFrame::mnunebeneinander_Click()
 void MainFrame::mnuwurzelziehen_Click()
 {
     rt::windows::show(QString::fromUtf8(names::kRoot));
+}
+
+void MainFrame::mnurechenweg_Click()
+{
+    rt::windows::show(QString::fromUtf8(names::kWorkedSolution));
 }
 
 void MainFrame::mnuinfo_Click()

@@ -14,6 +14,7 @@ public:
     void mnuuntereinander_Click();
     void mnunebeneinander_Click();
     void mnuwurzelziehen_Click();
+    void mnurechenweg_Click();
     void mnuinfo_Click();
 };
 

@@ -22,7 +22,45 @@ CalculatorWindow::CalculatorWindow(const Solid& solid)
 
 void CalculatorWindow::cmdberechnen_Click()
 {
-    calculate(solid_.calculator, *this);
+    last_ = {};
+    // Followers hear of every press, also one that ends in an error; the
+    // window may be gone by then, closed while its message box was open.
+    struct Tell {
+        QPointer<CalculatorWindow> window;
+        ~Tell()
+        {
+            if (window)
+                window->tellFollowers();
+        }
+    } tell{this};
+    if (calculate(solid_.calculator, *this) != Outcome::Computed)
+        return;
+    last_.succeeded = true;
+    last_.variant = chosen(solid_.calculator, *this);
+    for (const QWidget* w : findChildren<QWidget*>()) {
+        if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QLabel*>(w))
+            last_.texts.insert(w->objectName(), text(w->objectName()));
+    }
+}
+
+const Variant& CalculatorWindow::currentVariant() const
+{
+    const Variant* v = chosen(solid_.calculator, *this);
+    return v ? *v : solid_.calculator.variants.front();
+}
+
+void CalculatorWindow::follow(QObject* follower, std::function<void()> changed)
+{
+    followers_.emplace_back(follower, std::move(changed));
+}
+
+void CalculatorWindow::tellFollowers()
+{
+    const auto followers = followers_; // a follower may come or go meanwhile
+    for (const auto& [follower, changed] : followers) {
+        if (follower)
+            changed();
+    }
 }
 
 void CalculatorWindow::cmdzurück_Click()

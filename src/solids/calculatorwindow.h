@@ -3,9 +3,22 @@
 #include "calculator.h"
 #include "runtime/form.h"
 
+#include <QMap>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
 namespace solids {
 
 struct Solid;
+
+// What the last press of "Berechnen" worked with: the texts of every box and
+// result as they stood when it succeeded, and the variant it computed.
+struct Calculation {
+    bool succeeded = false;
+    const Variant* variant = nullptr;
+    QMap<QString, QString> texts;
+};
 
 // A calculator window: its layout and its calculator are data; the two
 // buttons are the same everywhere.
@@ -14,6 +27,12 @@ public:
     explicit CalculatorWindow(const Solid& solid);
 
     const Solid& solid() const { return solid_; }
+    const Calculation& lastCalculation() const { return last_; }
+    // The variant the window's options choose now, or the first.
+    const Variant& currentVariant() const;
+    // Calls back after every press of "Berechnen", whatever its outcome, for as
+    // long as the follower lives.
+    void follow(QObject* follower, std::function<void()> changed);
 
     void cmdberechnen_Click();
     void cmdzurück_Click();
@@ -26,7 +45,11 @@ public:
     void message(const QString& text, int style, const QString& title) override;
 
 private:
+    void tellFollowers();
+
     const Solid& solid_;
+    Calculation last_;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> followers_;
 };
 
 } // namespace solids

@@ -27,7 +27,8 @@ const Calculator kCalculator{
                       {"labvolume", "V", Unit::CubicCentimetre, Term(1) / 3 * pow(r, 2) * pi* h},
                       {"labmantel", "M", Unit::SquareCentimetre, pi* r* s},
                       {"labseites", "s", Unit::Centimetre, s},
-                      {"labwinkela", "α", Unit::Degree, 360 * r / Term::shown("labseites", "s")},
+                      {"labwinkela", "α", Unit::Degree,
+                       Term::constant(360, "360°") * r / Term::shown("labseites", "s")},
                   }}},
 };
 

@@ -50,7 +50,14 @@ bool isFraction(const Node& n)
 struct Written {
     QString text;
     Tightness tightness;
+    bool grouped = false; // a named part written out, in brackets of its own
 };
+
+// What goes inside a function's or root's own brackets.
+QString inner(const Written& w)
+{
+    return w.grouped ? w.text.mid(1, w.text.size() - 2) : w.text;
+}
 
 Written write(const Node& n, const Value* value);
 
@@ -71,7 +78,7 @@ Written binary(const Node& n, const Value* value, Tightness tightness, const cha
 
 Written function(const Node& n, const Value* value, const char* name)
 {
-    return {QStringLiteral("%1(%2)").arg(QString::fromUtf8(name), write(*n.a, value).text), Atom};
+    return {QStringLiteral("%1(%2)").arg(QString::fromUtf8(name), inner(write(*n.a, value))), Atom};
 }
 
 Written write(const Node& n, const Value* value)
@@ -87,8 +94,12 @@ Written write(const Node& n, const Value* value)
             return {(*value)(n.name), WithUnit};
         return {n.symbol, Atom};
     case Node::Named:
-        if (value)
-            return write(*n.a, value);
+        if (value) {
+            // Written out, a named part keeps brackets of its own, so that the
+            // reader sees where G or hs stands.
+            const Written w = write(*n.a, value);
+            return w.tightness < Atom ? Written{u'(' + w.text + u')', Atom, true} : w;
+        }
         return {n.symbol, Atom};
     case Node::Radians:
         return write(*n.a, value);
@@ -105,7 +116,7 @@ Written write(const Node& n, const Value* value)
     case Node::Pow: {
         const Written base = write(*n.a, value);
         if (n.value == 0.5)
-            return {QStringLiteral("√(%1)").arg(base.text), Atom};
+            return {QStringLiteral("√(%1)").arg(inner(base)), Atom};
         const QString raised = n.value == 2   ? QStringLiteral("²")
                                : n.value == 3 ? QStringLiteral("³")
                                               : QStringLiteral("^%1").arg(n.value);
