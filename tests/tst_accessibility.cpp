@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
 #include <algorithm>
@@ -137,6 +138,8 @@ private slots:
     void tabOrderIsTheStoredOne_data();
     void tabOrderIsTheStoredOne();
     void keyboardAlone();
+    void menuBarFromTheKeyboard_data();
+    void menuBarFromTheKeyboard();
 };
 
 void TestAccessibility::everyFocusableControlIsNamed_data()
@@ -374,6 +377,68 @@ void TestAccessibility::keyboardAlone()
     press({Qt::Key_Backtab, Qt::Key_Space});
     QCOMPARE(sphere->label(QStringLiteral("labvolume"))->text(),
              QString("33.5103216382911").replace(u'.', QLocale().decimalPoint()));
+}
+
+void TestAccessibility::menuBarFromTheKeyboard_data()
+{
+    QTest::addColumn<QList<int>>("keys"); // key and modifiers combined
+    QTest::addColumn<QString>("open");    // the menu that is open afterwards, if any
+    QTest::addColumn<QString>("current"); // the title highlighted in the bar, if any
+
+    const int alt = int(Qt::AltModifier);
+    QTest::newRow("F10 opens the first menu") << QList<int>{Qt::Key_F10} << "mnudatei"
+                                              << "mnudatei";
+    QTest::newRow("and Right moves on") << QList<int>{Qt::Key_F10, Qt::Key_Right} << "mnubearbeiten"
+                                        << "mnubearbeiten";
+    QTest::newRow("Escape closes it")
+        << QList<int>{Qt::Key_F10, Qt::Key_Escape, Qt::Key_Escape} << ""
+        << "";
+    QTest::newRow("Alt+D") << QList<int>{alt | Qt::Key_D} << "mnudatei"
+                           << "mnudatei";
+    QTest::newRow("Alt+B") << QList<int>{alt | Qt::Key_B} << "mnubearbeiten"
+                           << "mnubearbeiten";
+    QTest::newRow("Alt+F") << QList<int>{alt | Qt::Key_F} << "mnufenster"
+                           << "mnufenster";
+    QTest::newRow("Alt+E") << QList<int>{alt | Qt::Key_E} << "mnuextras"
+                           << "mnuextras";
+    QTest::newRow("Alt+H") << QList<int>{alt | Qt::Key_H} << "mnuhelp"
+                           << "mnuhelp";
+}
+
+// F10 and the access keys reach the menus from any control of the frame; the
+// arrow keys move on, Escape leaves. A lone Alt highlights the bar.
+void TestAccessibility::menuBarFromTheKeyboard()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, open);
+    QFETCH(QString, current);
+    w::show(QString::fromUtf8(names::kStart));
+    w::show(QStringLiteral("fokugel"));
+    QWidget* sphere = w::loaded(QStringLiteral("fokugel"));
+    QVERIFY(QTest::qWaitForWindowActive(sphere->window()));
+    sphere->findChild<QLineEdit*>(QStringLiteral("txtradiusr"))->setFocus();
+    for (int k : keys) {
+        QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                            : QApplication::focusWidget();
+        QTest::keyClick(target, Qt::Key(k & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
+    }
+    QWidget* popup = QApplication::activePopupWidget();
+    QCOMPARE(popup ? popup->objectName() : QString(), open);
+    auto* bar = sphere->window()->findChild<QMenuBar*>();
+    QAction* active = bar->activeAction();
+    QCOMPARE(active ? active->objectName() : QString(), current);
+    if (popup)
+        popup->close();
+
+    // A lone Alt, pressed and let go, highlights the bar.
+    if (keys == QList<int>{Qt::Key_F10}) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(focus, Qt::Key_Alt);
+        QVERIFY(bar->activeAction());
+        QCOMPARE(bar->activeAction()->objectName(), "mnudatei");
+    }
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -137,6 +137,8 @@ private slots:
 
     void nothingClipped_data();
     void nothingClipped();
+    void typedNumbersStayVisible_data();
+    void typedNumbersStayVisible();
 };
 
 // A run meant to be scaled really is.
@@ -220,6 +222,41 @@ void TestScaling::nothingClipped()
         QVERIFY(o->screen()->availableGeometry().contains(o->frameGeometry()));
     if (QWidget* frame = w::loaded(QStringLiteral("MDIForm1")))
         QVERIFY(frame->screen()->availableGeometry().contains(frame->frameGeometry()));
+}
+
+void TestScaling::typedNumbersStayVisible_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const solids::Solid* s : solids::catalogue())
+        QTest::newRow(s->window) << QString::fromUtf8(s->window);
+}
+
+// A dimension box widens with what is typed, its unit following, so that
+// "123456,789" is read whole, without scrolling; it stays inside the window.
+void TestScaling::typedNumbersStayVisible()
+{
+    QFETCH(QString, window);
+    w::show(window);
+    QWidget* form = w::loaded(window);
+    const QString typed = "123456" + QLocale().decimalPoint() + "789";
+    for (const solids::Dimension& d : solids::solid(window).calculator.dimensions) {
+        auto* box = form->findChild<QLineEdit*>(QString::fromUtf8(d.box));
+        const int stored = box->width();
+        test::type(form, box->objectName(), typed);
+        box->setCursorPosition(int(typed.size()));
+        // Unscrolled, the cursor at the end stands after the whole text.
+        const QRect cursor = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QVERIFY2(cursor.center().x() >= box->fontMetrics().horizontalAdvance(typed), d.box);
+        QVERIFY2(cursor.right() < box->width(), d.box);
+        QVERIFY(form->rect().contains(box->geometry()));
+        for (auto* l : form->findChildren<QLabel*>()) {
+            if (l->isVisibleTo(form) && !l->text().isEmpty())
+                QVERIFY2(!l->geometry().intersects(box->geometry()),
+                         qPrintable(l->objectName() + " over " + d.box));
+        }
+        test::type(form, box->objectName(), QStringLiteral("1"));
+        QCOMPARE(box->width(), stored);
+    }
 }
 
 QTEST_MAIN(TestScaling)

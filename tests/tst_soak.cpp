@@ -45,20 +45,23 @@ enum Kind {
     GoTo,
     SolidOption,
     FrameBeenden,
+    MenuRechenweg,
+    ChooseASolid,
 };
 
-const char* const kKindNames[] = {"Option wählen",   "Weiter",
-                                  "Tippen",          "Berechnen",
-                                  "Zurück",          "Kindfenster schließen",
-                                  "Beenden (Start)", "Anordnen",
-                                  "Wurzelziehen",    "Info",
-                                  "Wurzel ziehen",   "Info OK",
-                                  "Info schließen",  "Wurzelfenster schließen",
-                                  "Gehe zu",         "Variante wählen",
-                                  "Beenden (Rahmen)"};
+const char* const kKindNames[] = {"Option wählen",    "Weiter",
+                                  "Tippen",           "Berechnen",
+                                  "Zurück",           "Kindfenster schließen",
+                                  "Beenden (Start)",  "Anordnen",
+                                  "Wurzelziehen",     "Info",
+                                  "Wurzel ziehen",    "Info OK",
+                                  "Info schließen",   "Wurzelfenster schließen",
+                                  "Gehe zu",          "Variante wählen",
+                                  "Beenden (Rahmen)", "Rechenweg",
+                                  "Körper wählen"};
 
 // How often each action comes up, in the order of Kind.
-const int kWeights[] = {12, 12, 30, 25, 3, 2, 1, 3, 2, 2, 5, 2, 1, 1, 3, 3, 1};
+const int kWeights[] = {12, 12, 30, 25, 3, 2, 1, 3, 2, 2, 5, 2, 1, 1, 3, 3, 1, 2, 1};
 
 struct Action {
     Kind kind;
@@ -396,6 +399,14 @@ private:
         }
         case FrameBeenden:
             if (QAction* e = entry("mnubeenden"))
+                e->trigger();
+            return nullptr;
+        case MenuRechenweg:
+            if (QAction* e = entry("mnurechenweg"))
+                e->trigger();
+            return nullptr;
+        case ChooseASolid:
+            if (QAction* e = entry("mnukörperwählen"))
                 e->trigger();
             return nullptr;
         }

@@ -102,7 +102,12 @@ private slots:
     void readableColours();
     void toolkitTextsFollowLanguage();
     void resultsCanBeCopied();
-    void editMenuDoesNothing();
+    void editMenu_data();
+    void editMenu();
+    void chooseASolidAgain();
+    void enterPresses_data();
+    void enterPresses();
+    void keypadDecimal();
     void closingWhileABoxIsOpen_data();
     void closingWhileABoxIsOpen();
     void boxFitsTheScreen();
@@ -144,12 +149,12 @@ void TestWindows::menuTree()
         for (QAction* a : top->menu()->actions())
             tree << QStringLiteral("  ") + a->text();
     }
-    QCOMPARE(tree, QStringList({"Datei", "  Beenden", "Bearbeiten", "  Ausschneiden", "  Kopieren",
-                                "  Einfügen", "Fenster", "  Gehe zu", "  überlappend",
-                                "  untereinander", "  nebeneinander", "Extras", "  Wurzelziehen",
-                                "  Rechenweg", "Help", "  Info"}));
+    // The titles carry access keys; the entries keep their captions.
+    QCOMPARE(tree, QStringList({"&Datei", "  Körper wählen…", "  Beenden", "&Bearbeiten",
+                                "  Ausschneiden", "  Kopieren", "  Einfügen", "&Fenster",
+                                "  Gehe zu", "  überlappend", "  untereinander", "  nebeneinander",
+                                "&Extras", "  Wurzelziehen", "  Rechenweg", "&Help", "  Info"}));
     for (QAction* top : w::frame()->menuBar()->actions()) {
-        QVERIFY(!top->text().contains(u'&'));
         for (QAction* a : top->menu()->actions()) {
             QVERIFY2(a->shortcut().isEmpty() && !a->text().contains(u'&'), qPrintable(a->text()));
             QVERIFY(a->isEnabled() && a->isVisible() && !a->isChecked());
@@ -693,21 +698,191 @@ void TestWindows::resultsCanBeCopied()
     QVERIFY(!(volume->focusPolicy() & Qt::TabFocus));
 }
 
-// "Ausschneiden", "Kopieren" and "Einfügen" are there to be seen, not to act,
-// even with a selection in a text box.
-void TestWindows::editMenuDoesNothing()
+void TestWindows::editMenu_data()
 {
+    QTest::addColumn<QString>("focus");     // a box, a result, or a button
+    QTest::addColumn<QString>("selection"); // selected in the box or result
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("box");       // the box's text afterwards
+    QTest::addColumn<QString>("clipboard"); // afterwards
+
+    const QString volume = shown(113.09733552923242);
+    QTest::newRow("cut in a box") << "txtradiusr"
+                                  << "12"
+                                  << "mnuausschneiden" << true << "3"
+                                  << "12";
+    QTest::newRow("copy in a box") << "txtradiusr"
+                                   << "12"
+                                   << "mnukopieren" << true << "123"
+                                   << "12";
+    QTest::newRow("paste in a box") << "txtradiusr"
+                                    << "12"
+                                    << "mnueinfügen" << true << "993"
+                                    << "99";
+    QTest::newRow("cut, nothing selected") << "txtradiusr"
+                                           << ""
+                                           << "mnuausschneiden" << false << "123"
+                                           << "99";
+    QTest::newRow("copy, nothing selected") << "txtradiusr"
+                                            << ""
+                                            << "mnukopieren" << false << "123"
+                                            << "99";
+    QTest::newRow("copy a whole result") << "labvolume"
+                                         << ""
+                                         << "mnukopieren" << true << "3" << volume;
+    QTest::newRow("copy part of a result")
+        << "labvolume" << volume.left(3) << "mnukopieren" << true << "3" << volume.left(3);
+    QTest::newRow("no cutting a result") << "labvolume"
+                                         << ""
+                                         << "mnuausschneiden" << false << "3"
+                                         << "99";
+    QTest::newRow("no pasting into a result") << "labvolume"
+                                              << ""
+                                              << "mnueinfügen" << false << "3"
+                                              << "99";
+    QTest::newRow("nothing to copy on a button") << "cmdberechnen"
+                                                 << ""
+                                                 << "mnukopieren" << false << "123"
+                                                 << "99";
+}
+
+// The edit entries act on the focused control of the active window as on
+// every desktop, and are disabled while they cannot.
+void TestWindows::editMenu()
+{
+    QFETCH(QString, focus);
+    QFETCH(QString, selection);
+    QFETCH(QString, entry);
+    QFETCH(bool, enabled);
+    QFETCH(QString, box);
+    QFETCH(QString, clipboard);
     choose(QStringLiteral("opkugel"));
     weiter();
     QWidget* sphere = w::loaded(QStringLiteral("fokugel"));
-    test::type(sphere, QStringLiteral("txtradiusr"), QStringLiteral("12"));
-    auto* box = sphere->findChild<QLineEdit*>(QStringLiteral("txtradiusr"));
-    box->selectAll();
+    test::type(sphere, QStringLiteral("txtradiusr"), QStringLiteral("3"));
+    test::click(sphere, QStringLiteral("cmdberechnen"));
+    if (focus != "labvolume")
+        test::type(sphere, QStringLiteral("txtradiusr"), QStringLiteral("123"));
     QGuiApplication::clipboard()->setText(QStringLiteral("99"));
-    for (const char* name : {"mnuausschneiden", "mnukopieren", "mnueinfügen"})
-        menuEntry(QString::fromUtf8(name))->trigger();
-    QCOMPARE(box->text(), "12");
-    QCOMPARE(QGuiApplication::clipboard()->text(), "99");
+    QWidget* target = sphere->findChild<QWidget*>(focus);
+    target->setFocus();
+    if (auto* e = qobject_cast<QLineEdit*>(target); e && !selection.isEmpty())
+        e->setSelection(int(e->text().indexOf(selection)), int(selection.size()));
+    if (auto* l = qobject_cast<QLabel*>(target); l && !selection.isEmpty())
+        l->setSelection(0, int(selection.size()));
+
+    auto* menu = w::frame()->findChild<QMenu*>(QStringLiteral("mnubearbeiten"));
+    QMetaObject::invokeMethod(menu, "aboutToShow");
+    QAction* action = menuEntry(entry);
+    QCOMPARE(action->isEnabled(), enabled);
+    action->trigger();
+    QCOMPARE(sphere->findChild<QLineEdit*>(QStringLiteral("txtradiusr"))->text(), box);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+}
+
+// "Körper wählen…" brings the start window back, afresh after it was closed,
+// from an icon when it was minimised.
+void TestWindows::chooseASolidAgain()
+{
+    test::click(start(), QStringLiteral("cmdbeenden"));
+    QVERIFY(!start());
+    menuEntry(QStringLiteral("mnukörperwählen"))->trigger();
+    QVERIFY(start() && start()->isVisible());
+    QCOMPARE(area()->activeSubWindow()->widget(), start());
+    choose(QStringLiteral("opwürfel"));
+    weiter();
+    QWidget* before = start();
+    childWindows().first()->showMinimized();
+    menuEntry(QStringLiteral("mnukörperwählen"))->trigger();
+    QCOMPARE(start(), before);
+    QVERIFY(!childWindows().first()->isMinimized());
+    QCOMPARE(area()->activeSubWindow()->widget(), start());
+}
+
+void TestWindows::enterPresses_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("result"); // a label that must show something afterwards, or
+                                         // the window that must have gone or come
+
+    const int enter = Qt::Key_Return, keypad = Qt::Key_Enter;
+    QTest::newRow("Berechnen") << "fokugel"
+                               << "cmdberechnen" << enter << "labvolume";
+    QTest::newRow("Berechnen, keypad") << "fokugel"
+                                       << "cmdberechnen" << keypad << "labvolume";
+    QTest::newRow("in a box") << "fokugel"
+                              << "txtradiusr" << enter << "labvolume";
+    QTest::newRow("in a box, keypad") << "foquader"
+                                      << "txtseiteb" << keypad << "labvolume";
+    QTest::newRow("Zurück") << "fokugel"
+                            << "cmdzurück" << enter << "-fokugel";
+    QTest::newRow("Weiter") << "Form1"
+                            << "cmdweiter" << enter << "+fokugel";
+    QTest::newRow("Beenden") << "Form1"
+                             << "cmdbeenden" << keypad << "-Form1";
+    QTest::newRow("Wurzel ziehen") << "fowurzel"
+                                   << "cmdWurzelZiehen" << enter << "labergebnis";
+    QTest::newRow("in the radicand") << "fowurzel"
+                                     << "txtBasis" << keypad << "labergebnis";
+    QTest::newRow("OK") << "foinfo"
+                        << "cmdzurück" << enter << "~foinfo";
+    QTest::newRow("Escape does nothing") << "fokugel"
+                                         << "txtradiusr" << int(Qt::Key_Escape) << "=labvolume";
+}
+
+// Enter on a focused button presses it; Enter in a box presses the window's
+// button that computes. Space keeps working; Escape does nothing.
+void TestWindows::enterPresses()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, result);
+    choose(QStringLiteral("opkugel"));
+    w::show(window);
+    QWidget* shownWindow = w::loaded(window);
+    for (auto* box : shownWindow->findChildren<QLineEdit*>())
+        box->setText(box->text().isEmpty() ? QStringLiteral("2") : box->text());
+    QWidget* target = shownWindow->findChild<QWidget*>(focus);
+    target->setFocus();
+    const auto box = test::answerBox([&] {
+        QTest::keyClick(target, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    });
+    QVERIFY2(!box.shown, qPrintable(box.text));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QString name = result.mid(1);
+    if (result.startsWith(u'-'))
+        QVERIFY(!w::loaded(name));
+    else if (result.startsWith(u'+'))
+        QVERIFY(w::loaded(name) && w::loaded(name)->isVisible());
+    else if (result.startsWith(u'~'))
+        QVERIFY(w::loaded(name) && !w::loaded(name)->isVisible());
+    else if (result.startsWith(u'='))
+        QVERIFY(test::labelText(shownWindow, name).isEmpty() && shownWindow->isVisible());
+    else
+        QVERIFY(!test::labelText(shownWindow, result).isEmpty());
+}
+
+// The keypad's decimal key types the locale's decimal separator in a number
+// box, whichever character the keyboard layout sends with it.
+void TestWindows::keypadDecimal()
+{
+    choose(QStringLiteral("opkugel"));
+    weiter();
+    auto* box = w::loaded(QStringLiteral("fokugel"))->findChild<QLineEdit*>("txtradiusr");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_2);
+    QTest::keyClick(box, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClick(box, Qt::Key_5);
+    QTest::keyClick(box, Qt::Key_Comma, Qt::KeypadModifier);
+    QCOMPARE(box->text(), "2" + QLocale().decimalPoint() + "5" + QLocale().decimalPoint());
+    // The main keyboard's keys still type what they say.
+    QTest::keyClicks(box, QStringLiteral("."));
+    QVERIFY(box->text().endsWith(u'.'));
 }
 
 void TestWindows::closingWhileABoxIsOpen_data()

@@ -4,6 +4,7 @@
 #include "runtime/events.h"
 #include "runtime/numbers.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <utility>
@@ -107,6 +108,10 @@ RootWindow::RootWindow()
         QStringLiteral("Ergebnis: die Wurzel aus dem Radikanden zum Wurzelexponenten"));
     rt::onClick(button(QStringLiteral("cmdWurzelZiehen")), this,
                 &RootWindow::cmdWurzelZiehen_Click);
+    // Enter in either box takes the root.
+    for (const QString& box : {kDegree, kRadicand})
+        connect(textBox(box), &QLineEdit::returnPressed, button(QStringLiteral("cmdWurzelZiehen")),
+                &QAbstractButton::click);
 }
 
 void RootWindow::cmdWurzelZiehen_Click()

@@ -4,8 +4,10 @@
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -214,6 +216,25 @@ protected:
     }
 };
 
+// A box for a number: the keypad's decimal key types the locale's decimal
+// separator, whatever the keyboard layout sends for it.
+class NumberBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool decimalKey = (event->modifiers() & Qt::KeypadModifier) &&
+                                (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
+        if (decimalKey && !isReadOnly()) {
+            insert(locale().decimalPoint());
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
 // What a screen reader says for a result that shows nothing yet, as it does
 // for an empty field.
 void nameResult(QLabel* result)
@@ -241,13 +262,14 @@ QWidget* make(const Control& c, QWidget* parent)
         return l;
     }
     case Kind::TextBox: {
-        auto* e = new QLineEdit(text(c.caption), parent);
+        auto* e = new NumberBox(text(c.caption), parent);
         e->setTextMargins(0, 0, 0, 0);
         return e;
     }
     case Kind::Button: {
+        // A focused button answers Enter as well as Space.
         auto* b = new QPushButton(text(c.caption), parent);
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);
         return b;
     }
     case Kind::Option:
@@ -356,6 +378,7 @@ void Form::relate()
             auto* box = static_cast<QLineEdit*>(widget(c));
             if (auto* caption = qobject_cast<QLabel*>(widget(c.named)))
                 caption->setBuddy(box);
+            connect(box, &QLineEdit::textChanged, this, [this] { fit(); });
             if (unit)
                 box->setAccessibleDescription(said(unit->spoken));
         } else if (c.role == Role::Result) {
@@ -479,6 +502,10 @@ void Form::fit()
         w->setGeometry(r);
     }
     for (const Control& c : description_.controls) {
+        if (c.role == Role::Input) {
+            widen(c);
+            continue;
+        }
         if (c.role != Role::Result)
             continue;
         for (Ref follower : {c.unit, c.power}) {
@@ -514,6 +541,36 @@ void Form::fit()
     } else if (isWindow()) {
         resize(size() + missing);
     }
+}
+
+// A dimension box keeps its stored size as the least and widens as its text
+// grows, its unit following, as far as the window has room on its right;
+// beyond that the text scrolls.
+void Form::widen(const Control& c)
+{
+    auto* box = static_cast<QLineEdit*>(widget(c));
+    const QRect stored = designRect(c);
+    const QFontMetrics fm = box->fontMetrics();
+    const int chrome = box->sizeHint().width() - 17 * fm.horizontalAdvance(QLatin1Char('x'));
+    const int wanted = fm.horizontalAdvance(box->text()) + chrome + 2;
+    QWidget* unit = widget(c.unit);
+    const int gap = unit ? unit->x() - (stored.right() + 1) : 0;
+    // Free room: up to the window's edge, or to the nearest other control on
+    // the same line.
+    int limit = px(description_.width) - kMargin;
+    for (const Control& other : description_.controls) {
+        const QRect r = designRect(other);
+        QWidget* w = widget(other);
+        if (!w || w == box || w == unit || other.container != c.container ||
+            r.left() <= stored.right() || r.bottom() < stored.top() || r.top() > stored.bottom())
+            continue;
+        limit = std::min(limit, r.left() - 1);
+    }
+    const int most = limit - (unit ? gap + unit->width() : 0) - stored.left();
+    const int width = std::max(stored.width(), std::min(wanted, most));
+    box->resize(width, stored.height());
+    if (unit)
+        unit->move(box->geometry().right() + 1 + gap, unit->y());
 }
 
 void Form::paintEvent(QPaintEvent* event)

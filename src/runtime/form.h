@@ -135,6 +135,7 @@ private:
     void orderTabs();
     void relate();
     void fit();
+    void widen(const Control& c);
     const Control* find(const QString& name, int index = -1) const;
     QWidget* widget(const Control& c) const;
     QWidget* widget(Ref r) const;

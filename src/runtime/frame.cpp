@@ -1,7 +1,11 @@
 #include "frame.h"
 
 #include <QActionGroup>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -136,6 +140,56 @@ void MdiFrame::attachWindowList(QMenu* menu)
         if (number == 0)
             menu->addAction(QStringLiteral("(keine Fenster geöffnet)"))->setEnabled(false);
     });
+}
+
+QWidget* MdiFrame::focusedControl() const
+{
+    const QMdiSubWindow* sub = area_->currentSubWindow();
+    return sub && sub->widget() ? sub->widget()->focusWidget() : nullptr;
+}
+
+EditTarget::EditTarget(QWidget* control)
+    : box_(qobject_cast<QLineEdit*>(control))
+{
+    auto* l = qobject_cast<QLabel*>(control);
+    if (l && (l->textInteractionFlags() & Qt::TextSelectableByMouse) && !l->text().isEmpty())
+        label_ = l;
+}
+
+bool EditTarget::canCut() const
+{
+    return box_ && !box_->isReadOnly() && box_->hasSelectedText();
+}
+
+bool EditTarget::canCopy() const
+{
+    return (box_ && box_->hasSelectedText()) || label_;
+}
+
+bool EditTarget::canPaste() const
+{
+    return box_ && !box_->isReadOnly() && !QGuiApplication::clipboard()->text().isEmpty();
+}
+
+void EditTarget::cut() const
+{
+    if (canCut())
+        box_->cut();
+}
+
+void EditTarget::copy() const
+{
+    if (box_ && box_->hasSelectedText())
+        box_->copy();
+    else if (label_)
+        QGuiApplication::clipboard()->setText(label_->hasSelectedText() ? label_->selectedText()
+                                                                        : label_->text());
+}
+
+void EditTarget::paste() const
+{
+    if (canPaste())
+        box_->paste();
 }
 
 void MdiFrame::closeEvent(QCloseEvent* event)

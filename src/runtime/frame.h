@@ -4,11 +4,32 @@
 
 #include <QMainWindow>
 
+class QLabel;
+class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 
 namespace rt {
+
+// The desktop's edit actions on one control: cut and paste on a text box,
+// copy on a text box or on a result label (its selection, or all of it when
+// nothing is selected and it has the focus).
+class EditTarget {
+public:
+    explicit EditTarget(QWidget* control);
+
+    bool canCut() const;
+    bool canCopy() const;
+    bool canPaste() const;
+    void cut() const;
+    void copy() const;
+    void paste() const;
+
+private:
+    QLineEdit* box_ = nullptr;
+    QLabel* label_ = nullptr;
+};
 
 // The multiple-document frame: child windows, their arrangement and the list of
 // open windows. The program's frame adds its menus on top.
@@ -30,6 +51,10 @@ public:
 
     // Fills the menu with the open child windows each time it opens.
     void attachWindowList(QMenu* menu);
+
+    // The control that has, or last had, the focus in the active child window:
+    // what the edit entries act on, also while a menu holds the keyboard.
+    QWidget* focusedControl() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

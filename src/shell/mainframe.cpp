@@ -38,15 +38,32 @@ MainFrame::MainFrame()
     setWindowTitle(QStringLiteral("Solvanto"));
     QMenuBar* bar = menuBar();
 
-    QMenu* datei = menu(bar, "mnudatei", "Datei");
+    // The titles carry access keys (Alt+D, Alt+B, ...); the entries keep their
+    // captions as they are.
+    QMenu* datei = menu(bar, "mnudatei", "&Datei");
+    rt::onTriggered(entry(datei, "mnukörperwählen", "Körper wählen…"), this,
+                    &MainFrame::mnukörperwählen_Click);
     rt::onTriggered(entry(datei, "mnubeenden", "Beenden"), this, &MainFrame::mnubeenden_Click);
 
-    QMenu* bearbeiten = menu(bar, "mnubearbeiten", "Bearbeiten");
-    entry(bearbeiten, "mnuausschneiden", "Ausschneiden");
-    entry(bearbeiten, "mnukopieren", "Kopieren");
-    entry(bearbeiten, "mnueinfügen", "Einfügen");
+    QMenu* bearbeiten = menu(bar, "mnubearbeiten", "&Bearbeiten");
+    rt::onTriggered(entry(bearbeiten, "mnuausschneiden", "Ausschneiden"), this,
+                    &MainFrame::mnuausschneiden_Click);
+    rt::onTriggered(entry(bearbeiten, "mnukopieren", "Kopieren"), this,
+                    &MainFrame::mnukopieren_Click);
+    rt::onTriggered(entry(bearbeiten, "mnueinfügen", "Einfügen"), this,
+                    &MainFrame::mnueinfügen_Click);
+    // An entry that cannot act on the focused control says so by being disabled.
+    connect(bearbeiten, &QMenu::aboutToShow, this, [this, bearbeiten] {
+        const rt::EditTarget target(focusedControl());
+        for (QAction* a : bearbeiten->actions()) {
+            const QString name = a->objectName();
+            a->setEnabled(name == u"mnuausschneiden" ? target.canCut()
+                          : name == u"mnukopieren"   ? target.canCopy()
+                                                     : target.canPaste());
+        }
+    });
 
-    QMenu* fenster = menu(bar, "mnufenster", "Fenster");
+    QMenu* fenster = menu(bar, "mnufenster", "&Fenster");
     QMenu* gehezu = fenster->addMenu(QStringLiteral("Gehe zu"));
     gehezu->setObjectName(QStringLiteral("mnugehezu"));
     gehezu->menuAction()->setObjectName(QStringLiteral("mnugehezu"));
@@ -58,14 +75,23 @@ MainFrame::MainFrame()
     rt::onTriggered(entry(fenster, "mnunebeneinander", "nebeneinander"), this,
                     &MainFrame::mnunebeneinander_Click);
 
-    QMenu* extras = menu(bar, "mnuextras", "Extras");
+    QMenu* extras = menu(bar, "mnuextras", "&Extras");
     rt::onTriggered(entry(extras, "mnuwurzelziehen", "Wurzelziehen"), this,
                     &MainFrame::mnuwurzelziehen_Click);
     rt::onTriggered(entry(extras, "mnurechenweg", "Rechenweg"), this,
                     &MainFrame::mnurechenweg_Click);
 
-    QMenu* help = menu(bar, "mnuhelp", "Help");
+    QMenu* help = menu(bar, "mnuhelp", "&Help");
     rt::onTriggered(entry(help, "mnuinfo", "Info"), this, &MainFrame::mnuinfo_Click);
+
+    // F10 opens the first menu, as a lone Alt highlights the bar; the arrow
+    // keys go on from there.
+    auto* f10 = new QAction(this);
+    f10->setShortcut(Qt::Key_F10);
+    f10->setShortcutContext(Qt::WindowShortcut);
+    addAction(f10);
+    connect(f10, &QAction::triggered, this,
+            [bar, datei] { bar->setActiveAction(datei->menuAction()); });
 
     // Open at a size that fits the screen, centred on it.
     QSize size = kWorkspace + QSize(0, bar->sizeHint().height());
@@ -77,6 +103,26 @@ MainFrame::MainFrame()
     } else {
         resize(size);
     }
+}
+
+void MainFrame::mnukörperwählen_Click()
+{
+    rt::windows::show(QString::fromUtf8(names::kStart));
+}
+
+void MainFrame::mnuausschneiden_Click()
+{
+    rt::EditTarget(focusedControl()).cut();
+}
+
+void MainFrame::mnukopieren_Click()
+{
+    rt::EditTarget(focusedControl()).copy();
+}
+
+void MainFrame::mnueinfügen_Click()
+{
+    rt::EditTarget(focusedControl()).paste();
 }
 
 void MainFrame::mnubeenden_Click()

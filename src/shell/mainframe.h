@@ -9,7 +9,11 @@ class MainFrame final : public rt::MdiFrame {
 public:
     MainFrame();
 
+    void mnukörperwählen_Click();
     void mnubeenden_Click();
+    void mnuausschneiden_Click();
+    void mnukopieren_Click();
+    void mnueinfügen_Click();
     void mnuüberlappend_Click();
     void mnuuntereinander_Click();
     void mnunebeneinander_Click();

@@ -5,6 +5,7 @@
 #include "runtime/messages.h"
 #include "runtime/windows.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -18,6 +19,10 @@ CalculatorWindow::CalculatorWindow(const Solid& solid)
     rt::onClick(button(QStringLiteral("cmdberechnen")), this,
                 &CalculatorWindow::cmdberechnen_Click);
     rt::onClick(button(QStringLiteral("cmdzurück")), this, &CalculatorWindow::cmdzurück_Click);
+    // Enter in a dimension box presses "Berechnen".
+    for (const Dimension& d : solid.calculator.dimensions)
+        connect(textBox(QString::fromUtf8(d.box)), &QLineEdit::returnPressed,
+                button(QStringLiteral("cmdberechnen")), &QAbstractButton::click);
 }
 
 void CalculatorWindow::cmdberechnen_Click()

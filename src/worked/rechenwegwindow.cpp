@@ -95,8 +95,10 @@ RechenwegWindow::RechenwegWindow()
     copy->setObjectName(QStringLiteral("cmdkopieren"));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdok"));
-    for (QPushButton* b : {copy, ok})
+    for (QPushButton* b : {copy, ok}) {
         b->setFont(rt::font({"MS Sans Serif", 9.75}));
+        b->setAutoDefault(true); // answers Enter when it has the focus
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(copy);
