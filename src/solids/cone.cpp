@@ -2,6 +2,8 @@
 
 #include "names.h"
 
+#include <cmath>
+
 namespace solids {
 
 namespace {
@@ -67,10 +69,26 @@ const rt::WindowDescription kLayout{
         caption("Label1", 5, "Oberfläche:", {240, 4200, 1455, 495}, kCaption, 4),
     }};
 
-// Drawn by a later change; for now only what a reader hears of it.
+// The upright cone as pupils draw it: the base circle as a flat ellipse, its
+// back dashed. The sides touch the ellipse a little behind its widest points,
+// so the dashed arc runs between those two tangent points.
 Sketch sketch(const Variant&)
 {
-    return Sketch().describe("cone");
+    constexpr double rx = 1.0, ry = 0.36, tall = 2.0;
+    const QRectF base(-rx, tall - ry, 2 * rx, 2 * ry);
+    const double behind = std::asin(ry / tall) * 180 / kExactPi;
+    const QPointF right(rx * std::cos(behind * kExactPi / 180), tall - ry * ry / tall);
+    const QPointF left(-right.x(), right.y());
+    Sketch d;
+    d.arc(base, 180 - behind, 180 + 2 * behind).arc(base, behind, 180 - 2 * behind, true);
+    d.line({0, 0}, left).line({0, 0}, right);
+    d.hidden({0, tall}, {0, 0}).hidden({0, tall}, {rx, tall});
+    d.label("r", {rx / 2, tall - 0.15}, r.box);
+    d.label("h", {-0.14, tall * 0.55}, h.box);
+    // Outside the right side, square to it.
+    const QPointF out = QPointF(right.y(), -right.x()) / std::hypot(right.x(), right.y());
+    d.label("s", right / 2 + 0.19 * out, "");
+    return d.describe("Kegel mit Radius r, Höhe h und Mantellinie s");
 }
 
 } // namespace

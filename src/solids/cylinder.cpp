@@ -60,10 +60,20 @@ const rt::WindowDescription kLayout{
         unit("Label6", "cm", {2400, 720, 375, 255}, kUnit, 2, Spoken::Centimetre),
     }};
 
-// Drawn by a later change; for now only what a reader hears of it.
+// The upright cylinder as pupils draw it: its circles as flat ellipses, the
+// back half of the bottom one dashed. The radius lies on the visible top face.
 Sketch sketch(const Variant&)
 {
-    return Sketch().describe("cylinder");
+    constexpr double rx = 1.0, ry = 0.36, tall = 1.8;
+    const QRectF top(-rx, -ry, 2 * rx, 2 * ry);
+    const QRectF bottom = top.translated(0, tall);
+    Sketch s;
+    s.arc(top, 0, 360).arc(bottom, 180, 180).arc(bottom, 0, 180, true);
+    s.line({-rx, 0}, {-rx, tall}).line({rx, 0}, {rx, tall});
+    s.line({0, 0}, {rx, 0});
+    s.label("r", {rx / 2, -0.15}, r.box);
+    s.label("h", {rx + 0.14, tall / 2}, h.box);
+    return s.describe("Zylinder mit Radius r und Höhe h");
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include "names.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace solids {
 
 namespace {
@@ -111,10 +114,42 @@ const rt::WindowDescription kLayout{
         button("cmdzurück", "Zurück", {2520, 5520, 1095, 375}, kButton, 7),
     }};
 
-// Drawn by a later change; for now only what a reader hears of it.
+// The parallelepiped seen obliquely, c leaning to the right. Each angle is
+// marked in a face in view, at a corner where both its edges leave forwards,
+// for at the other two corners of a face the angle shows as its supplement.
 Sketch sketch(const Variant&)
 {
-    return Sketch().describe("parallelepiped");
+    const auto p = [](double x, double y, double z) { return Sketch::oblique(x, y, z); };
+    const QPointF ea = p(1.7, 0, 0), eb = p(0.4, 0, 0.85), ec = p(0.32, -1.25, 0);
+    const auto at = [&](int i, int j, int k) { return i * ea + j * eb + k * ec; };
+    Sketch s;
+    s.line(at(0, 0, 0), at(1, 0, 0)).line(at(0, 0, 0), at(0, 0, 1));
+    s.line(at(1, 0, 0), at(1, 0, 1)).line(at(0, 0, 1), at(1, 0, 1));
+    s.line(at(1, 0, 0), at(1, 1, 0)).line(at(1, 1, 0), at(1, 1, 1));
+    s.line(at(1, 0, 1), at(1, 1, 1)).line(at(0, 0, 1), at(0, 1, 1)).line(at(0, 1, 1), at(1, 1, 1));
+    s.hidden(at(0, 0, 0), at(0, 1, 0)).hidden(at(0, 1, 0), at(1, 1, 0));
+    s.hidden(at(0, 1, 0), at(0, 1, 1));
+    // A small arc at the corner from one edge's direction to the other's, the
+    // letter on the line halving it, as far out as the narrower angles need.
+    const auto angle = [&](QPointF corner, QPointF u, QPointF v, const char* text,
+                           const char* box) {
+        constexpr double radius = 0.22;
+        const auto degrees = [](QPointF d) { return std::atan2(-d.y(), d.x()) * 180 / kExactPi; };
+        double from = degrees(u), span = degrees(v) - from;
+        if (span < 0)
+            span += 360;
+        s.arc(QRectF(corner - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)), from, span);
+        const double half = (from + span / 2) * kExactPi / 180;
+        const double reach = std::max(0.42, 0.16 / std::sin(span / 2 * kExactPi / 180));
+        s.label(text, corner + reach * QPointF(std::cos(half), -std::sin(half)), box);
+    };
+    angle(at(1, 0, 0), eb, ec, "α", alpha.box);
+    angle(at(1, 0, 1), -ea, -ec, "β", beta.box);
+    angle(at(0, 0, 1), ea, eb, "γ", gamma.box);
+    s.label("a", at(0, 0, 0) + QPointF(0.85, 0.15), a.box);
+    s.label("b", (at(1, 0, 0) + at(1, 1, 0)) / 2 + QPointF(0.14, 0.12), b.box);
+    s.label("c", (at(0, 0, 0) + at(0, 0, 1)) / 2 + QPointF(-0.16, 0), c.box);
+    return s.describe("Spat mit den Seiten a, b, c und den Winkeln α, β, γ");
 }
 
 } // namespace

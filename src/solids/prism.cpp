@@ -2,6 +2,8 @@
 
 #include "names.h"
 
+#include <cmath>
+
 namespace solids {
 
 namespace {
@@ -71,10 +73,35 @@ const rt::WindowDescription kLayout{
         button("cmdzurück", "Zurück", {2520, 5400, 1095, 375}, kButton, 4),
     }};
 
-// Drawn by a later change; for now only what a reader hears of it.
+// The right prism over a regular pentagon, its front edge across the picture.
+// Depth goes at full length: shortened, the far vertical edges fall onto the
+// near ones. The front, right-front and top faces are the ones in view.
 Sketch sketch(const Variant&)
 {
-    return Sketch().describe("prism");
+    constexpr double radius = 1.0, tall = 1.6;
+    const auto p = [](double x, double y, double z) { return Sketch::oblique(x, y, z); };
+    // Corners counter-clockwise from the front left, seen from above.
+    const auto corner = [&](int k, double y) {
+        const double t = (234 + 72 * k) * kExactPi / 180;
+        return p(radius * std::cos(t), y, radius * std::sin(t));
+    };
+    Sketch s;
+    for (int k = 0; k < 5; ++k) {
+        s.line(corner(k, 0), corner(k + 1, 0));
+        if (k < 2)
+            s.line(corner(k, tall), corner(k + 1, tall));
+        else
+            s.hidden(corner(k, tall), corner(k + 1, tall));
+        if (k < 3)
+            s.line(corner(k, 0), corner(k, tall));
+        else
+            s.hidden(corner(k, 0), corner(k, tall));
+    }
+    const QPointF front = (corner(0, tall) + corner(1, tall)) / 2;
+    s.label("a", front + QPointF(0, 0.15), a.box);
+    s.label("h", corner(0, tall / 2) + QPointF(-0.14, 0), h.box);
+    s.label("n Ecken", (corner(1, tall) + corner(2, tall)) / 2 + QPointF(0.45, 0.3), n.box);
+    return s.describe("Prisma über einem regelmäßigen n-Eck mit Seite a und Höhe h");
 }
 
 } // namespace

@@ -88,10 +88,37 @@ const rt::WindowDescription kLayout{
         result("labseitehs", {4680, 2280, 495, 255}, 28, {"Label1", 7}, {"Label11"}),
     }};
 
-// Drawn by a later change; for now only what a reader hears of it.
-Sketch sketch(const Variant&)
+// The square pyramid, or its frustum, seen obliquely; a top side of 0 is the
+// apex. Depth goes at half length, as pupils draw it: at full length the
+// square base looks twice as deep as wide and the apex crowds the far edges.
+Sketch sketch(const Variant& variant)
 {
-    return Sketch().describe("pyramid");
+    const bool frustum = qstrcmp(variant.option, "opstumpf") == 0;
+    constexpr double w = 2.0;                // a1 as drawn
+    const double top = frustum ? 1.2 : 0.0;  // a2 as drawn
+    const double tall = frustum ? 1.7 : 2.0; // h as drawn
+    const double m = (w - top) / 2;          // inset of the top face
+    const auto p = [](double x, double y, double z) { return Sketch::oblique(x, y, z / 2); };
+    const QPointF base[] = {p(0, tall, 0), p(w, tall, 0), p(w, tall, w), p(0, tall, w)};
+    const QPointF cap[] = {p(m, 0, m), p(m + top, 0, m), p(m + top, 0, m + top), p(m, 0, m + top)};
+    Sketch s;
+    s.line(base[0], base[1]).line(base[1], base[2]);
+    s.hidden(base[2], base[3]).hidden(base[3], base[0]);
+    s.line(base[0], cap[0]).line(base[1], cap[1]).line(base[2], cap[2]).hidden(base[3], cap[3]);
+    if (frustum)
+        s.line(cap[0], cap[1]).line(cap[1], cap[2]).line(cap[2], cap[3]).line(cap[3], cap[0]);
+    s.hidden(p(w / 2, tall, w / 2), p(w / 2, 0, w / 2));
+    s.line(p(w / 2, tall, 0), p(w / 2, 0, m));
+    s.label("a1", p(w / 2, tall + 0.15, 0), a1.box);
+    s.label("h", p(w / 2, tall * (frustum ? 0.62 : 0.45), w / 2) + QPointF(0.14, 0), h.box);
+    s.label("hs", p(w / 2, tall * 0.8, 0) + QPointF(-0.22, 0), "");
+    if (frustum) {
+        // Under its front edge and right of the height: the hidden edge crosses the left half.
+        s.label("a2", p(m + top * 0.86, 0.17, m), a2.box);
+        return s.describe(
+            "Pyramidenstumpf mit Grundseite a1, Deckseite a2, Höhe h und Seitenhöhe hs");
+    }
+    return s.describe("Pyramide mit Grundseite a1, Höhe h und Seitenhöhe hs");
 }
 
 } // namespace

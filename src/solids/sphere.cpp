@@ -45,10 +45,18 @@ const rt::WindowDescription kLayout{
         caption("Label1", 5, "Oberfläche:", {360, 2280, 1455, 495}, kCaption, 3),
     }};
 
-// Drawn by a later change; for now only what a reader hears of it.
+// The sphere as pupils draw it: its outline, the equator as a flat ellipse
+// with its back dashed, and a radius inside it, dashed like every line within.
 Sketch sketch(const Variant&)
 {
-    return Sketch().describe("sphere");
+    constexpr double flat = 0.3; // the equator's half height; the radius is 1
+    const QRectF equator(-1, -flat, 2, 2 * flat);
+    Sketch s;
+    s.arc(QRectF(-1, -1, 2, 2), 0, 360);
+    s.arc(equator, 180, 180).arc(equator, 0, 180, true);
+    s.hidden({0, 0}, {1, 0});
+    s.label("r", {0.5, -0.12}, r.box);
+    return s.describe("Kugel mit Radius r");
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "names.h"
 
+#include <cmath>
+
 namespace solids {
 
 namespace {
@@ -59,10 +61,38 @@ const rt::WindowDescription kLayout{
         button("cmdzurück", "Zurück", {2520, 3720, 1095, 375}, kButton, 3),
     }};
 
-// Drawn by a later change; for now only what a reader hears of it.
+// The ring torus seen a little from above, as flat ellipses: the outline, the
+// dashed centre line of the tube and the hole. Seen this low, the hole is a
+// lens with pointed ends: above, the far tube's inner side bounds it, below,
+// the near tube's top, whose edge runs on a little past the points.
 Sketch sketch(const Variant&)
 {
-    return Sketch().describe("torus");
+    constexpr double big = 1.5, small = 0.35, flat = 0.47; // R, r, the ring's squash
+    constexpr double wide = 1.25; // half width of the two ellipses the lens is cut from
+    const double b = big * flat;  // the centre line's half height
+    const double gap = b - small; // half the lens's height
+    // Where the points of the lens lie: there the nearest centre line is r away.
+    const double tip = std::sqrt((big * big - b * b) * (1 - small * small / (b * b)));
+    // Each of the lens's ellipses passes through both points, its middle off
+    // the centre by lean times its half height.
+    const double lean = std::sqrt(1 - tip * tip / (wide * wide));
+    const double high = gap / (1 - lean);
+    const double end = std::acos(tip / wide) * 180 / kExactPi;
+    constexpr double past = 12; // degrees the near tube's edge runs past a point
+    const auto ellipse = [](double cy, double rx, double ry) {
+        return QRectF(-rx, cy - ry, 2 * rx, 2 * ry);
+    };
+    Sketch s;
+    s.arc(ellipse(0, big + small, b + small), 0, 360);
+    s.arc(ellipse(0, big, b), 0, 360, true);
+    s.arc(ellipse(high * lean, wide, high), end, 180 - 2 * end);
+    s.arc(ellipse(-high * lean, wide, high), 180 + end - past, 180 - 2 * end + 2 * past);
+    // R to the left, open across the hole; r to the right, where it has room.
+    s.line({0, 0}, {-tip, 0}).hidden({-tip, 0}, {-big, 0});
+    s.hidden({big, 0}, {big + small, 0});
+    s.label("R", {-0.3, -0.17}, ring.box);
+    s.label("r", {big + small / 2, -0.16}, tube.box);
+    return s.describe("Torus mit Ringradius R und Rohrradius r");
 }
 
 } // namespace
