@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Takes the README's pictures of the Rechenweg window from the real program,
+# driven from outside with the keyboard alone, on a private X server (Xvfb, 96
+# DPI, no window manager): once for a cylinder, once for a frustum.
+#
+#   tools/rechenweg_screenshots.sh              writes docs/rechenweg-zylinder.png and
+#                                               docs/rechenweg-pyramidenstumpf.png
+#   tools/rechenweg_screenshots.sh --scale 2    the same at QT_SCALE_FACTOR=2, into /tmp
+#
+# The program is build/src/solvanto unless SOLVANTO names another one. Needs the
+# Debian packages xvfb, xdotool and imagemagick, and the de_DE.UTF-8 locale.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scale=1
+if [ "${1:-}" = "--scale" ]; then
+  scale=${2:?"--scale needs a factor"}
+fi
+program=${SOLVANTO:-build/src/solvanto}
+[ -x "$program" ] || { echo "no program at $program; build first (./solvanto.sh run)" >&2; exit 1; }
+if [ "$scale" = 1 ]; then
+  folder=docs screen=1280x800
+else
+  folder=/tmp screen=2560x1600
+fi
+
+key() {
+  xdotool key --delay 60 "$@"
+  sleep 0.3
+}
+
+type_text() {
+  xdotool type --delay 60 "$1"
+  sleep 0.2
+}
+
+# One solid: start the program, choose it, type its dimensions, open the
+# Rechenweg from the Extras menu and save that window.
+shoot() {
+  local name=$1 choose=$2 fill=$3
+  local display=90
+  while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
+    display=$((display + 1))
+  done
+  export DISPLAY=:$display
+  Xvfb "$DISPLAY" -screen 0 "${screen}x24" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+  local xvfb=$!
+  for _ in $(seq 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.05
+  done
+  LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_SCALE_FACTOR=$scale "$program" >/dev/null 2>&1 &
+  local app=$!
+  local frame
+  frame=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvanto$' | head -n 1)
+  xdotool windowfocus --sync "$frame"
+  xdotool mousemove 0 0 # keep the pointer out of the picture
+  sleep 0.5
+  $choose
+  $fill
+  # Extras (Alt+E), its second entry.
+  key alt+e
+  key Down Return
+  local window
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rechenweg$' | head -n 1) || { import -window root /tmp/rechenweg-failed.png; echo "no Rechenweg window; see /tmp/rechenweg-failed.png" >&2; exit 1; }
+  sleep 0.8
+  local out=$folder/rechenweg-$name.png
+  [ "$scale" = 1 ] || out=$folder/rechenweg-$name-${scale}x.png
+  import -window "$window" "$out"
+  echo "$out: $(identify -format '%wx%h' "$out")"
+  kill "$app" "$xvfb" 2>/dev/null || true
+  wait "$app" "$xvfb" 2>/dev/null || true
+}
+
+# Start window: the focus is on "Weiter"; Tab, Tab reaches the options, the
+# arrow keys walk them, Space chooses, Tab goes on to "Weiter", Enter presses it.
+choose_cylinder() { key Tab Tab Down space Tab Return; }
+choose_pyramid() { key Tab Tab Right Right space Tab Return; }
+
+# Cylinder: the focus starts in the radius; Enter in the height computes.
+fill_cylinder() {
+  type_text '2,5'
+  key Tab
+  type_text '4'
+  key Return
+}
+
+# Pyramid window: the focus starts in the height, then a2; three Tabs on, the
+# options, where Down and Space choose the frustum; Tab to a1, Enter computes.
+fill_frustum() {
+  type_text '3'
+  key Tab
+  type_text '2'
+  key Tab Tab Tab Down space Tab
+  type_text '4'
+  key Return
+}
+
+shoot zylinder choose_cylinder fill_cylinder
+shoot pyramidenstumpf choose_pyramid fill_frustum
