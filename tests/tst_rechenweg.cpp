@@ -17,7 +17,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -701,7 +701,7 @@ void TestRechenweg::copies()
     test::click(rechenweg(), QStringLiteral("cmdkopieren"));
     QCOMPARE(QGuiApplication::clipboard()->text(), whole);
 
-    auto* text = rechenweg()->findChild<QPlainTextEdit*>();
+    auto* text = rechenweg()->findChild<QTextEdit*>();
     for (QWidget* focus :
          {static_cast<QWidget*>(text), rechenweg()->findChild<QWidget*>(QStringLiteral("cmdok"))}) {
         QGuiApplication::clipboard()->clear();

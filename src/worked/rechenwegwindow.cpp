@@ -15,7 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -78,7 +78,7 @@ private:
 
 RechenwegWindow::RechenwegWindow()
     : sketch_(new SketchView(this))
-    , text_(new QPlainTextEdit(this))
+    , text_(new QTextEdit(this))
 {
     setWindowTitle(QStringLiteral("Rechenweg"));
     setFont(rt::font(rt::kDefaultFont));
@@ -87,6 +87,7 @@ RechenwegWindow::RechenwegWindow()
 
     text_->setObjectName(QStringLiteral("txtrechenweg"));
     text_->setReadOnly(true);
+    text_->setAcceptRichText(false);
     text_->setTabChangesFocus(true); // a keyboard user gets on to the buttons
     text_->setFont(rt::font(kText));
     text_->setAccessibleName(QStringLiteral("Rechenweg"));

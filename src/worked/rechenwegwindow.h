@@ -7,7 +7,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 namespace solids {
@@ -48,7 +48,7 @@ private:
     QPointer<solids::CalculatorWindow> followed_;
     QList<QMetaObject::Connection> watching_;
     SketchView* sketch_;
-    QPlainTextEdit* text_;
+    QTextEdit* text_;
 };
 
 } // namespace worked
