@@ -15,10 +15,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace worked {
@@ -126,11 +126,20 @@ RechenwegWindow::RechenwegWindow()
     addAction(copying);
     rt::onTriggered(copying, this, &RechenwegWindow::copySelectionOrAll);
     // The letter of the box the user is in stands out in the sketch.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (followed_ && now && followed_->isAncestorOf(now))
             refresh();
     });
     attachToFrame();
+}
+
+// Closing moves the focus, and the followed window may go at the same time:
+// no signal may reach the window once it is being taken apart.
+RechenwegWindow::~RechenwegWindow()
+{
+    disconnect(focusWatch_);
+    for (const QMetaObject::Connection& c : watching_)
+        disconnect(c);
 }
 
 void RechenwegWindow::showEvent(QShowEvent* event)
@@ -190,7 +199,12 @@ void RechenwegWindow::follow(solids::CalculatorWindow* window)
                 watching_ << connect(option, &QRadioButton::toggled, this,
                                      &RechenwegWindow::refresh);
             watching_ << connect(window, &QObject::destroyed, this, [this] {
-                activated(area_ ? area_->currentSubWindow() : nullptr);
+                followed_.clear();
+                // Looked at once the window is gone: half taken apart, neither it
+                // nor its frame window has anything to say.
+                QMetaObject::invokeMethod(
+                    this, [this] { activated(area_ ? area_->currentSubWindow() : nullptr); },
+                    Qt::QueuedConnection);
             });
         }
     }

@@ -24,6 +24,7 @@ class SketchView;
 class RechenwegWindow final : public QWidget {
 public:
     RechenwegWindow();
+    ~RechenwegWindow() override;
 
     void cmdok_Click();
     void cmdkopieren_Click();
@@ -47,6 +48,7 @@ private:
     QPointer<QMdiArea> area_;
     QPointer<solids::CalculatorWindow> followed_;
     QList<QMetaObject::Connection> watching_;
+    QMetaObject::Connection focusWatch_;
     SketchView* sketch_;
     QTextEdit* text_;
 };
