@@ -1,5 +1,6 @@
 #include "windows.h"
 #include "frame.h"
+#include "trace.h"
 
 #include <QApplication>
 #include <QHash>
@@ -186,6 +187,9 @@ int start(const QString& startup)
 {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { unloadAll(); });
     show(startup);
+    trace::checkpoint("start-up window shown");
+    if (QWidget* w = loaded(startup))
+        trace::firstPaintOf(w->window());
     return QApplication::exec();
 }
 
