@@ -3,6 +3,7 @@
 #include "runtime/look.h"
 #include "runtime/messages.h"
 #include "runtime/numbers.h"
+#include "runtime/setup.h"
 #include "runtime/windows.h"
 #include "support.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -108,6 +110,7 @@ private slots:
     void enterPresses_data();
     void enterPresses();
     void keypadDecimal();
+    void cursorRestsWhenNobodyTypes();
     void closingWhileABoxIsOpen_data();
     void closingWhileABoxIsOpen();
     void boxFitsTheScreen();
@@ -883,6 +886,23 @@ void TestWindows::keypadDecimal()
     // The main keyboard's keys still type what they say.
     QTest::keyClicks(box, QStringLiteral("."));
     QVERIFY(box->text().endsWith(u'.'));
+}
+
+// The text cursor stops blinking when nobody types, so that an idle program
+// wakes nothing; the next key brings it back.
+void TestWindows::cursorRestsWhenNobodyTypes()
+{
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int flash = hints->cursorFlashTime();
+    QVERIFY(flash > 0);
+    choose(QStringLiteral("opkugel"));
+    weiter();
+    auto* box = w::loaded(QStringLiteral("fokugel"))->findChild<QLineEdit*>("txtradiusr");
+    rt::stopBlinkingAfter(50);
+    QTRY_COMPARE(hints->cursorFlashTime(), 0);
+    QTest::keyClick(box, Qt::Key_3);
+    QCOMPARE(hints->cursorFlashTime(), flash);
+    rt::stopBlinkingAfter(10000);
 }
 
 void TestWindows::closingWhileABoxIsOpen_data()
