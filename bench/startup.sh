@@ -64,8 +64,8 @@ run() {
     LANG="$locale" LC_ALL="$locale" "$watch" "$@" 2>/dev/null
 }
 
-colour_program=$(run --learn "$program")
-colour_minimal=$(run --learn "$minimal")
+colour_program=$(run --learn "$program" | cut -d' ' -f1)
+colour_minimal=$(run --learn "$minimal" | cut -d' ' -f1)
 
 printf '%-4s %-9s %10s %11s %12s\n' run program "mapped ms" "painted ms" "peak KiB"
 results=$(mktemp)
@@ -76,7 +76,7 @@ for i in $(seq "$runs"); do
     else
       line=$(run --colour "$colour_minimal" "$minimal")
     fi
-    read -r mapped painted peak <<<"$line"
+    read -r mapped painted _ peak <<<"$line"
     echo "$which $mapped $painted $peak" >>"$results"
     printf '%-4s %-9s %10s %11s %12s\n' "$i" "$which" "$mapped" "$painted" "$peak"
   done
