@@ -63,10 +63,6 @@ command_of() { # sets cmd
   esac
 }
 
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-  display=$((display + 1))
-done
 runtime=$(mktemp -d)
 results=$runtime/results
 errors=$runtime/errors
@@ -77,15 +73,23 @@ cleanup() {
 }
 trap cleanup EXIT
 # Black root window, so that an unpainted window is told apart from any colour
-# the programs draw.
-Xvfb ":$display" -screen 0 1280x800x24 -dpi 96 -br -nolisten tcp >/dev/null 2>&1 &
+# the programs draw. The server picks a free display number itself and writes
+# it once it accepts clients: other scripts that start an X server at the same
+# time cannot take the same number.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -br -nolisten tcp \
+  3>"$runtime/display" >"$runtime/xvfb.log" 2>&1 &
 xvfb=$!
-export DISPLAY=:$display
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
+for _ in $(seq 200); do
+  [ -s "$runtime/display" ] && break
   sleep 0.05
 done
-xdpyinfo >/dev/null 2>&1 || { echo "startup.sh: Xvfb :$display did not start" >&2; exit 1; }
+DISPLAY=:$(cat "$runtime/display")
+export DISPLAY
+if ! xdpyinfo >/dev/null 2>&1; then
+  echo "startup.sh: Xvfb did not start:" >&2
+  cat "$runtime/xvfb.log" >&2
+  exit 1
+fi
 
 # Processor time in clock ticks: the whole machine's busy and total time, and
 # what this script's finished children and the X server have used.
