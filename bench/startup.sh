@@ -101,6 +101,14 @@ own_ticks() {
   [ -r "/proc/$xvfb/stat" ] && xvfb_ticks=$(sed 's/.*) //' "/proc/$xvfb/stat" | awk '{ print $12 + $13 }')
   sed 's/.*) //' /proc/$$/stat | awk -v x="$xvfb_ticks" '{ print $14 + $15 + x }'
 }
+# Processor ticks of every running process: pid, ticks, name.
+processes() {
+  cat /proc/[0-9]*/stat 2>/dev/null | awk '{
+    from = index($0, "("); to = match($0, /\) [A-Za-z] /)
+    name = substr($0, from + 1, to - from - 1)
+    split(substr($0, to + 2), f, " ")
+    print $1, f[12] + f[13], name }'
+}
 percent() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.0f", (b > 0 ? 100 * a / b : 0) }'; }
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 
@@ -111,6 +119,7 @@ sleep 1
 read -r busy1 total1 <<<"$(machine_ticks)"
 before=$(percent $((busy1 - busy0)) $((total1 - total0)))
 echo "load average at the start: $(load) (1, 5, 15 min); machine busy in the second before: $before %"
+processes >"$runtime/processes"
 read -r own0 <<<"$(own_ticks)"
 read -r busy0 total0 <<<"$(machine_ticks)"
 
@@ -260,9 +269,16 @@ read -r busy1 total1 <<<"$(machine_ticks)"
 read -r own1 <<<"$(own_ticks)"
 others=$(percent $((busy1 - busy0 - (own1 - own0))) $((total1 - total0)))
 [ "$others" -ge 0 ] || others=0
+# The busiest of them that still run, by the share of the machine they took.
+busiest=$(processes | awk -v xvfb="$xvfb" -v self=$$ -v total=$((total1 - total0)) '
+  NR == FNR { before[$1] = $2; next }
+  $1 != xvfb && $1 != self && total > 0 {
+    share = 100 * ($2 - before[$1]) / total
+    if (share >= 3) printf "%s %.0f %%\n", $3, share }' "$runtime/processes" - |
+  sort -k2 -rn | head -n 3 | paste -sd, - | sed 's/,/, /g')
 echo
 echo "load average at the end: $(load), which counts the benchmark's own runs;" \
-  "other processes used $others % of the machine meanwhile"
+  "other processes used $others % of the machine meanwhile${busiest:+ ($busiest)}"
 if [ "$before" -gt 20 ] || [ "$others" -gt 10 ]; then
   echo "The machine was busy: waiting for a processor lengthens every start by about the same" \
     "time, which pulls the paint ratios towards 1. The cpu rows are less affected; for paint" \
