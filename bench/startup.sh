@@ -27,9 +27,10 @@
 # none always follows the same one. A run that fails or hangs (TIMEOUT seconds,
 # default 20) is ended, counted and tried once more; the summary is over the
 # runs that completed. It prints every run; per measure and program the median,
-# minimum, quartiles and maximum; the ratios of the medians with the quartiles
-# of the same ratio taken within each round; and how much of the program's lead
-# over the minimal program the fonts yardstick shows too. The load average, how
+# minimum, quartiles and maximum; the ratios of the medians, each with the range
+# of 90 % of the same ratio when the rounds are drawn again at random (how far
+# a ratio from this many rounds can be trusted); and how much of the program's
+# lead over the minimal program the fonts yardstick shows too. The load average, how
 # busy the machine was in the second before the start and what other processes
 # used during the runs tell a quiet measurement from a noisy one. The target is
 # at most 1.15 against the minimal program for the paint time and the peak
@@ -206,19 +207,36 @@ stats() { # which column -> n median min q1 q3 max
           f = c == 6 ? "%.0f" : "%.1f"
           printf "%d " f " " f " " f " " f " " f "\n", NR, q(0.5), v[1], q(0.25), q(0.75), v[NR] }'
 }
-# The ratio a/b of one measure within each round where both completed.
-paired() { # a b column -> median q1 q3 of a/b, median of a - b
+# The median of the differences a - b of one measure within a round.
+lead() { # a b column
   awk -v a="$1" -v b="$2" -v c="$3" '
     $1 == a { x[$2] = $c } $1 == b { y[$2] = $c }
-    END { for (r in x) if (r in y && y[r] > 0) print x[r] / y[r], x[r] - y[r] }' "$results" |
-    sort -g | awk '
-    function q(w, f,  h, lo) { h = (NR - 1) * f + 1; lo = int(h)
-      return lo >= NR ? w[NR] : w[lo] + (h - lo) * (w[lo + 1] - w[lo]) }
-    { r[NR] = $1; d[NR] = $2 }
-    END { if (NR == 0) { print "-", "-", "-", "-"; exit }
-          n = NR; for (i = 1; i <= n; ++i) for (j = i; j > 1 && d[j] < d[j - 1]; --j) {
-            t = d[j]; d[j] = d[j - 1]; d[j - 1] = t }
-          print q(r, 0.5), q(r, 0.25), q(r, 0.75), q(d, 0.5) }'
+    END { for (r in x) if (r in y) print x[r] - y[r] }' "$results" | sort -g | awk '
+    { d[NR] = $1 }
+    END { if (NR == 0) print "-"; else print NR % 2 ? d[(NR + 1) / 2] : (d[NR / 2] + d[NR / 2 + 1]) / 2 }'
+}
+# How far a ratio of medians from this many rounds can be trusted: the rounds
+# where both completed are drawn again at random, with repetition, a thousand
+# times (a bootstrap); prints the range of the middle 90 % of the ratios.
+resampled() { # a b column -> lo-hi
+  awk -v a="$1" -v b="$2" -v c="$3" '
+    function median(v, n,  i, j, t) {
+      for (i = 2; i <= n; ++i) for (j = i; j > 1 && v[j] < v[j - 1]; --j) {
+        t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
+      return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+    }
+    $1 == a { x[$2] = $c } $1 == b { y[$2] = $c }
+    END {
+      for (r in x) if (r in y) { ++n; xs[n] = x[r]; ys[n] = y[r] }
+      if (n < 2) { printf "-"; exit }
+      srand(1)
+      for (k = 1; k <= 1000; ++k) {
+        for (i = 1; i <= n; ++i) { j = int(rand() * n) + 1; u[i] = xs[j]; w[i] = ys[j] }
+        d = median(w, n); q[k] = d > 0 ? median(u, n) / d : 0
+      }
+      median(q, 1000)
+      printf "%.2f-%.2f", q[50], q[951]
+    }' "$results"
 }
 
 echo
@@ -236,16 +254,13 @@ done
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "-" }'; }
 median_of() { stats "$1" "$2" | cut -d' ' -f2; }
 echo
-echo "ratio of the medians [quartiles of the same ratio within a round]"
+echo "ratio of the medians (90 % of the same ratio when the rounds are drawn again at random)"
 printf '%-11s %-22s %-22s %-22s\n' "" program/minimal program/fonts fonts/minimal
 for measure in "4 painted" "5 cpu" "6 peak"; do
   c=${measure%% *} row=()
   for pair in "program minimal" "program fonts" "fonts minimal"; do
     read -r a b <<<"$pair"
-    read -r _ q1 q3 _ <<<"$(paired "$a" "$b" "$c")"
-    spread=-
-    [ "$q1" = - ] || spread=$(printf '%.2f-%.2f' "$q1" "$q3")
-    row+=("$(ratio "$(median_of "$a" "$c")" "$(median_of "$b" "$c")") [$spread]")
+    row+=("$(ratio "$(median_of "$a" "$c")" "$(median_of "$b" "$c")") ($(resampled "$a" "$b" "$c"))")
   done
   printf '%-11s %-22s %-22s %-22s\n' "${measure#* }" "${row[@]}"
 done
@@ -257,9 +272,7 @@ echo "lead over the minimal program [median of the differences within a round]"
 printf '%-11s %9s %9s %13s\n' "" program fonts "fonts' share"
 for measure in "4 painted ms" "5 cpu ms"; do
   c=${measure%% *}
-  read -r _ _ _ lead <<<"$(paired program minimal "$c")"
-  read -r _ _ _ fonts <<<"$(paired fonts minimal "$c")"
-  awk -v m="${measure#* }" -v l="$lead" -v f="$fonts" 'BEGIN {
+  awk -v m="${measure#* }" -v l="$(lead program minimal "$c")" -v f="$(lead fonts minimal "$c")" 'BEGIN {
     if (l == "-" || f == "-") { printf "%-11s %9s %9s %13s\n", m, "-", "-", "-"; exit }
     printf "%-11s %9.1f %9.1f %11s %%\n", m, l, f, (l > 0 ? sprintf("%.0f", 100 * f / l) : "-") }'
 done
@@ -280,7 +293,7 @@ echo
 echo "load average at the end: $(load), which counts the benchmark's own runs;" \
   "other processes used $others % of the machine meanwhile${busiest:+ ($busiest)}"
 if [ "$before" -gt 20 ] || [ "$others" -gt 10 ]; then
-  echo "The machine was busy: waiting for a processor lengthens every start by about the same" \
-    "time, which pulls the paint ratios towards 1. The cpu rows are less affected; for paint" \
-    "times, measure again on a quiet machine."
+  echo "The machine was busy: starts wait for a processor, take longer and scatter far more," \
+    "so ratios from a few rounds can land anywhere in a wide range. The cpu rows suffer less;" \
+    "for paint times, measure again on a quiet machine."
 fi
