@@ -30,11 +30,11 @@
 # minimum, quartiles and maximum; the ratios of the medians, each with the range
 # of 90 % of the same ratio when the rounds are drawn again at random (how far
 # a ratio from this many rounds can be trusted); and how much of the program's
-# lead over the minimal program the fonts yardstick shows too. The load average, how
-# busy the machine was in the second before the start and what other processes
-# used during the runs tell a quiet measurement from a noisy one. The target is
-# at most 1.15 against the minimal program for the paint time and the peak
-# memory.
+# lead over the minimal program the fonts yardstick shows too, with its range.
+# The load average, how busy the machine was in the second before the start and
+# what other processes used during the runs tell a quiet measurement from a
+# noisy one. The target is at most 1.15 against the minimal program for the
+# paint time and the peak memory.
 #
 # LOCALE (default de_DE.UTF-8) is the locale all programs run in, each with the
 # same environment. The build directory is configured with -DSOLVANTO_BENCH=ON
@@ -99,7 +99,8 @@ machine_ticks() {
 }
 own_ticks() {
   local xvfb_ticks=0
-  [ -r "/proc/$xvfb/stat" ] && xvfb_ticks=$(sed 's/.*) //' "/proc/$xvfb/stat" | awk '{ print $12 + $13 }')
+  [ -r "/proc/$xvfb/stat" ] &&
+    xvfb_ticks=$(sed 's/.*) //' "/proc/$xvfb/stat" | awk '{ print $12 + $13 }')
   sed 's/.*) //' /proc/$$/stat | awk -v x="$xvfb_ticks" '{ print $14 + $15 + x }'
 }
 # Processor ticks of every running process: pid, ticks, name.
@@ -207,38 +208,35 @@ stats() { # which column -> n median min q1 q3 max
           f = c == 6 ? "%.0f" : "%.1f"
           printf "%d " f " " f " " f " " f " " f "\n", NR, q(0.5), v[1], q(0.25), q(0.75), v[NR] }'
 }
-# The median of the differences a - b of one measure within a round.
-lead() { # a b column
-  awk -v a="$1" -v b="$2" -v c="$3" '
-    $1 == a { x[$2] = $c } $1 == b { y[$2] = $c }
-    END { for (r in x) if (r in y) print x[r] - y[r] }' "$results" | sort -g | awk '
-    { d[NR] = $1 }
-    END { if (NR == 0) print "-"; else print NR % 2 ? d[(NR + 1) / 2] : (d[NR / 2] + d[NR / 2 + 1]) / 2 }'
-}
-# How far a ratio of medians from this many rounds can be trusted: the rounds
-# where both completed are drawn again at random, with repetition, a thousand
-# times (a bootstrap); prints the range of the middle 90 % of the ratios.
-resampled() { # a b column -> lo-hi
-  awk -v a="$1" -v b="$2" -v c="$3" '
+# How far a figure from this many rounds can be trusted: the rounds where the
+# programs concerned completed are drawn again at random, with repetition, a
+# thousand times (a bootstrap), and the figure is worked out each time; prints
+# the range of the middle 90 %. The figure is a ratio of medians, a / b, or
+# the share of a's lead over b that f shows too, (f - b) / (a - b) in per cent.
+resampled() { # ratio|share column a b [f]
+  awk -v what="$1" -v c="$2" -v a="$3" -v b="$4" -v f="${5:-}" '
     function median(v, n,  i, j, t) {
       for (i = 2; i <= n; ++i) for (j = i; j > 1 && v[j] < v[j - 1]; --j) {
         t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
       return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
     }
-    $1 == a { x[$2] = $c } $1 == b { y[$2] = $c }
+    $1 == a { x[$2] = $c } $1 == b { y[$2] = $c } f != "" && $1 == f { z[$2] = $c }
     END {
-      for (r in x) if (r in y) { ++n; xs[n] = x[r]; ys[n] = y[r] }
+      for (r in x) if ((r in y) && (f == "" || (r in z))) {
+        ++n; xs[n] = x[r]; ys[n] = y[r]; zs[n] = z[r] }
       if (n < 2) { printf "-"; exit }
       srand(1)
       for (k = 1; k <= 1000; ++k) {
-        for (i = 1; i <= n; ++i) { j = int(rand() * n) + 1; u[i] = xs[j]; w[i] = ys[j] }
-        d = median(w, n); q[k] = d > 0 ? median(u, n) / d : 0
+        for (i = 1; i <= n; ++i) {
+          j = int(rand() * n) + 1; u[i] = xs[j]; w[i] = ys[j]; v[i] = zs[j] }
+        mu = median(u, n); mw = median(w, n)
+        if (what == "ratio") q[k] = mw > 0 ? mu / mw : 0
+        else { mv = median(v, n); q[k] = mu != mw ? 100 * (mv - mw) / (mu - mw) : 0 }
       }
       median(q, 1000)
-      printf "%.2f-%.2f", q[50], q[951]
+      printf (what == "ratio" ? "%.2f-%.2f" : "%.0f-%.0f %%"), q[50], q[951]
     }' "$results"
 }
-
 echo
 printf '%-11s %-8s %4s %6s %9s %9s %9s %9s %9s\n' "" "" runs failed median min q1 q3 max
 for measure in "4 painted ms" "5 cpu ms" "3 mapped ms" "6 peak KiB"; do
@@ -260,21 +258,23 @@ for measure in "4 painted" "5 cpu" "6 peak"; do
   c=${measure%% *} row=()
   for pair in "program minimal" "program fonts" "fonts minimal"; do
     read -r a b <<<"$pair"
-    row+=("$(ratio "$(median_of "$a" "$c")" "$(median_of "$b" "$c")") ($(resampled "$a" "$b" "$c"))")
+    row+=("$(ratio "$(median_of "$a" "$c")" "$(median_of "$b" "$c")") ($(resampled ratio "$c" "$a" "$b"))")
   done
   printf '%-11s %-22s %-22s %-22s\n' "${measure#* }" "${row[@]}"
 done
 
-# How much of the program's lead the fonts yardstick accounts for, from the
-# differences within a round.
+# How much of the program's lead over the minimal program the fonts yardstick
+# shows too.
 echo
-echo "lead over the minimal program [median of the differences within a round]"
-printf '%-11s %9s %9s %13s\n' "" program fonts "fonts' share"
+echo "lead over the minimal program (difference of the medians)"
+printf '%-11s %9s %9s   %s\n' "" program fonts "fonts' share (90 % when drawn again)"
 for measure in "4 painted ms" "5 cpu ms"; do
   c=${measure%% *}
-  awk -v m="${measure#* }" -v l="$(lead program minimal "$c")" -v f="$(lead fonts minimal "$c")" 'BEGIN {
-    if (l == "-" || f == "-") { printf "%-11s %9s %9s %13s\n", m, "-", "-", "-"; exit }
-    printf "%-11s %9.1f %9.1f %11s %%\n", m, l, f, (l > 0 ? sprintf("%.0f", 100 * f / l) : "-") }'
+  awk -v m="${measure#* }" -v p="$(median_of program "$c")" -v n="$(median_of minimal "$c")" \
+    -v f="$(median_of fonts "$c")" -v range="$(resampled share "$c" program minimal fonts)" 'BEGIN {
+    if (p == "-" || n == "-" || f == "-") { printf "%-11s %9s %9s   -\n", m, "-", "-"; exit }
+    share = p > n ? sprintf("%.0f %%", 100 * (f - n) / (p - n)) : "-"
+    printf "%-11s %9.1f %9.1f   %s (%s)\n", m, p - n, f - n, share, range }'
 done
 # What other processes took while the benchmark ran: the machine's busy time
 # less that of the programs, the observer and the X server.
