@@ -1,20 +1,31 @@
 // Starts a program and watches it from outside, through the X server: the time
 // from process start until its first top-level window is mapped, and until a
-// pixel in that window's middle shows the colour it has once painted; then its
-// peak memory (VmHWM) after it has settled. One line of output per run:
+// pixel in that window's middle shows the colour it has once painted; the
+// processor time the program has used by then (all its threads); then its peak
+// memory (VmHWM) after it has settled. One line of output per run:
 //
-//   firstpaint [--learn | --colour RRGGBB] [--settle MS] program [arguments]
+//   firstpaint [--learn | --colour RRGGBB] [--settle MS] [--timeout S] program [arguments]
 //
-//   --learn          wait until the window has surely been painted (two
-//                    seconds) and print the colour of its middle pixel
-//   --colour RRGGBB  the painted colour to wait for (from a --learn run)
+//   --learn          watch the window for two seconds and print the colour its
+//                    middle pixel ends with, when that pixel last changed and
+//                    when the last of a 3 x 3 grid of pixels across the window
+//                    last changed (ms after the start): the two times agree when
+//                    the window is drawn in one piece, which is what makes the
+//                    middle pixel stand for the whole window
+//   --colour RRGGBB  the painted colour to wait for (from a --learn run);
+//                    prints "mapped-ms painted-ms cpu-ms peak-KiB"
+//   --timeout S      give up after S seconds without a window or its colour
+//                    (default 20), end the program and exit with status 1
 //
 // The window is recognised by its _NET_WM_PID. Meant for a private Xvfb without
-// a window manager, where top-level windows are children of the root window.
+// a window manager, where top-level windows are children of the root window,
+// and for a root window of a colour that no painted window shows in its middle.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +34,7 @@
 #include <fstream>
 #include <poll.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,6 +44,16 @@ double now()
 {
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// Processor time of the whole process, threads that have ended included.
+double cpuMs(pid_t pid)
+{
+    clockid_t clock{};
+    timespec t{};
+    if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &t) != 0)
+        return -1;
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
@@ -57,17 +79,16 @@ long windowPid(Display* display, Window w, Atom pidAtom)
     return pid;
 }
 
-long middlePixel(Display* display, Window w)
+// One request per look, so that watching takes as little of the server's time
+// as it can: the program under test shares the machine with the observer.
+long pixel(Display* display, Window w, int x, int y)
 {
-    XWindowAttributes a{};
-    if (!XGetWindowAttributes(display, w, &a) || a.map_state != IsViewable)
-        return -1;
-    XImage* image = XGetImage(display, w, a.width / 2, a.height / 2, 1, 1, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display, w, x, y, 1, 1, AllPlanes, ZPixmap);
     if (!image)
         return -1;
-    const long pixel = long(XGetPixel(image, 0, 0) & 0xFFFFFF);
+    const long value = long(XGetPixel(image, 0, 0) & 0xFFFFFF);
     XDestroyImage(image);
-    return pixel;
+    return value;
 }
 
 long peakKilobytes(pid_t pid)
@@ -81,13 +102,26 @@ long peakKilobytes(pid_t pid)
     return -1;
 }
 
-[[noreturn]] void fail(const char* what, pid_t child)
+const char* programName = "";
+
+// A program that ignores the polite request is not left running on the server.
+void end(pid_t child)
 {
-    std::fprintf(stderr, "firstpaint: %s\n", what);
-    if (child > 0) {
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
+    kill(child, SIGTERM);
+    for (int i = 0; i < 200; ++i) {
+        if (waitpid(child, nullptr, WNOHANG) == child)
+            return;
+        usleep(10 * 1000);
     }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+}
+
+[[noreturn]] void fail(const std::string& what, pid_t child)
+{
+    std::fprintf(stderr, "firstpaint: %s: %s\n", programName, what.c_str());
+    if (child > 0)
+        end(child);
     std::exit(1);
 }
 
@@ -98,6 +132,7 @@ int main(int argc, char* argv[])
     bool learn = false;
     long colour = -1;
     int settleMs = 500;
+    int timeoutS = 20;
     int first = 1;
     for (; first < argc && argv[first][0] == '-'; ++first) {
         if (std::strcmp(argv[first], "--learn") == 0)
@@ -106,11 +141,17 @@ int main(int argc, char* argv[])
             colour = std::strtol(argv[++first], nullptr, 16);
         else if (std::strcmp(argv[first], "--settle") == 0 && first + 1 < argc)
             settleMs = std::atoi(argv[++first]);
+        else if (std::strcmp(argv[first], "--timeout") == 0 && first + 1 < argc)
+            timeoutS = std::atoi(argv[++first]);
         else
-            fail("unknown option", 0);
+            fail(std::string("unknown option ") + argv[first], 0);
     }
     if (first >= argc || (!learn && colour < 0))
-        fail("usage: firstpaint [--learn | --colour RRGGBB] [--settle MS] program [arguments]", 0);
+        fail("usage: firstpaint [--learn | --colour RRGGBB] [--settle MS] [--timeout S] program "
+             "[arguments]",
+             0);
+    programName = argv[first];
+    const double limitMs = timeoutS * 1000.0;
 
     Display* display = XOpenDisplay(nullptr);
     if (!display)
@@ -120,9 +161,15 @@ int main(int argc, char* argv[])
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
 
+    const pid_t observer = getpid();
     const double start = now();
     const pid_t child = fork();
     if (child == 0) {
+        // Should the observer be ended from outside (a timeout around it), the
+        // program goes with it instead of drawing on into the next run.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != observer)
+            _exit(127);
         execvp(argv[first], argv + first);
         _exit(127);
     }
@@ -134,10 +181,15 @@ int main(int argc, char* argv[])
     double mapped = 0;
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
     while (window == None) {
-        if (now() - start > 30000)
-            fail("no window within 30 s", child);
-        if (waitpid(child, nullptr, WNOHANG) == child)
-            fail("the program ended before it showed a window", 0);
+        if (now() - start > limitMs)
+            fail("no window within " + std::to_string(timeoutS) + " s", child);
+        int status = 0;
+        if (waitpid(child, &status, WNOHANG) == child)
+            fail("ended before it showed a window (" +
+                     (WIFEXITED(status) ? "exit status " + std::to_string(WEXITSTATUS(status))
+                                        : "signal " + std::to_string(WTERMSIG(status))) +
+                     ")",
+                 0);
         if (!XPending(display)) {
             poll(&connection, 1, 10);
             continue;
@@ -150,30 +202,55 @@ int main(int argc, char* argv[])
             mapped = now();
         }
     }
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display, window, &attributes))
+        fail("the window went away", child);
+    const int midX = attributes.width / 2, midY = attributes.height / 2;
+
+    if (learn) {
+        // The grid's middle point is the window's middle pixel.
+        std::array<long, 9> seen{};
+        std::array<double, 9> changed{};
+        seen.fill(-2);
+        while (now() - mapped < 2000) {
+            for (int i = 0; i < 9; ++i) {
+                const long p = pixel(display, window, attributes.width * (1 + 2 * (i % 3)) / 6,
+                                     attributes.height * (1 + 2 * (i / 3)) / 6);
+                if (p != seen[std::size_t(i)]) {
+                    seen[std::size_t(i)] = p;
+                    changed[std::size_t(i)] = now() - start;
+                }
+            }
+            usleep(1000);
+        }
+        end(child);
+        XCloseDisplay(display);
+        const long middle = seen[4];
+        if (middle <= 0)
+            fail("the window's middle stays black, the colour of the empty screen", 0);
+        double last = 0;
+        for (double t : changed)
+            last = std::max(last, t);
+        std::printf("%06lX %.1f %.1f\n", middle, changed[4], last);
+        return 0;
+    }
 
     // Painted: the middle pixel shows the window's own colour.
-    double painted = 0;
-    long seen = -1;
-    if (learn) {
-        usleep(2000 * 1000);
-        seen = middlePixel(display, window);
-    } else {
-        while ((seen = middlePixel(display, window)) != colour) {
-            if (now() - start > 30000)
-                fail("the window did not get its colour within 30 s", child);
-            usleep(250);
-        }
-        painted = now();
-        usleep(useconds_t(settleMs) * 1000);
+    while (pixel(display, window, midX, midY) != colour) {
+        if (now() - start > limitMs)
+            fail("the window did not get its colour within " + std::to_string(timeoutS) + " s",
+                 child);
+        if (waitpid(child, nullptr, WNOHANG) == child)
+            fail("ended before its window was painted", 0);
+        usleep(250);
     }
+    const double painted = now();
+    const double cpu = cpuMs(child);
+    usleep(useconds_t(settleMs) * 1000);
     const long peak = peakKilobytes(child);
-    kill(child, SIGTERM);
-    waitpid(child, nullptr, 0);
+    end(child);
     XCloseDisplay(display);
 
-    if (learn)
-        std::printf("%06lX\n", seen);
-    else
-        std::printf("%.1f %.1f %ld\n", mapped - start, painted - start, peak);
+    std::printf("%.1f %.1f %.1f %ld\n", mapped - start, painted - start, cpu, peak);
     return 0;
 }
