@@ -4,7 +4,8 @@ class QWidget;
 
 // Start-up checkpoints: with the build option SOLVANTO_STARTUP_TRACE each
 // prints to standard error the milliseconds since the process started, and the
-// first paint of a window is one of them; without it they compile to nothing.
+// first paint of a window is one of them (after which the program ends when
+// SOLVANTO_TRACE_QUIT is set, for profilers); without it they compile to nothing.
 namespace rt::trace {
 
 #ifdef SOLVANTO_STARTUP_TRACE
