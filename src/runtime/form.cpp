@@ -341,10 +341,12 @@ void Form::buildControls()
         auto* l = qobject_cast<QLabel*>(w);
         if (!l || l->text().isEmpty())
             continue;
-        // A first letter that leans out to the left, such as an italic's foot,
-        // would be cut off by the label's edge: leave it that much room.
-        if (const int lean = -QFontMetrics(l->font()).leftBearing(l->text().front()); lean > 0)
-            l->setIndent(lean);
+        // A first letter that leans out to the left, an italic's foot, would be
+        // cut off by the label's edge: leave it that much room.
+        if (l->font().italic()) {
+            if (const int lean = -QFontMetrics(l->font()).leftBearing(l->text().front()); lean > 0)
+                l->setIndent(lean);
+        }
         // A static caption wraps when its box holds two lines, as long titles do.
         if (c.role == Role::Static)
             l->setWordWrap(px(c.at.height) >= 2 * QFontMetrics(l->font()).lineSpacing());

@@ -2,39 +2,42 @@
 
 #include <QStringList>
 #include <cmath>
+#include <cstring>
 
 namespace rt {
 
 namespace {
 
-// Free look-alikes from Debian's font packages, closest first.
+// Free look-alikes from Debian's font packages, closest first. Windows name
+// the faces they were drawn with; a font asks for the installed families
+// directly, so that the font system never looks for a face it lacks.
 struct Candidates {
     const char* face;
-    std::initializer_list<const char*> families;
+    const char* families[2];
 };
 
-const Candidates kSubstitutes[] = {
+constexpr Candidates kStandIns[] = {
     {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
     {"Georgia", {"DejaVu Serif", "Liberation Serif"}},
     {"Comic Sans MS", {"Comic Neue", "DejaVu Sans"}},
 };
 
-} // namespace
-
-void installFonts()
+QStringList familiesFor(const char* face)
 {
-    for (const auto& c : kSubstitutes) {
-        QStringList families;
-        for (const char* f : c.families)
-            families << QString::fromLatin1(f);
-        QFont::insertSubstitutions(QString::fromLatin1(c.face), families);
+    for (const Candidates& c : kStandIns) {
+        if (std::strcmp(c.face, face) == 0)
+            return {QString::fromLatin1(c.families[0]), QString::fromLatin1(c.families[1])};
     }
+    return {QString::fromLatin1(face)};
 }
+
+} // namespace
 
 QFont font(const FontSpec& wanted)
 {
     const FontSpec& s = wanted.face ? wanted : kDefaultFont;
-    QFont f(QString::fromLatin1(s.face));
+    QFont f;
+    f.setFamilies(familiesFor(s.face));
     f.setPixelSize(int(std::lround(s.points * 96.0 / 72.0)));
     f.setBold(s.bold);
     f.setItalic(s.italic);

@@ -24,6 +24,7 @@ enum class SystemColor { Desktop, ApplicationWorkspace, ScrollBar };
 // the descriptions name where the machine lacks them.
 void installFonts();
 
+// The installed family that stands in for the face a description names.
 // Sizes are given in points at 96 dots per inch and set as pixels, so text keeps
 // its proportion to the twip geometry whatever DPI the screen reports; Qt's
 // device-pixel scaling enlarges both together.

@@ -66,7 +66,6 @@ void setUp()
     if (!blinkTimeout)
         blinkTimeout = new BlinkTimeout(qApp);
     QApplication::setApplicationName(kAppTitle);
-    installFonts();
     if (QLocale().language() == QLocale::German) {
         auto* translator = new QTranslator(qApp);
         if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -2,8 +2,7 @@
 
 namespace rt {
 
-// Prepares the application object: its title, the fonts that stand in for the
-// ones the windows name, Qt's own German texts (context menus, dialog
+// Prepares the application object: its title, Qt's own German texts (context menus, dialog
 // buttons) for a German-speaking user, and a text cursor that stops blinking
 // when nobody types.
 void setUp();
