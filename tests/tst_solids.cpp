@@ -327,6 +327,7 @@ void TestSolids::checks_data()
     // Boxes after the failing one are not read: they hold no number.
     row("cube 0", "fowürfel", "", "0", "Bitte geben Sie für a > 0 ein");
     row("cube -3", "fowürfel", "", "-3", "Bitte geben Sie für a > 0 ein");
+    row("cube -0", "fowürfel", "", "-0", "Bitte geben Sie für a > 0 ein");
     row("cuboid a 0", "foquader", "", "0", a);
     row("cuboid a -1", "foquader", "", "-1 x 1", a);
     row("cuboid b 0, c -5", "foquader", "", "2 0 -5", "Bitte geben Sie für Seite b > 0 ein");
@@ -413,7 +414,7 @@ void TestSolids::errors_data()
     row("pyramid a2 empty", "fopyramide", "oppyramide", "2 x 3", nan, "txtseitea2", 0);
     row("pyramid volume", "fopyramide", "oppyramide", "1e100 1 1e150", over, v, 1);
     row("frustum volume", "fopyramide", "opstumpf", "1e100 1 1e150", over, v, 1);
-    row("cylinder radius read first", "fozylinder", "", "abc", nan, "txtradiusr", 0);
+    row("cylinder radius read first", "fozylinder", "", "abc def", nan, "txtradiusr", 0);
     row("cylinder volume", "fozylinder", "", "1e100 1e200", over, v, 1);
     row("cone volume", "fokegel", "", "1e100 1e150", over, v, 1);
     row("sphere volume", "fokugel", "", "1e103", over, v, 0);

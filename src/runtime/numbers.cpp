@@ -87,7 +87,6 @@ public:
     }
 
     bool atEnd() const { return pos_ >= text_.size(); }
-    qsizetype pos() const { return pos_; }
 
     // The digit here (ASCII or the locale's own), or -1.
     int digit() const

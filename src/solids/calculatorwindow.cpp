@@ -42,10 +42,10 @@ void CalculatorWindow::cmdberechnen_Click()
         return;
     last_.succeeded = true;
     last_.variant = chosen(solid_.calculator, *this);
-    for (const QWidget* w : findChildren<QWidget*>()) {
-        if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QLabel*>(w))
-            last_.texts.insert(w->objectName(), text(w->objectName()));
-    }
+    for (const Dimension& d : solid_.calculator.dimensions)
+        last_.texts.insert(QString::fromUtf8(d.box), text(QString::fromUtf8(d.box)));
+    for (const Result& r : last_.variant->results)
+        last_.texts.insert(QString::fromUtf8(r.label), text(QString::fromUtf8(r.label)));
 }
 
 const Variant& CalculatorWindow::currentVariant() const
