@@ -28,6 +28,10 @@ Error& Error::inResult(const QString& caption)
     return *this;
 }
 
+namespace {
+
+// A text the user typed, as a message quotes it: „…“ around at most 40
+// characters, line breaks and other control characters shown as blanks.
 QString quoted(const QString& text)
 {
     QString shown;
@@ -50,6 +54,8 @@ QString quoted(const QString& text)
     }
     return QStringLiteral("„%1“").arg(shown);
 }
+
+} // namespace
 
 QString Error::message() const
 {

@@ -48,8 +48,4 @@ private:
     mutable QByteArray what_;
 };
 
-// A text the user typed, as a message quotes it: „…“ around at most 40
-// characters, line breaks and other control characters shown as blanks.
-QString quoted(const QString& text);
-
 } // namespace rt

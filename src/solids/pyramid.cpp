@@ -11,6 +11,9 @@ using rt::Spoken;
 
 constexpr rt::FontSpec kOption{"Georgia", 9, true};
 
+// The option that chooses the frustum: its variant, its row and its sketch.
+constexpr char kFrustum[] = "opstumpf";
+
 const Dimension a1{"txtseitea1", "a1", Unit::Centimetre};
 const Dimension a2{"txtseitea2", "a2", Unit::Centimetre};
 const Dimension h{"txthöheh", "h", Unit::Centimetre};
@@ -37,7 +40,7 @@ const Calculator kCalculator{
                  {"labmantel", "M", Unit::SquareCentimetre, 2 * a1* pyramidSlant},
                  {"labseitehs", "hs", Unit::Centimetre, pyramidSlant},
              }},
-            {"opstumpf",
+            {kFrustum,
              "Pyramidenstumpf",
              {
                  {"laboberfläche", "O", Unit::SquareCentimetre,
@@ -79,7 +82,7 @@ const rt::WindowDescription kLayout{
         result("labmantel", {2160, 3120, 855, 255}, 19, {"Label1", 6}, {"Label9"}, {"Label3"}),
         caption("Label1", 6, "Mantel:", {480, 3120, 1455, 495}, kCaption, 20),
         option("oppyramide", "Pyramide", {480, 1080, 1935, 375}, kOption, 21),
-        option("opstumpf", "Pyramidenstumpf", {480, 1680, 2295, 375}, kOption, 22),
+        option(kFrustum, "Pyramidenstumpf", {480, 1680, 2295, 375}, kOption, 22),
         input("txtseitea1", {4680, 840, 615, 285}, 23, {"Label1", 3}, {"Label10"}),
         unit("Label10", "cm", {5400, 840, 375, 255}, kUnit, 24, Spoken::Centimetre),
         caption("Label1", 3, "Seite a1:", {3600, 840, 975, 495}, kCaption, 25),
@@ -93,7 +96,7 @@ const rt::WindowDescription kLayout{
 // square base looks twice as deep as wide and the apex crowds the far edges.
 Sketch sketch(const Variant& variant)
 {
-    const bool frustum = qstrcmp(variant.option, "opstumpf") == 0;
+    const bool frustum = qstrcmp(variant.option, kFrustum) == 0;
     constexpr double w = 2.0;                // a1 as drawn
     const double top = frustum ? 1.2 : 0.0;  // a2 as drawn
     const double tall = frustum ? 1.7 : 2.0; // h as drawn
