@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/errors.h"
+#include "numbers/errors.h"
 
 #include <QLocale>
 #include <QString>

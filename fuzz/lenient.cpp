@@ -1,7 +1,7 @@
 // The lenient conversion never raises a type mismatch: it gives a finite number
 // or, for a magnitude a double cannot hold, an overflow or underflow error.
 #include "fuzz_support.h"
-#include "runtime/numbers.h"
+#include "numbers/numbers.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // underflow) error; what it gives is shown and read back unchanged to 15
 // significant digits.
 #include "fuzz_support.h"
-#include "runtime/numbers.h"
+#include "numbers/numbers.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Number to text: never more than 15 significant digits, and the text reads
 // back (locale-aware) as the value rounded to 15 significant digits.
 #include "fuzz_support.h"
-#include "runtime/numbers.h"
+#include "numbers/numbers.h"
 
 #include <charconv>
 #include <cmath>

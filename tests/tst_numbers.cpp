@@ -1,5 +1,5 @@
-#include "runtime/errors.h"
-#include "runtime/numbers.h"
+#include "numbers/errors.h"
+#include "numbers/numbers.h"
 
 #include <QTest>
 #include <charconv>

@@ -3,7 +3,7 @@
 // that follows the active calculator.
 #include "names.h"
 #include "runtime/frame.h"
-#include "runtime/numbers.h"
+#include "numbers/numbers.h"
 #include "runtime/windows.h"
 #include "solids/calculatorwindow.h"
 #include "solids/catalogue.h"
@@ -597,7 +597,7 @@ void TestRechenweg::substitutionComputesTheResult()
             const qsizetype at = lines.indexOf(start + r.formula.symbols());
             QVERIFY(at >= 0);
             const QString substituted = lines[at + 1 + r.formula.namedParts().size()];
-            const double computed = r.formula.evaluate(solids::Inputs(sheet)).value();
+            const double computed = r.formula.evaluate(solids::Inputs(sheet, s.calculator)).value();
             double read = 0;
             try {
                 read = Formula(substituted.mid(start.size()), locale, s.calculator.pi).value();

@@ -2,9 +2,9 @@
 // widgets, with the program's invariants checked after every step. On a
 // failure the sequence is shrunk and printed with its seed.
 #include "root/rootwindow.h"
-#include "runtime/errors.h"
+#include "numbers/errors.h"
 #include "runtime/frame.h"
-#include "runtime/numbers.h"
+#include "numbers/numbers.h"
 #include "runtime/windows.h"
 #include "solids/catalogue.h"
 #include "support.h"

@@ -1,7 +1,7 @@
-#include "runtime/errors.h"
+#include "numbers/errors.h"
 #include "runtime/form.h"
 #include "runtime/frame.h"
-#include "runtime/numbers.h"
+#include "numbers/numbers.h"
 #include "runtime/windows.h"
 #include "solids/catalogue.h"
 #include "support.h"
@@ -305,7 +305,7 @@ void TestSolids::figures()
         // The formulas once more, on the sheet as the routine left it.
         const auto& formulas = variant(s, option).results;
         for (int i = 0; i < values.size(); ++i) {
-            const double got = formulas[i].formula.evaluate(solids::Inputs(sheet)).value();
+            const double got = formulas[i].formula.evaluate(solids::Inputs(sheet, s.calculator)).value();
             QVERIFY2(sameBits(got, values[i]), qPrintable(QString::number(got, 'g', 17)));
         }
     }

@@ -2,7 +2,7 @@
 #include "runtime/frame.h"
 #include "runtime/look.h"
 #include "runtime/messages.h"
-#include "runtime/numbers.h"
+#include "numbers/numbers.h"
 #include "runtime/setup.h"
 #include "runtime/windows.h"
 #include "support.h"

@@ -1,8 +1,8 @@
 #include "rootwindow.h"
 
-#include "runtime/errors.h"
+#include "numbers/errors.h"
 #include "runtime/events.h"
-#include "runtime/numbers.h"
+#include "numbers/numbers.h"
 
 #include <QAbstractButton>
 #include <QLabel>

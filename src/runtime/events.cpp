@@ -1,5 +1,5 @@
 #include "events.h"
-#include "errors.h"
+#include "numbers/errors.h"
 #include "messages.h"
 
 #include <QLineEdit>

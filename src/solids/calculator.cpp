@@ -1,8 +1,9 @@
 #include "calculator.h"
 
-#include "runtime/errors.h"
+#include "numbers/errors.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace solids {
 
@@ -16,9 +17,48 @@ Real Inputs::operator()(const QString& box) const
     }
 }
 
-Real Inputs::shown(const QString& label) const
+Real Inputs::value(const QString& symbol) const
 {
-    return rt::toNumber(sheet_.text(label), sheet_.locale());
+    for (const Dimension& d : calculator_.dimensions) {
+        if (QString::fromUtf8(d.symbol) == symbol)
+            return (*this)(QString::fromUtf8(d.box));
+    }
+    throw std::invalid_argument("no box for " + symbol.toStdString());
+}
+
+Real Inputs::shown(const QString& symbol) const
+{
+    for (const Variant& variant : calculator_.variants) {
+        for (const Result& r : variant.results) {
+            if (QString::fromUtf8(r.symbol) == symbol)
+                return rt::toNumber(sheet_.text(QString::fromUtf8(r.label)), sheet_.locale());
+        }
+    }
+    throw std::invalid_argument("no label for " + symbol.toStdString());
+}
+
+Result relation(const model::Body& body, const char* label, const char* symbol, Unit unit)
+{
+    const Term* formula = body.formula(QString::fromUtf8(symbol));
+    if (!formula)
+        throw std::invalid_argument(std::string("no relation for ") + symbol);
+    return {label, symbol, unit, *formula};
+}
+
+Check holds(std::vector<const model::Condition*> conditions, const char* message)
+{
+    return {[conditions](const Inputs& in) {
+                for (const model::Condition* c : conditions) {
+                    const Real l = c->left.evaluate(in), r = c->right.evaluate(in);
+                    const bool ok = c->compare == model::Compare::Greater ? l > r
+                                    : c->compare == model::Compare::Less  ? l < r
+                                                                          : !(l > r);
+                    if (!ok)
+                        return false;
+                }
+                return true;
+            },
+            message};
 }
 
 QString unitText(Unit unit)
@@ -75,7 +115,7 @@ const Variant* chosen(const Calculator& calculator, const Sheet& sheet)
 
 Outcome calculate(const Calculator& calculator, Sheet& sheet)
 {
-    const Inputs in(sheet);
+    const Inputs in(sheet, calculator);
     const QString title =
         calculator.checkTitle ? QString::fromUtf8(calculator.checkTitle) : QString();
     for (const Check& check : calculator.checks) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/numbers.h"
-#include "term.h"
+#include "model/body.h"
+#include "numbers/numbers.h"
 
 #include <QLocale>
 #include <QString>
@@ -15,12 +15,10 @@
 // is a window in the program and a table of texts in the tests.
 namespace solids {
 
+using model::kExactPi;
+using model::kPi;
+using model::Term;
 using rt::Real;
-
-// The older calculators' own pi and its multiples, as the program has always
-// stored them; the newer ones compute with the double nearest to pi.
-inline constexpr double kPi = 3.14159265358979;
-inline constexpr double kExactPi = std::numbers::pi;
 
 class Sheet {
 public:
@@ -35,20 +33,27 @@ public:
     virtual QLocale locale() const { return QLocale(); }
 };
 
-// What a formula sees: every use of a dimension reads and converts its box afresh.
-class Inputs {
+struct Calculator;
+
+// What a formula sees: every use of a dimension reads and converts its box
+// afresh, and a result as shown is read back from its label.
+class Inputs final : public model::Environment {
 public:
-    explicit Inputs(const Sheet& sheet)
+    Inputs(const Sheet& sheet, const Calculator& calculator)
         : sheet_(sheet)
+        , calculator_(calculator)
     {
     }
     // The number in a text box.
     Real operator()(const QString& box) const;
-    // The number a result label shows, read back as the user sees it.
-    Real shown(const QString& label) const;
+    // The dimension of that symbol, from its box.
+    Real value(const QString& symbol) const override;
+    // The result of that symbol as its label shows it.
+    Real shown(const QString& symbol) const override;
 
 private:
     const Sheet& sheet_;
+    const Calculator& calculator_;
 };
 
 enum class Unit { None, Centimetre, SquareCentimetre, CubicCentimetre, Degree };
@@ -62,7 +67,10 @@ struct Dimension {
     const char* symbol;
     Unit unit;
 
-    operator Term() const { return Term::input(box, symbol); } // NOLINT: reads as its letter
+    operator Term() const
+    {
+        return Term::quantity(QString::fromUtf8(symbol));
+    } // NOLINT: reads as its letter
 };
 
 struct Check {
@@ -75,6 +83,8 @@ struct Check {
 Check positive(const Dimension& d, const char* message);
 Check wholeFrom(const Dimension& d, double least, const char* message);
 Check between(const Dimension& d, double low, double high, const char* message);
+// The body's conditions, all of them holding, compared on the numbers as typed.
+Check holds(std::vector<const model::Condition*> conditions, const char* message);
 
 struct Result {
     const char* label;
@@ -82,6 +92,9 @@ struct Result {
     Unit unit;
     Term formula;
 };
+
+// A result the window shows, computed by the body's relation for its symbol.
+Result relation(const model::Body& body, const char* label, const char* symbol, Unit unit);
 
 // One set of results, computed when its option is set (or always, without one).
 struct Variant {

@@ -13,11 +13,8 @@ using rt::Spoken;
 
 const Dimension r{"txtradiusr", "r", Unit::Centimetre};
 const Dimension h{"txthöheh", "h", Unit::Centimetre};
-const Term pi = Term::constant(kPi, "π");
-const Term s = Term::named("s", pow(pow(h, 2) + pow(r, 2), 0.5));
+const model::Body& body = model::cone();
 
-// The angle divides by the slant height as shown, not as computed, so that it
-// agrees with what the user reads beside "Seite s:".
 const Calculator kCalculator{
     .dimensions = {r, h},
     .checks = {positive(r, "Bitte geben Sie für Radius r > 0 ein"),
@@ -25,12 +22,11 @@ const Calculator kCalculator{
     .variants = {{nullptr,
                   nullptr,
                   {
-                      {"laboberfläche", "O", Unit::SquareCentimetre, pi* r*(r + s)},
-                      {"labvolume", "V", Unit::CubicCentimetre, Term(1) / 3 * pow(r, 2) * pi* h},
-                      {"labmantel", "M", Unit::SquareCentimetre, pi* r* s},
-                      {"labseites", "s", Unit::Centimetre, s},
-                      {"labwinkela", "α", Unit::Degree,
-                       Term::constant(360, "360°") * r / Term::shown("labseites", "s")},
+                      relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
+                      relation(body, "labvolume", "V", Unit::CubicCentimetre),
+                      relation(body, "labmantel", "M", Unit::SquareCentimetre),
+                      relation(body, "labseites", "s", Unit::Centimetre),
+                      relation(body, "labwinkela", "α", Unit::Degree),
                   }}},
 };
 

@@ -10,18 +10,17 @@ using namespace rt::rows;
 using rt::Spoken;
 
 const Dimension a{"txtseitea", "a", Unit::Centimetre};
+const model::Body& body = model::cube();
 
-// The volume is a bare power: the power operation itself refuses a cube
-// beyond the range of a double.
 const Calculator kCalculator{
     .dimensions = {a},
     .checks = {positive(a, "Bitte geben Sie für a > 0 ein")},
     .variants = {{nullptr,
                   nullptr,
                   {
-                      {"laboberfläche", "O", Unit::SquareCentimetre, 6 * pow(a, 2)},
-                      {"labvolume", "V", Unit::CubicCentimetre, pow(a, 3)},
-                      {"labmantel", "M", Unit::SquareCentimetre, 4 * pow(a, 2)},
+                      relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
+                      relation(body, "labvolume", "V", Unit::CubicCentimetre),
+                      relation(body, "labmantel", "M", Unit::SquareCentimetre),
                   }}},
 };
 

@@ -12,8 +12,8 @@ using rt::Spoken;
 const Dimension a{"txtseitea", "a", Unit::Centimetre};
 const Dimension b{"txtseiteb", "b", Unit::Centimetre};
 const Dimension c{"txtseitec", "c", Unit::Centimetre};
+const model::Body& body = model::cuboid();
 
-// Each sum is doubled; that order decides the last digit shown.
 const Calculator kCalculator{
     .dimensions = {a, b, c},
     .checks = {positive(a, "Bitte geben Sie für Seite a > 0 ein"),
@@ -22,9 +22,9 @@ const Calculator kCalculator{
     .variants = {{nullptr,
                   nullptr,
                   {
-                      {"labvolume", "V", Unit::CubicCentimetre, a* b* c},
-                      {"laboberfläche", "O", Unit::SquareCentimetre, 2 * (a * b + a * c + b * c)},
-                      {"labmantel", "M", Unit::SquareCentimetre, 2 * (a * c + b * c)},
+                      relation(body, "labvolume", "V", Unit::CubicCentimetre),
+                      relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
+                      relation(body, "labmantel", "M", Unit::SquareCentimetre),
                   }}},
 };
 

@@ -11,9 +11,8 @@ using rt::Spoken;
 
 const Dimension r{"txtradiusr", "r", Unit::Centimetre};
 const Dimension h{"txthöheh", "h", Unit::Centimetre};
-const Term pi = Term::constant(kPi, "π");
+const model::Body& body = model::cylinder();
 
-// 2 · π is exactly the 6.28318530717958 the window has always multiplied by.
 // Its checks use the plain box under the application's title.
 const Calculator kCalculator{
     .dimensions = {r, h},
@@ -22,10 +21,9 @@ const Calculator kCalculator{
     .variants = {{nullptr,
                   nullptr,
                   {
-                      {"laboberfläche", "O", Unit::SquareCentimetre,
-                       2 * pi* r* h + 2 * pi* pow(r, 2)},
-                      {"labvolume", "V", Unit::CubicCentimetre, pi* pow(r, 2) * h},
-                      {"labmantel", "M", Unit::SquareCentimetre, 2 * pi* r* h},
+                      relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
+                      relation(body, "labvolume", "V", Unit::CubicCentimetre),
+                      relation(body, "labmantel", "M", Unit::SquareCentimetre),
                   }}},
     .checkStyle = 0,
     .checkTitle = nullptr,

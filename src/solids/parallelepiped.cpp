@@ -20,32 +20,9 @@ const Dimension c{"txtseitec", "c", Unit::Centimetre};
 const Dimension alpha{"txtwinkelalpha", "α", Unit::Degree};
 const Dimension beta{"txtwinkelbeta", "β", Unit::Degree};
 const Dimension gamma{"txtwinkelgamma", "γ", Unit::Degree};
-const Term cosAlpha = cos(Term::radians(alpha, kExactPi));
-const Term cosBeta = cos(Term::radians(beta, kExactPi));
-const Term cosGamma = cos(Term::radians(gamma, kExactPi));
-
-// The volume's factor from the three angles; not greater than 0, they span no solid.
-const Term w = Term::named("w", 1 + 2 * cosAlpha * cosBeta * cosGamma - pow(cosAlpha, 2) -
-                                    pow(cosBeta, 2) - pow(cosGamma, 2));
-const Term volume = Term::named("V", a* b* c* pow(w, 0.5));
-const Term base = Term::named("G", a* b* sin(Term::radians(gamma, kExactPi)));
-const Term mantle = Term::named("M", 2 * (b * c * sin(Term::radians(alpha, kExactPi)) +
-                                          a * c * sin(Term::radians(beta, kExactPi))));
+const model::Body& body = model::parallelepiped();
 
 const char* const kNoSolid = "Mit diesen drei Winkeln lässt sich kein Spat bilden";
-
-// Each angle less than the other two together, all three less than a full
-// turn: compared on the numbers as typed.
-Check spansASolid()
-{
-    return {[](const Inputs& in) {
-                const Real x = in(QString::fromUtf8(alpha.box));
-                const Real y = in(QString::fromUtf8(beta.box));
-                const Real z = in(QString::fromUtf8(gamma.box));
-                return y + z > x && x + z > y && x + y > z && Real(360) > x + y + z;
-            },
-            kNoSolid};
-}
 
 const Calculator kCalculator{
     .dimensions = {a, b, c, alpha, beta, gamma},
@@ -56,15 +33,19 @@ const Calculator kCalculator{
          between(alpha, 0, 180, "Bitte geben Sie für Winkel α einen Wert zwischen 0 und 180 ein"),
          between(beta, 0, 180, "Bitte geben Sie für Winkel β einen Wert zwischen 0 und 180 ein"),
          between(gamma, 0, 180, "Bitte geben Sie für Winkel γ einen Wert zwischen 0 und 180 ein"),
-         spansASolid(),
-         {[](const Inputs& in) { return w.evaluate(in) > 0; }, kNoSolid}},
+         // Each angle less than the other two together, all three less than a
+         // full turn; then the volume's factor from the angles greater than 0.
+         holds({&body.conditions.at(0), &body.conditions.at(1), &body.conditions.at(2),
+                &body.conditions.at(3)},
+               kNoSolid),
+         holds({&body.conditions.at(4)}, kNoSolid)},
     .variants = {{nullptr,
                   nullptr,
                   {
-                      {"labvolume", "V", Unit::CubicCentimetre, volume},
-                      {"laboberfläche", "O", Unit::SquareCentimetre, 2 * base + mantle},
-                      {"labmantel", "M", Unit::SquareCentimetre, mantle},
-                      {"labhöheh", "h", Unit::Centimetre, volume / base},
+                      relation(body, "labvolume", "V", Unit::CubicCentimetre),
+                      relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
+                      relation(body, "labmantel", "M", Unit::SquareCentimetre),
+                      relation(body, "labhöheh", "h", Unit::Centimetre),
                   }}},
     .pi = kExactPi,
 };

@@ -14,11 +14,7 @@ using rt::Spoken;
 const Dimension n{"txteckenn", "n", Unit::None};
 const Dimension a{"txtseitea", "a", Unit::Centimetre};
 const Dimension h{"txthöheh", "h", Unit::Centimetre};
-const Term pi = Term::constant(kExactPi, "π");
-
-// A right prism over a regular polygon with n corners of side a.
-const Term base = Term::named("G", n* pow(a, 2) / (4 * tan(pi / n)));
-const Term mantle = Term::named("M", n* a* h);
+const model::Body& body = model::prism();
 
 const Calculator kCalculator{
     .dimensions = {n, a, h},
@@ -28,10 +24,10 @@ const Calculator kCalculator{
     .variants = {{nullptr,
                   nullptr,
                   {
-                      {"labgrundfläche", "G", Unit::SquareCentimetre, base},
-                      {"labvolume", "V", Unit::CubicCentimetre, base* h},
-                      {"laboberfläche", "O", Unit::SquareCentimetre, 2 * base + mantle},
-                      {"labmantel", "M", Unit::SquareCentimetre, mantle},
+                      relation(body, "labgrundfläche", "G", Unit::SquareCentimetre),
+                      relation(body, "labvolume", "V", Unit::CubicCentimetre),
+                      relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
+                      relation(body, "labmantel", "M", Unit::SquareCentimetre),
                   }}},
     .pi = kExactPi,
 };

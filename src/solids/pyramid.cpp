@@ -18,10 +18,9 @@ const Dimension a1{"txtseitea1", "a1", Unit::Centimetre};
 const Dimension a2{"txtseitea2", "a2", Unit::Centimetre};
 const Dimension h{"txthöheh", "h", Unit::Centimetre};
 
-// The height of a side face: over half the base side for the pyramid, over
-// half the difference of the two sides for the frustum.
-const Term pyramidSlant = Term::named("hs", pow(pow(h, 2) + pow(a1 / 2, 2), 0.5));
-const Term frustumSlant = Term::named("hs", pow(pow(h, 2) + pow((a1 - a2) / 2, 2), 0.5));
+// The window calls the pyramid's base edge a1, like the frustum's.
+const model::Body& pyramidBody = model::pyramid(QStringLiteral("a1"));
+const model::Body& frustumBody = model::frustum();
 
 // Both solids write the side-face height too, so "Seite hs:" always belongs to
 // the solid last computed.
@@ -35,20 +34,18 @@ const Calculator kCalculator{
             {"oppyramide",
              "Pyramide",
              {
-                 {"laboberfläche", "O", Unit::SquareCentimetre, pow(a1, 2) + 2 * a1* pyramidSlant},
-                 {"labvolume", "V", Unit::CubicCentimetre, Term(1) / 3 * pow(a1, 2) * h},
-                 {"labmantel", "M", Unit::SquareCentimetre, 2 * a1* pyramidSlant},
-                 {"labseitehs", "hs", Unit::Centimetre, pyramidSlant},
+                 relation(pyramidBody, "laboberfläche", "O", Unit::SquareCentimetre),
+                 relation(pyramidBody, "labvolume", "V", Unit::CubicCentimetre),
+                 relation(pyramidBody, "labmantel", "M", Unit::SquareCentimetre),
+                 relation(pyramidBody, "labseitehs", "hs", Unit::Centimetre),
              }},
             {kFrustum,
              "Pyramidenstumpf",
              {
-                 {"laboberfläche", "O", Unit::SquareCentimetre,
-                  pow(a1, 2) + pow(a2, 2) + 2 * (a1 + a2) * frustumSlant},
-                 {"labvolume", "V", Unit::CubicCentimetre,
-                  Term(1) / 3 * h*(pow(a1, 2) + a1 * a2 + pow(a2, 2))},
-                 {"labmantel", "M", Unit::SquareCentimetre, 2 * (a1 + a2) * frustumSlant},
-                 {"labseitehs", "hs", Unit::Centimetre, frustumSlant},
+                 relation(frustumBody, "laboberfläche", "O", Unit::SquareCentimetre),
+                 relation(frustumBody, "labvolume", "V", Unit::CubicCentimetre),
+                 relation(frustumBody, "labmantel", "M", Unit::SquareCentimetre),
+                 relation(frustumBody, "labseitehs", "hs", Unit::Centimetre),
              }},
         },
     .choiceMessage = "Bitte wählen Sie Pyramide oder Pyramidenstumpf aus.",

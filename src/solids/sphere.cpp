@@ -10,7 +10,7 @@ using namespace rt::rows;
 using rt::Spoken;
 
 const Dimension r{"txtradiusr", "r", Unit::Centimetre};
-const Term pi = Term::constant(kPi, "π");
+const model::Body& body = model::sphere();
 
 const Calculator kCalculator{
     .dimensions = {r},
@@ -18,8 +18,8 @@ const Calculator kCalculator{
     .variants = {{nullptr,
                   nullptr,
                   {
-                      {"labvolume", "V", Unit::CubicCentimetre, Term(4) / 3 * pi* pow(r, 3)},
-                      {"laboberfläche", "O", Unit::SquareCentimetre, 4 * pi* pow(r, 2)},
+                      relation(body, "labvolume", "V", Unit::CubicCentimetre),
+                      relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
                   }}},
 };
 

@@ -14,24 +14,20 @@ using rt::Spoken;
 // A ring torus: R from the axis to the tube's centre, r the tube's radius.
 const Dimension ring{"txtringradiusr", "R", Unit::Centimetre};
 const Dimension tube{"txtrohrradiusr", "r", Unit::Centimetre};
-const Term pi = Term::constant(kExactPi, "π");
+const model::Body& body = model::torus();
 
-// A tube wider than the ring overlaps itself, and these formulas would count
-// the overlap twice. A torus has no base faces, so no lateral surface either.
+// A torus has no base faces, so no lateral surface either.
 const Calculator kCalculator{
     .dimensions = {ring, tube},
     .checks = {positive(ring, "Bitte geben Sie für Ringradius R > 0 ein"),
                positive(tube, "Bitte geben Sie für Rohrradius r > 0 ein"),
-               {[](const Inputs& in) {
-                    return !(in(QString::fromUtf8(tube.box)) > in(QString::fromUtf8(ring.box)));
-                },
-                "Der Rohrradius r darf nicht größer als der Ringradius R sein"}},
+               holds({&body.conditions.at(0)},
+                     "Der Rohrradius r darf nicht größer als der Ringradius R sein")},
     .variants = {{nullptr,
                   nullptr,
                   {
-                      {"labvolume", "V", Unit::CubicCentimetre,
-                       2 * pow(pi, 2) * ring* pow(tube, 2)},
-                      {"laboberfläche", "O", Unit::SquareCentimetre, 4 * pow(pi, 2) * ring* tube},
+                      relation(body, "labvolume", "V", Unit::CubicCentimetre),
+                      relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
                   }}},
     .pi = kExactPi,
 };

@@ -1,7 +1,7 @@
 #include "workedsolution.h"
 
-#include "runtime/errors.h"
-#include "runtime/numbers.h"
+#include "numbers/errors.h"
+#include "numbers/numbers.h"
 
 namespace worked {
 
@@ -37,8 +37,9 @@ QString solution(const solids::Solid& solid, const Reading& reading, const QLoca
         const QString box = QString::fromUtf8(d.box);
         try {
             const double v = rt::toNumber(reading.texts.value(box), locale);
-            given.insert(box, withUnit(rt::toExactText(v, locale), d.unit));
-            lines << QString::fromUtf8(d.symbol) + QStringLiteral(" = ") + given.value(box);
+            const QString symbol = QString::fromUtf8(d.symbol);
+            given.insert(symbol, withUnit(rt::toExactText(v, locale), d.unit));
+            lines << symbol + QStringLiteral(" = ") + given.value(symbol);
         } catch (const rt::Error&) {
         }
     }
@@ -51,10 +52,10 @@ QString solution(const solids::Solid& solid, const Reading& reading, const QLoca
     // A shown result that a later one reads back, as its label shows it.
     QMap<QString, QString> shown;
     for (const solids::Result& r : variant.results)
-        shown.insert(QString::fromUtf8(r.label),
+        shown.insert(QString::fromUtf8(r.symbol),
                      withUnit(reading.texts.value(QString::fromUtf8(r.label)), r.unit));
-    const auto value = [&](const QString& name) {
-        return given.contains(name) ? given.value(name) : shown.value(name);
+    const auto value = [&](const QString& symbol) {
+        return given.contains(symbol) ? given.value(symbol) : shown.value(symbol);
     };
 
     for (const solids::Result& r : variant.results) {

@@ -475,4 +475,19 @@ Real tan(Real x)
     return checked(std::tan(x.v_));
 }
 
+Real asin(Real x)
+{
+    return checked(std::asin(x.v_));
+}
+
+Real acos(Real x)
+{
+    return checked(std::acos(x.v_));
+}
+
+Real atan(Real x)
+{
+    return checked(std::atan(x.v_));
+}
+
 } // namespace rt

@@ -57,7 +57,12 @@ public:
     friend Real sin(Real x);
     friend Real cos(Real x);
     friend Real tan(Real x);
+    // Inverse functions, for formulas solved for an angle.
+    friend Real asin(Real x);
+    friend Real acos(Real x);
+    friend Real atan(Real x);
     friend bool operator>(Real a, Real b) { return a.v_ > b.v_; }
+    friend bool operator<(Real a, Real b) { return a.v_ < b.v_; }
 
 private:
     double v_;

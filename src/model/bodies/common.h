@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/body.h"
+
+// What the bodies' files share: quantities by their symbols, and the rows of
+// the inverse solver's list.
+namespace model::build {
+
+inline Term q(const char* symbol)
+{
+    return Term::quantity(QString::fromUtf8(symbol));
+}
+
+inline Quantity length(const char* symbol, const char* caption)
+{
+    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Kind::Length};
+}
+inline Quantity area(const char* symbol, const char* caption)
+{
+    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Kind::Area};
+}
+inline Quantity volume(const char* symbol, const char* caption)
+{
+    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Kind::Volume};
+}
+inline Quantity angle(const char* symbol, const char* caption)
+{
+    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Kind::Angle};
+}
+
+inline Relation rel(const char* symbol, const Term& formula)
+{
+    return {QString::fromUtf8(symbol), formula};
+}
+
+} // namespace model::build

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "term.h"
+
+#include <QString>
+#include <numbers>
+#include <vector>
+
+// A solid described once, by its quantities and the relations between them.
+// The calculator windows bind some of the quantities to their boxes and labels
+// and compute the relations in order; the inverse solver takes any of them as
+// given and finds the others; the worked solutions write the same relations.
+namespace model {
+
+// The older calculators' own pi, as the program has always stored it; the
+// newer ones compute with the double nearest to pi.
+inline constexpr double kPi = 3.14159265358979;
+inline constexpr double kExactPi = std::numbers::pi;
+
+enum class Kind { Length, Area, Volume, Angle, Count };
+
+struct Quantity {
+    QString symbol;  // "r"
+    QString caption; // "Radius r"
+    Kind kind;
+};
+
+// How a condition compares its two sides.
+enum class Compare { Greater, Less, NotGreater };
+
+// A condition on the quantities, as data: "a2 < a1", "w > 0".
+struct Condition {
+    Term left;
+    Compare compare;
+    Term right;
+    QString reason; // "Die Deckkante a2 muss kürzer sein als die Grundkante a1"
+};
+
+// A quantity given by a formula in the others.
+struct Relation {
+    QString symbol;
+    Term formula;
+};
+
+// A closed form that a pupil expects for one combination of givens, such as
+// r = 2 · V : M for the cylinder: tried before any search.
+struct Shortcut {
+    QStringList givens;
+    QString symbol;
+    Term formula;
+};
+
+// Another choice of free dimensions in which some combinations of givens can
+// be solved step by step: the cuboid by its height and the sum and the
+// product of length and width. Its relations give the body's dimensions, and
+// any quantity that is better written in the chart's own, from `dimensions`.
+struct Chart {
+    QString note; // "mit p = a + b und q = a · b"
+    std::vector<Quantity> dimensions;
+    std::vector<Relation> relations{};
+};
+
+struct Body {
+    QString name;                       // "Zylinder"
+    std::vector<Quantity> quantities{}; // in the order a window lists them
+    QStringList dimensions{};           // the free ones, which fix the solid
+    QStringList alwaysGiven{};          // dimensions that must be given (the prism's n)
+    std::vector<Relation> relations{};  // every other quantity, from the dimensions
+    std::vector<Condition> conditions{};
+    std::vector<Shortcut> shortcuts{};
+    std::vector<Chart> charts{};
+    // Two dimensions that may be swapped without changing the solid; solutions
+    // are written with the first not less than the second.
+    QStringList interchangeable{};
+
+    const Quantity* quantity(const QString& symbol) const;
+    const Term* formula(const QString& symbol) const;
+    bool isDimension(const QString& symbol) const { return dimensions.contains(symbol); }
+};
+
+// Every body the inverse solver offers, in the order of its list.
+const std::vector<const Body*>& bodies();
+// The body of that name, or nullptr.
+const Body* body(const QString& name);
+
+// The bodies, each in a file of its own. The pyramid and its frustum name
+// their base edge as the caller asks: the calculator window writes a1 for both.
+const Body& cube();
+const Body& cuboid();
+const Body& pyramid(const QString& base = QStringLiteral("a"));
+const Body& frustum();
+const Body& cylinder();
+const Body& cone();
+const Body& sphere();
+const Body& prism();
+const Body& parallelepiped();
+const Body& torus();
+
+} // namespace model

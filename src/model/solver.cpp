@@ -1,0 +1,717 @@
+#include "solver.h"
+
+#include "numbers/errors.h"
+
+#include <boost/math/tools/minima.hpp>
+#include <boost/math/tools/toms748_solve.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+// The solver works in tiers. A relation whose one unknown quantity occurs in
+// it once is solved for it symbolically; a closed form a pupil expects is
+// taken where its givens are there. A relation left with one unknown that
+// occurs more than once is solved by search, and so is a coupled pair: one
+// dimension is tried at values on a logarithmic grid scaled from the givens,
+// the others follow from it step by step, and a relation left over must hold.
+// Every sign change of what is left over is polished with TOMS 748, and every
+// solution found is computed once more with the checked arithmetic.
+namespace model {
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+struct Equation {
+    QString symbol;
+    Term formula; // reading the quantities it ties together by reference
+    QSet<QString> refs;
+};
+
+// The body seen through one choice of free dimensions.
+struct Network {
+    const Body* body = nullptr;
+    const Chart* chart = nullptr;
+    QStringList dimensions;
+    QHash<QString, Kind> kinds;
+    std::vector<Equation> equations;
+};
+
+Network network(const Body& body, const Chart* chart)
+{
+    Network net;
+    net.body = &body;
+    net.chart = chart;
+    QSet<QString> names;
+    for (const Quantity& q : body.quantities) {
+        names.insert(q.symbol);
+        net.kinds.insert(q.symbol, q.kind);
+    }
+    if (chart) {
+        for (const Quantity& d : chart->dimensions) {
+            names.insert(d.symbol);
+            net.kinds.insert(d.symbol, d.kind);
+            net.dimensions << d.symbol;
+        }
+    } else {
+        net.dimensions = body.dimensions;
+    }
+    QSet<QString> defined;
+    const auto add = [&](const Relation& r) {
+        if (defined.contains(r.symbol) || net.dimensions.contains(r.symbol))
+            return;
+        Equation e{r.symbol, r.formula.referencing(names), {}};
+        e.refs = e.formula.quantities();
+        net.equations.push_back(e);
+        defined.insert(r.symbol);
+    };
+    if (chart) {
+        for (const Relation& r : chart->relations)
+            add(r);
+    }
+    for (const Relation& r : body.relations)
+        add(r);
+    return net;
+}
+
+struct State {
+    Values known;
+    std::vector<bool> used;
+    std::vector<Step> steps;
+};
+
+// What went wrong on the way, for the answer when no solution is left.
+struct Trouble {
+    bool stuck = false;
+    Values contradicting;
+    QString reason;
+    std::optional<Answer::Bound> bound;
+    std::optional<Answer::Invalid> invalid;
+    QString error;
+};
+
+double lookup(const Values& values, const QString& symbol)
+{
+    const auto it = values.constFind(symbol);
+    return it == values.constEnd() ? kNaN : *it;
+}
+
+double approximate(const Term& t, const Values& values)
+{
+    return t.approximate([&](const QString& s) { return lookup(values, s); });
+}
+
+bool admissible(const Network& net, const QString& symbol, double v)
+{
+    if (!std::isfinite(v))
+        return false;
+    switch (net.kinds.value(symbol, Kind::Length)) {
+    case Kind::Angle:
+        return v > 0 && v < (net.dimensions.contains(symbol) ? 180 : 360);
+    case Kind::Count:
+        return v >= 3 && v == std::floor(v);
+    default:
+        return v > 0;
+    }
+}
+
+bool holds(const Condition& c, const Values& values)
+{
+    const double l = approximate(c.left, values), r = approximate(c.right, values);
+    switch (c.compare) {
+    case Compare::Greater:
+        return l > r;
+    case Compare::Less:
+        return l < r;
+    case Compare::NotGreater:
+        return !(l > r);
+    }
+    return false;
+}
+
+// The length that the givens suggest: the search grid is laid around it.
+double scale(const Network& net, const Values& known)
+{
+    double logs = 0;
+    int n = 0;
+    for (auto it = known.constBegin(); it != known.constEnd(); ++it) {
+        const double v = it.value();
+        if (!(v > 0) || !std::isfinite(v))
+            continue;
+        switch (net.kinds.value(it.key(), Kind::Count)) {
+        case Kind::Length:
+            logs += std::log(v);
+            break;
+        case Kind::Area:
+            logs += std::log(v) / 2;
+            break;
+        case Kind::Volume:
+            logs += std::log(v) / 3;
+            break;
+        default:
+            continue;
+        }
+        ++n;
+    }
+    return n ? std::exp(logs / n) : 1.0;
+}
+
+int power(Kind kind)
+{
+    return kind == Kind::Area ? 2 : kind == Kind::Volume ? 3 : 1;
+}
+
+struct Scan {
+    std::vector<double> roots;
+    // Where no root was found: the least and the greatest value of f seen,
+    // refined, with the sign f kept throughout (+1, -1, or 0 for both or none).
+    int sign = 0;
+    double extreme = kNaN;
+};
+
+// Every root of f between lo and hi: sign changes on the grid, and pairs of
+// roots close together where |f| dips between two grid points.
+Scan roots(const std::function<double(double)>& f, double lo, double hi, bool logarithmic)
+{
+    namespace bt = boost::math::tools;
+    constexpr int kPoints = 217;
+    std::vector<double> xs(kPoints), fs(kPoints);
+    for (int i = 0; i < kPoints; ++i) {
+        const double t = double(i) / (kPoints - 1);
+        xs[i] = logarithmic ? lo * std::pow(hi / lo, t) : lo + (hi - lo) * t;
+        fs[i] = f(xs[i]);
+    }
+    Scan scan;
+    const auto polish = [&](double a, double b, double fa, double fb) {
+        try {
+            std::uintmax_t iterations = 100;
+            const auto r =
+                bt::toms748_solve(f, a, b, fa, fb, bt::eps_tolerance<double>(), iterations);
+            const double x = (r.first + r.second) / 2;
+            if (std::isfinite(f(x)))
+                scan.roots.push_back(x);
+        } catch (...) {
+            // A bracket that leaves the domain inside: no root the grid can vouch for.
+        }
+    };
+    bool positive = false, negative = false;
+    for (int i = 0; i < kPoints; ++i) {
+        if (!std::isfinite(fs[i]))
+            continue;
+        positive |= fs[i] > 0;
+        negative |= fs[i] < 0;
+        if (fs[i] == 0) {
+            scan.roots.push_back(xs[i]);
+            continue;
+        }
+        if (i + 1 < kPoints && std::isfinite(fs[i + 1]) && fs[i + 1] != 0 &&
+            (fs[i] < 0) != (fs[i + 1] < 0))
+            polish(xs[i], xs[i + 1], fs[i], fs[i + 1]);
+    }
+    // A dip of |f| towards 0 between grid points may hide two roots close
+    // together, or touch 0 in one.
+    double best = std::numeric_limits<double>::infinity();
+    int bestAt = -1;
+    for (int i = 1; i + 1 < kPoints; ++i) {
+        const double a = fs[i - 1], m = fs[i], b = fs[i + 1];
+        if (!std::isfinite(a) || !std::isfinite(m) || !std::isfinite(b) || m == 0)
+            continue;
+        if ((a < 0) != (m < 0) || (b < 0) != (m < 0))
+            continue;
+        if (std::fabs(m) < best) {
+            best = std::fabs(m);
+            bestAt = i;
+        }
+        if (!(std::fabs(m) <= std::fabs(a) && std::fabs(m) <= std::fabs(b)))
+            continue;
+        const double sign = m > 0 ? 1 : -1;
+        std::uintmax_t iterations = 100;
+        const auto g = [&](double x) {
+            const double v = f(x);
+            return std::isfinite(v) ? sign * v : std::numeric_limits<double>::infinity();
+        };
+        const auto [x, gx] = bt::brent_find_minima(g, xs[i - 1], xs[i + 1], 52, iterations);
+        if (gx < 0) {
+            polish(xs[i - 1], x, sign * g(xs[i - 1]), sign * gx);
+            polish(x, xs[i + 1], sign * gx, sign * g(xs[i + 1]));
+        } else if (gx <= 1e-13 * std::fabs(sign * m)) {
+            scan.roots.push_back(x);
+        }
+    }
+    std::sort(scan.roots.begin(), scan.roots.end());
+    scan.roots.erase(
+        std::unique(scan.roots.begin(), scan.roots.end(),
+                    [](double a, double b) { return std::fabs(a - b) <= 1e-12 * std::fabs(b); }),
+        scan.roots.end());
+    if (scan.roots.empty() && positive != negative && bestAt > 0) {
+        scan.sign = positive ? 1 : -1;
+        std::uintmax_t iterations = 100;
+        const double s = scan.sign;
+        const auto g = [&](double x) {
+            const double v = f(x);
+            return std::isfinite(v) ? s * v : std::numeric_limits<double>::infinity();
+        };
+        scan.extreme =
+            s * bt::brent_find_minima(g, xs[bestAt - 1], xs[bestAt + 1], 52, iterations).second;
+    }
+    return scan;
+}
+
+class Search {
+public:
+    Search(const Network& net, const Values& givens)
+        : net_(net)
+        , givens_(givens)
+    {
+    }
+
+    void run(State st);
+
+    std::vector<State> done;
+    Trouble trouble;
+
+private:
+    bool known(const State& st, const QString& s) const { return st.known.contains(s); }
+    QStringList unknownRefs(const State& st, const Equation& e) const;
+    bool propagate(State& st, bool validate);
+    bool complete(const State& st) const;
+    void searchOne(State& st, int equation, const QString& unknown);
+    bool searchCoupled(State& st);
+    void noRoot(const Scan& scan, const QString& symbol, const QStringList& by);
+    std::pair<double, double> range(const State& st, const QString& symbol) const;
+
+    const Network& net_;
+    const Values& givens_;
+};
+
+QStringList Search::unknownRefs(const State& st, const Equation& e) const
+{
+    QStringList out;
+    for (const QString& r : e.refs) {
+        if (!known(st, r))
+            out << r;
+    }
+    return out;
+}
+
+bool Search::complete(const State& st) const
+{
+    for (const QString& d : net_.dimensions) {
+        if (!known(st, d))
+            return false;
+    }
+    return true;
+}
+
+// Closed forms, then relations evaluated forwards or solved for their one
+// unknown, until nothing more follows. With `validate`, a value out of its
+// range ends this way to a solution.
+bool Search::propagate(State& st, bool validate)
+{
+    for (bool progress = true; progress;) {
+        progress = false;
+        if (!net_.chart) {
+            for (const Shortcut& sc : net_.body->shortcuts) {
+                if (known(st, sc.symbol) ||
+                    !std::all_of(sc.givens.begin(), sc.givens.end(),
+                                 [&](const QString& g) { return givens_.contains(g); }))
+                    continue;
+                const double v = approximate(sc.formula, st.known);
+                if (validate && !admissible(net_, sc.symbol, v))
+                    return false;
+                st.known.insert(sc.symbol, v);
+                st.steps.push_back({Step::Shortcut, sc.symbol, {}, sc.formula, {}, 0});
+                progress = true;
+            }
+        }
+        for (size_t i = 0; i < net_.equations.size(); ++i) {
+            if (st.used[i])
+                continue;
+            const Equation& e = net_.equations[i];
+            const QStringList open = unknownRefs(st, e);
+            if (!known(st, e.symbol) && open.isEmpty()) {
+                const double v = approximate(e.formula, st.known);
+                if (validate && !admissible(net_, e.symbol, v))
+                    return false;
+                st.known.insert(e.symbol, v);
+                st.used[i] = true;
+                st.steps.push_back({Step::Computed, e.symbol, e.symbol, e.formula, {}, 0});
+                progress = true;
+            } else if (known(st, e.symbol) && open.size() == 1) {
+                const auto solved = e.formula.solvedFor(open.front(), Term::quantity(e.symbol));
+                if (!solved)
+                    continue;
+                const double v = approximate(*solved, st.known);
+                if (validate && !admissible(net_, open.front(), v)) {
+                    if (!trouble.invalid)
+                        trouble.invalid = Answer::Invalid{open.front(), *solved, v};
+                    return false;
+                }
+                st.known.insert(open.front(), v);
+                st.used[i] = true;
+                st.steps.push_back({Step::Rearranged, open.front(), e.symbol, *solved, {}, 0});
+                progress = true;
+            }
+        }
+    }
+    return true;
+}
+
+std::pair<double, double> Search::range(const State& st, const QString& symbol) const
+{
+    const Kind kind = net_.kinds.value(symbol, Kind::Length);
+    if (kind == Kind::Angle)
+        return {1e-9, 180 - 1e-9};
+    const double p = power(kind), l = scale(net_, st.known);
+    return {std::pow(l * 1e-9, p), std::pow(l * 1e9, p)};
+}
+
+void Search::noRoot(const Scan& scan, const QString& symbol, const QStringList& by)
+{
+    if (trouble.bound || scan.sign == 0 || !givens_.contains(symbol))
+        return;
+    const double given = givens_.value(symbol);
+    trouble.bound = Answer::Bound{symbol, given + scan.extreme, scan.sign > 0, by};
+}
+
+// A relation with one unknown that it reads more than once.
+void Search::searchOne(State& st, int equation, const QString& unknown)
+{
+    const Equation& e = net_.equations[equation];
+    const double target = st.known.value(e.symbol);
+    Values work = st.known;
+    const auto f = [&](double x) {
+        work.insert(unknown, x);
+        return approximate(e.formula, work) - target;
+    };
+    const auto [lo, hi] = range(st, unknown);
+    const Scan scan = roots(f, lo, hi, net_.kinds.value(unknown) != Kind::Angle);
+    QStringList by;
+    for (const QString& r : e.refs) {
+        if (r != unknown)
+            by << r;
+    }
+    if (scan.roots.empty())
+        noRoot(scan, e.symbol, by);
+    for (double x : scan.roots) {
+        if (!admissible(net_, unknown, x))
+            continue;
+        State branch = st;
+        branch.known.insert(unknown, x);
+        branch.used[equation] = true;
+        branch.steps.push_back(
+            {Step::Numeric, unknown, {}, {}, {e.symbol}, int(scan.roots.size())});
+        run(branch);
+    }
+}
+
+// Two or more unknowns that no relation alone gives: one is tried along a
+// grid, the rest follow from it, and a relation left over decides.
+bool Search::searchCoupled(State& st)
+{
+    for (const QString& u : net_.dimensions) {
+        if (known(st, u))
+            continue;
+        // Which relations give what, once u is known: found with a trial
+        // value, since that does not depend on the value.
+        State plan = st;
+        plan.known.insert(u, range(st, u).second);
+        plan.steps.clear();
+        propagate(plan, false);
+        int residual = -1;
+        for (size_t i = 0; i < net_.equations.size() && residual < 0; ++i) {
+            if (!plan.used[i] && known(plan, net_.equations[i].symbol) &&
+                unknownRefs(plan, net_.equations[i]).isEmpty() && net_.equations[i].refs.size() > 0)
+                residual = int(i);
+        }
+        if (residual < 0)
+            continue;
+        const Equation& e = net_.equations[residual];
+        Values work = st.known;
+        const auto f = [&](double x) {
+            work.insert(u, x);
+            for (const Step& step : plan.steps)
+                work.insert(step.symbol, approximate(step.formula, work));
+            return approximate(e.formula, work) - work.value(e.symbol);
+        };
+        const auto [lo, hi] = range(st, u);
+        const Scan scan = roots(f, lo, hi, net_.kinds.value(u) != Kind::Angle);
+        QStringList equations;
+        for (const Step& step : plan.steps) {
+            if (!step.relation.isEmpty())
+                equations << step.relation;
+        }
+        equations << e.symbol;
+        if (scan.roots.empty()) {
+            QStringList by;
+            for (const QString& g : equations) {
+                if (g != e.symbol && givens_.contains(g))
+                    by << g;
+            }
+            noRoot(scan, e.symbol, by);
+        }
+        for (double x : scan.roots) {
+            State branch = st;
+            branch.known.insert(u, x);
+            bool fine = admissible(net_, u, x);
+            branch.steps.push_back({Step::Numeric, u, {}, {}, equations, int(scan.roots.size())});
+            for (const Step& step : plan.steps) {
+                const double v = approximate(step.formula, branch.known);
+                fine = fine && admissible(net_, step.symbol, v);
+                branch.known.insert(step.symbol, v);
+                branch.steps.push_back(step);
+            }
+            for (size_t i = 0; i < net_.equations.size(); ++i)
+                branch.used[i] = plan.used[i];
+            branch.used[residual] = true;
+            if (fine)
+                run(branch);
+        }
+        return true;
+    }
+    return false;
+}
+
+void Search::run(State st)
+{
+    if (!propagate(st, true))
+        return;
+    if (complete(st)) {
+        done.push_back(std::move(st));
+        return;
+    }
+    for (size_t i = 0; i < net_.equations.size(); ++i) {
+        const Equation& e = net_.equations[i];
+        if (st.used[i] || !known(st, e.symbol))
+            continue;
+        const QStringList open = unknownRefs(st, e);
+        if (open.size() == 1 && net_.kinds.value(open.front()) != Kind::Count) {
+            searchOne(st, int(i), open.front());
+            return;
+        }
+    }
+    if (!searchCoupled(st))
+        trouble.stuck = true;
+}
+
+// The quantities' values as a calculator computes them from the dimensions.
+class Computed final : public Environment {
+public:
+    explicit Computed(Values& values)
+        : values_(values)
+    {
+    }
+    rt::Real value(const QString& symbol) const override { return values_.value(symbol); }
+    rt::Real shown(const QString& symbol) const override
+    {
+        // As written with 15 significant digits and read back.
+        const QLocale c = QLocale::c();
+        return rt::toNumber(rt::toText(values_.value(symbol), c), c);
+    }
+
+private:
+    Values& values_;
+};
+
+QSet<QString> dependencies(const Body& body, const QString& symbol)
+{
+    if (body.isDimension(symbol))
+        return {symbol};
+    QSet<QString> deps;
+    if (const Term* f = body.formula(symbol)) {
+        for (const QString& s : f->quantities()) {
+            if (s != symbol)
+                deps.unite(dependencies(body, s));
+        }
+    }
+    return deps;
+}
+
+// How many dimensions the givens can fix at most: a matching of givens to
+// dimensions they depend on.
+int fixable(const Body& body, const QStringList& givens)
+{
+    std::vector<QSet<QString>> deps;
+    for (const QString& g : givens)
+        deps.push_back(dependencies(body, g));
+    QHash<QString, int> owner;
+    std::function<bool(int, QSet<QString>&)> augment = [&](int g, QSet<QString>& seen) {
+        for (const QString& d : deps[g]) {
+            if (seen.contains(d))
+                continue;
+            seen.insert(d);
+            if (!owner.contains(d) || augment(owner.value(d), seen)) {
+                owner.insert(d, g);
+                return true;
+            }
+        }
+        return false;
+    };
+    int matched = 0;
+    for (int g = 0; g < int(givens.size()); ++g) {
+        QSet<QString> seen;
+        matched += augment(g, seen) ? 1 : 0;
+    }
+    return matched;
+}
+
+bool same(const Solution& a, const Solution& b, const QStringList& dims)
+{
+    return std::all_of(dims.begin(), dims.end(), [&](const QString& d) {
+        return std::fabs(a.values.value(d) - b.values.value(d)) <=
+               1e-9 * std::fabs(b.values.value(d));
+    });
+}
+
+} // namespace
+
+bool agree(double a, double b)
+{
+    return std::fabs(a - b) <= 5e-9 * std::max(std::fabs(a), std::fabs(b));
+}
+
+Answer solve(const Body& body, const Values& givens)
+{
+    Answer answer;
+    // A given value out of its range: no solid, whatever the others say.
+    const Network plain = network(body, nullptr);
+    for (const Quantity& q : body.quantities) {
+        if (givens.contains(q.symbol) && !admissible(plain, q.symbol, givens.value(q.symbol))) {
+            answer.status = Answer::NoSolid;
+            answer.invalid =
+                Answer::Invalid{q.symbol, Term::quantity(q.symbol), givens.value(q.symbol)};
+            return answer;
+        }
+    }
+    const QStringList given = [&] {
+        QStringList g;
+        for (const Quantity& q : body.quantities) {
+            if (givens.contains(q.symbol))
+                g << q.symbol;
+        }
+        return g;
+    }();
+
+    // Too few: a dimension that must always be given, or fewer givens that
+    // depend on distinct dimensions than there are dimensions.
+    const int fixed = fixable(body, given);
+    QSet<QString> reached;
+    for (const QString& g : given)
+        reached.unite(dependencies(body, g));
+    for (const QString& d : body.alwaysGiven) {
+        if (!givens.contains(d))
+            answer.open << d;
+    }
+    if (!answer.open.isEmpty() || fixed < int(body.dimensions.size())) {
+        for (const QString& d : body.dimensions) {
+            if (!reached.contains(d) && !answer.open.contains(d))
+                answer.open << d;
+        }
+        answer.status = Answer::Missing;
+        answer.lacking = std::max(int(body.dimensions.size()) - fixed, int(answer.open.size()));
+        return answer;
+    }
+
+    std::vector<const Chart*> charts{nullptr};
+    for (const Chart& c : body.charts)
+        charts.push_back(&c);
+    for (const Chart* chart : charts) {
+        const Network net = network(body, chart);
+        Search search(net, givens);
+        State start;
+        start.known = givens;
+        start.used.assign(net.equations.size(), false);
+        search.run(start);
+        if (search.done.empty() && search.trouble.stuck)
+            continue;
+
+        // Each way to a solution, computed once more as the calculators compute.
+        Trouble& trouble = search.trouble;
+        for (const State& st : search.done) {
+            Values values;
+            for (const QString& d : body.dimensions)
+                values.insert(d, st.known.value(d));
+            if (body.interchangeable.size() == 2) {
+                const QString& first = body.interchangeable[0];
+                const QString& second = body.interchangeable[1];
+                if (values.value(first) < values.value(second)) {
+                    const double v = values.value(first);
+                    values.insert(first, values.value(second));
+                    values.insert(second, v);
+                }
+            }
+            try {
+                Computed env(values);
+                for (const Relation& r : body.relations)
+                    values.insert(r.symbol, r.formula.evaluate(env).value());
+            } catch (const rt::Error& e) {
+                trouble.error = e.message();
+                continue;
+            }
+            const auto failed = std::find_if(body.conditions.begin(), body.conditions.end(),
+                                             [&](const Condition& c) { return !holds(c, values); });
+            if (failed != body.conditions.end()) {
+                trouble.reason = failed->reason;
+                continue;
+            }
+            if (!std::all_of(body.quantities.begin(), body.quantities.end(),
+                             [&](const Quantity& q) {
+                                 return admissible(net, q.symbol, values.value(q.symbol, kNaN));
+                             }))
+                continue;
+            Values disagreeing;
+            for (const QString& g : given) {
+                if (!agree(values.value(g), givens.value(g)))
+                    disagreeing.insert(g, values.value(g));
+            }
+            if (!disagreeing.isEmpty()) {
+                if (trouble.contradicting.isEmpty())
+                    trouble.contradicting = disagreeing;
+                continue;
+            }
+            Solution s{values, st.steps, st.known, chart ? chart->note : QString()};
+            const bool seen =
+                std::any_of(answer.solutions.begin(), answer.solutions.end(),
+                            [&](const Solution& other) { return same(other, s, body.dimensions); });
+            if (!seen)
+                answer.solutions.push_back(std::move(s));
+        }
+        std::sort(answer.solutions.begin(), answer.solutions.end(),
+                  [&](const Solution& a, const Solution& b) {
+                      for (const QString& d : body.dimensions) {
+                          if (a.values.value(d) != b.values.value(d))
+                              return a.values.value(d) < b.values.value(d);
+                      }
+                      return false;
+                  });
+        if (!answer.solutions.empty()) {
+            answer.status = Answer::Solved;
+        } else if (!trouble.contradicting.isEmpty()) {
+            answer.status = Answer::Contradiction;
+            answer.contradicting = trouble.contradicting;
+        } else {
+            answer.status = Answer::NoSolid;
+            // A condition the givens break, said in its own words.
+            for (const Condition& c : body.conditions) {
+                const QSet<QString> refs = c.left.quantities() + c.right.quantities();
+                if (std::all_of(refs.begin(), refs.end(),
+                                [&](const QString& r) { return givens.contains(r); }) &&
+                    !holds(c, givens)) {
+                    answer.reason = c.reason;
+                    break;
+                }
+            }
+            if (answer.reason.isEmpty())
+                answer.reason = trouble.reason.isEmpty() ? trouble.error : trouble.reason;
+            answer.bound = trouble.bound;
+            answer.invalid = trouble.invalid;
+        }
+        return answer;
+    }
+    answer.status = Answer::Unsolved;
+    return answer;
+}
+
+} // namespace model

@@ -1,0 +1,440 @@
+#include "term.h"
+
+#include <cmath>
+
+namespace model {
+
+struct Term::Node {
+    enum Op {
+        Number,
+        Constant,
+        Input,
+        Shown,
+        Named,
+        Radians,
+        Degrees,
+        Add,
+        Sub,
+        Mul,
+        Div,
+        Pow,
+        Sin,
+        Cos,
+        Tan,
+        Acos
+    } op;
+    double value = 0; // the number, the constant, the exponent, or π for Radians
+    QString symbol;   // how a constant, quantity or named part is written; the quantity read
+    std::shared_ptr<const Node> a, b;
+};
+
+namespace {
+
+using Node = Term::Node;
+using Value = std::function<QString(const QString&)>;
+
+// How tightly a written part holds together, loosest first.
+enum Tightness { Sum = 1, Product, WithUnit, Raised, Atom };
+
+bool isInteger(const Node& n)
+{
+    return n.op == Node::Number && n.value == std::floor(n.value) && std::fabs(n.value) < 1e6;
+}
+
+bool isFraction(const Node& n)
+{
+    return n.op == Node::Div && isInteger(*n.a) && isInteger(*n.b);
+}
+
+struct Written {
+    QString text;
+    Tightness tightness;
+    bool grouped = false; // a named part written out, in brackets of its own
+};
+
+// What goes inside a function's or root's own brackets.
+QString inner(const Written& w)
+{
+    return w.grouped ? w.text.mid(1, w.text.size() - 2) : w.text;
+}
+
+Written write(const Node& n, const Value* value);
+
+QString bracketed(const Written& w, bool brackets)
+{
+    return brackets ? QStringLiteral("(%1)").arg(w.text) : w.text;
+}
+
+Written binary(const Node& n, const Value* value, Tightness tightness, const char* sign)
+{
+    const Written left = write(*n.a, value), right = write(*n.b, value);
+    // Grouped to the right, a part of the same kind keeps its brackets: the
+    // doubles depend on the grouping.
+    return {bracketed(left, left.tightness < tightness) + QString::fromUtf8(sign) +
+                bracketed(right, right.tightness <= tightness),
+            tightness};
+}
+
+Written function(const Node& n, const Value* value, const char* name)
+{
+    return {QStringLiteral("%1(%2)").arg(QString::fromUtf8(name), inner(write(*n.a, value))), Atom};
+}
+
+Written write(const Node& n, const Value* value)
+{
+    switch (n.op) {
+    case Node::Number:
+        return {QString::number(qint64(n.value)), Atom};
+    case Node::Constant:
+        return {n.symbol, Atom};
+    case Node::Input:
+    case Node::Shown:
+        if (value)
+            return {(*value)(n.symbol), WithUnit};
+        return {n.symbol, Atom};
+    case Node::Named:
+        if (value) {
+            // Written out, a named part keeps brackets of its own, so that the
+            // reader sees where G or hs stands.
+            const Written w = write(*n.a, value);
+            return w.tightness < Atom ? Written{u'(' + w.text + u')', Atom, true} : w;
+        }
+        return {n.symbol, Atom};
+    case Node::Radians:
+    case Node::Degrees:
+        return write(*n.a, value);
+    case Node::Add:
+        return binary(n, value, Sum, " + ");
+    case Node::Sub:
+        return binary(n, value, Sum, " \u2212 ");
+    case Node::Mul:
+        return binary(n, value, Product, " · ");
+    case Node::Div:
+        if (isFraction(n))
+            return {write(*n.a, value).text + u'/' + write(*n.b, value).text, Product};
+        return binary(n, value, Product, " : ");
+    case Node::Pow: {
+        const Written base = write(*n.a, value);
+        if (n.value == 0.5)
+            return {QStringLiteral("√(%1)").arg(inner(base)), Atom};
+        if (n.value == 1.0 / 3)
+            return {QStringLiteral("∛(%1)").arg(inner(base)), Atom};
+        const QString raised = n.value == 2   ? QStringLiteral("²")
+                               : n.value == 3 ? QStringLiteral("³")
+                                              : QStringLiteral("^%1").arg(n.value);
+        return {bracketed(base, base.tightness < Atom) + raised, Raised};
+    }
+    case Node::Sin:
+        return function(n, value, "sin");
+    case Node::Cos:
+        return function(n, value, "cos");
+    case Node::Tan:
+        return function(n, value, "tan");
+    case Node::Acos:
+        return function(n, value, "arccos");
+    }
+    return {};
+}
+
+void collectNamed(const Node& n, QList<std::pair<QString, QString>>& parts)
+{
+    for (const auto& child : {n.a, n.b}) {
+        if (child)
+            collectNamed(*child, parts);
+    }
+    if (n.op != Node::Named)
+        return;
+    for (const auto& [symbol, definition] : parts) {
+        if (symbol == n.symbol)
+            return;
+    }
+    parts.append({n.symbol, write(*n.a, nullptr).text});
+}
+
+// One walk for both kinds of arithmetic: checked (rt::Real) and plain (double).
+template <typename Number, typename Read> Number compute(const Node& n, const Read& read)
+{
+    using std::acos, std::cos, std::pow, std::sin, std::tan;
+    const auto at = [&](const std::shared_ptr<const Node>& child) {
+        return compute<Number>(*child, read);
+    };
+    switch (n.op) {
+    case Node::Number:
+    case Node::Constant:
+        return n.value;
+    case Node::Input:
+        return read(n.symbol, false);
+    case Node::Shown:
+        return read(n.symbol, true);
+    case Node::Named:
+        return at(n.a);
+    case Node::Radians:
+        return (at(n.a) * n.value) / 180;
+    case Node::Degrees:
+        return (at(n.a) * 180) / n.value;
+    case Node::Add:
+        return at(n.a) + at(n.b);
+    case Node::Sub:
+        return at(n.a) - at(n.b);
+    case Node::Mul:
+        return at(n.a) * at(n.b);
+    case Node::Div:
+        return at(n.a) / at(n.b);
+    case Node::Pow:
+        return pow(at(n.a), n.value);
+    case Node::Sin:
+        return sin(at(n.a));
+    case Node::Cos:
+        return cos(at(n.a));
+    case Node::Tan:
+        return tan(at(n.a));
+    case Node::Acos:
+        return acos(at(n.a));
+    }
+    return 0;
+}
+
+void collect(const Node& n, QSet<QString>& symbols)
+{
+    if (n.op == Node::Input || n.op == Node::Shown)
+        symbols.insert(n.symbol);
+    for (const auto& child : {n.a, n.b}) {
+        if (child)
+            collect(*child, symbols);
+    }
+}
+
+std::shared_ptr<const Node> make(Node::Op op, double value = 0, QString symbol = {},
+                                 std::shared_ptr<const Node> a = {},
+                                 std::shared_ptr<const Node> b = {});
+
+std::shared_ptr<const Node> referencing(const std::shared_ptr<const Node>& n,
+                                        const QSet<QString>& quantities)
+{
+    if (n->op == Node::Shown || (n->op == Node::Named && quantities.contains(n->symbol)))
+        return make(Node::Input, 0, n->symbol);
+    if (!n->a)
+        return n;
+    auto copy = std::make_shared<Node>(*n);
+    copy->a = referencing(n->a, quantities);
+    if (n->b)
+        copy->b = referencing(n->b, quantities);
+    return copy;
+}
+
+int count(const Node& n, const QString& symbol)
+{
+    int found = n.op == Node::Input && n.symbol == symbol ? 1 : 0;
+    for (const auto& child : {n.a, n.b}) {
+        if (child)
+            found += count(*child, symbol);
+    }
+    return found;
+}
+
+std::shared_ptr<const Node> make(Node::Op op, double value, QString symbol,
+                                 std::shared_ptr<const Node> a, std::shared_ptr<const Node> b)
+{
+    auto n = std::make_shared<Node>();
+    n->op = op;
+    n->value = value;
+    n->symbol = std::move(symbol);
+    n->a = std::move(a);
+    n->b = std::move(b);
+    return n;
+}
+
+} // namespace
+
+Term::Term(std::shared_ptr<const Node> node)
+    : node_(std::move(node))
+{
+}
+
+Term::Term(double number)
+    : node_(make(Node::Number, number))
+{
+}
+
+Term Term::constant(double value, const char* symbol)
+{
+    return Term(make(Node::Constant, value, QString::fromUtf8(symbol)));
+}
+
+Term Term::quantity(const QString& symbol)
+{
+    return Term(make(Node::Input, 0, symbol));
+}
+
+Term Term::shown(const QString& symbol)
+{
+    return Term(make(Node::Shown, 0, symbol));
+}
+
+Term Term::named(const char* symbol, const Term& definition)
+{
+    return Term(make(Node::Named, 0, QString::fromUtf8(symbol), definition.node_));
+}
+
+Term Term::radians(const Term& degrees, double pi)
+{
+    return Term(make(Node::Radians, pi, {}, degrees.node_));
+}
+
+Term Term::degrees(const Term& radians, double pi)
+{
+    return Term(make(Node::Degrees, pi, {}, radians.node_));
+}
+
+Term operator+(const Term& a, const Term& b)
+{
+    return Term(make(Node::Add, 0, {}, a.node_, b.node_));
+}
+
+Term operator-(const Term& a, const Term& b)
+{
+    return Term(make(Node::Sub, 0, {}, a.node_, b.node_));
+}
+
+Term operator*(const Term& a, const Term& b)
+{
+    return Term(make(Node::Mul, 0, {}, a.node_, b.node_));
+}
+
+Term operator/(const Term& a, const Term& b)
+{
+    return Term(make(Node::Div, 0, {}, a.node_, b.node_));
+}
+
+Term pow(const Term& base, double exponent)
+{
+    return Term(make(Node::Pow, exponent, {}, base.node_));
+}
+
+Term sin(const Term& x)
+{
+    return Term(make(Node::Sin, 0, {}, x.node_));
+}
+
+Term cos(const Term& x)
+{
+    return Term(make(Node::Cos, 0, {}, x.node_));
+}
+
+Term tan(const Term& x)
+{
+    return Term(make(Node::Tan, 0, {}, x.node_));
+}
+
+Term acos(const Term& x)
+{
+    return Term(make(Node::Acos, 0, {}, x.node_));
+}
+
+rt::Real Term::evaluate(const Environment& in) const
+{
+    return compute<rt::Real>(*node_, [&](const QString& symbol, bool shown) {
+        return shown ? in.shown(symbol) : in.value(symbol);
+    });
+}
+
+double Term::approximate(const std::function<double(const QString&)>& value) const
+{
+    return compute<double>(*node_, [&](const QString& symbol, bool) { return value(symbol); });
+}
+
+QSet<QString> Term::quantities() const
+{
+    QSet<QString> symbols;
+    collect(*node_, symbols);
+    return symbols;
+}
+
+int Term::occurrences(const QString& symbol) const
+{
+    return count(*node_, symbol);
+}
+
+Term Term::referencing(const QSet<QString>& quantities) const
+{
+    // A relation's own name on its whole formula is no reference to itself.
+    const std::shared_ptr<const Node> root = node_->op == Node::Named ? node_->a : node_;
+    return Term(model::referencing(root, quantities));
+}
+
+// Undoes the operations on the way from the root down to the one place the
+// quantity is read, each applied to the value the part must have.
+std::optional<Term> Term::solvedFor(const QString& symbol, const Term& target) const
+{
+    if (occurrences(symbol) != 1)
+        return std::nullopt;
+    std::shared_ptr<const Node> at = node_;
+    Term value = target;
+    while (!(at->op == Node::Input && at->symbol == symbol)) {
+        const Node& n = *at;
+        const bool left = n.a && count(*n.a, symbol) == 1;
+        const Term a(n.a), b(n.b ? Term(n.b) : Term(0.0));
+        switch (n.op) {
+        case Node::Named:
+            break;
+        case Node::Radians:
+            value = Term::degrees(value, n.value);
+            break;
+        case Node::Degrees:
+            value = Term::radians(value, n.value);
+            break;
+        case Node::Add:
+            value = left ? value - b : value - a;
+            break;
+        case Node::Sub:
+            value = left ? value + b : a - value;
+            break;
+        case Node::Mul:
+            value = left ? value / b : value / a;
+            break;
+        case Node::Div:
+            value = left ? value * b : a / value;
+            break;
+        case Node::Pow:
+            value = n.value == 2     ? pow(value, 0.5)
+                    : n.value == 3   ? pow(value, 1.0 / 3)
+                    : n.value == 0.5 ? pow(value, 2)
+                                     : pow(value, 1 / n.value);
+            break;
+        case Node::Cos:
+            // Angles of a solid lie between 0° and 180°, where the cosine is one-to-one.
+            value = acos(value);
+            break;
+        default:
+            return std::nullopt;
+        }
+        at = left ? n.a : n.b;
+    }
+    return value;
+}
+
+// A result's formula may be a named part of another formula; written on its
+// own it is its definition.
+static const Node& unnamed(const Node& n)
+{
+    return n.op == Node::Named ? unnamed(*n.a) : n;
+}
+
+QString Term::symbols() const
+{
+    return write(unnamed(*node_), nullptr).text;
+}
+
+QString Term::substituted(const std::function<QString(const QString&)>& value) const
+{
+    return write(unnamed(*node_), &value).text;
+}
+
+QList<std::pair<QString, QString>> Term::namedParts() const
+{
+    QList<std::pair<QString, QString>> parts;
+    collectNamed(unnamed(*node_), parts);
+    return parts;
+}
+
+} // namespace model

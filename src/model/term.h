@@ -1,0 +1,104 @@
+#pragma once
+
+#include "numbers/numbers.h"
+
+#include <QSet>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// A formula written once: the program computes it, and the worked solutions
+// write it, in symbols and with the numbers put in, from the same tree, so
+// that what a pupil reads is what was computed. Operands are evaluated in the
+// order the tree gives; products and sums are written as they are grouped, so
+// that reading the written formula from left to right computes the same
+// doubles. A term names quantities by their symbols ("r", "V"); where their
+// values come from, a text box or a solver, is the environment's business.
+namespace model {
+
+// Where a term's quantities get their values.
+class Environment {
+public:
+    virtual ~Environment() = default;
+    // A quantity's value, such as a dimension the user typed.
+    virtual rt::Real value(const QString& symbol) const = 0;
+    // A result as the user reads it, at the digits it is shown with.
+    virtual rt::Real shown(const QString& symbol) const = 0;
+};
+
+class Term {
+public:
+    // A number of its own: 6, 360, ...; without one, 0.
+    Term(double number = 0); // NOLINT: implicit, so that formulas read naturally
+    // A constant written by its symbol, such as π.
+    static Term constant(double value, const char* symbol);
+    // A quantity, such as a dimension: its value comes from the environment.
+    static Term quantity(const QString& symbol);
+    // A quantity as the user reads it, at the digits it is shown with.
+    static Term shown(const QString& symbol);
+    // A part of a formula with a name of its own (hs, s, G, ...): written by its
+    // name in symbols, computed and written in full with the numbers put in.
+    static Term named(const char* symbol, const Term& definition);
+    // An angle typed in degrees, as the trigonometric functions take it: (x × π) ÷ 180.
+    static Term radians(const Term& degrees, double pi);
+    // An angle in radians back in degrees: (x × 180) ÷ π, written as its argument.
+    static Term degrees(const Term& radians, double pi);
+
+    friend Term operator+(const Term& a, const Term& b);
+    friend Term operator-(const Term& a, const Term& b);
+    friend Term operator*(const Term& a, const Term& b);
+    friend Term operator/(const Term& a, const Term& b);
+    // Powers through the runtime's power operation: 2 and 3 are written raised,
+    // 0.5 as a square root, 1/3 as a cube root.
+    friend Term pow(const Term& base, double exponent);
+    friend Term sin(const Term& x);
+    friend Term cos(const Term& x);
+    friend Term tan(const Term& x);
+    friend Term acos(const Term& x);
+
+    // Checked: raises rt::Error at the operation that fails.
+    rt::Real evaluate(const Environment& in) const;
+    // Unchecked, for searching: a failed operation gives NaN or infinity.
+    double approximate(const std::function<double(const QString& symbol)>& value) const;
+
+    // "4/3 · π · r³"; a named part on its own is written as its definition.
+    QString symbols() const;
+    // "4/3 · π · (3 cm)³": every quantity replaced by the text the given
+    // function returns for its symbol.
+    QString substituted(const std::function<QString(const QString& symbol)>& value) const;
+    // The named parts the formula uses, each once, innermost first: their
+    // symbols and their definitions in symbols ("hs", "√(h² + (a1 : 2)²)").
+    QList<std::pair<QString, QString>> namedParts() const;
+
+    // The quantities the formula reads, shown ones included.
+    QSet<QString> quantities() const;
+    // How often it reads the quantity itself (not as shown).
+    int occurrences(const QString& symbol) const;
+    // The formula solved for a quantity it reads exactly once: the term that
+    // gives the quantity when the formula has the value `target`. None where
+    // an operation on the way cannot be undone in one way (a sine, a tangent).
+    std::optional<Term> solvedFor(const QString& symbol, const Term& target) const;
+    // The same formula reading the named parts that are quantities of their
+    // own (hs, G, M) as those quantities, and shown quantities as they are:
+    // how a solver sees which quantities a relation ties together.
+    Term referencing(const QSet<QString>& quantities) const;
+
+    struct Node;
+
+private:
+    explicit Term(std::shared_ptr<const Node> node);
+    std::shared_ptr<const Node> node_;
+};
+
+Term operator+(const Term& a, const Term& b);
+Term operator-(const Term& a, const Term& b);
+Term operator*(const Term& a, const Term& b);
+Term operator/(const Term& a, const Term& b);
+Term pow(const Term& base, double exponent);
+Term sin(const Term& x);
+Term cos(const Term& x);
+Term tan(const Term& x);
+Term acos(const Term& x);
+
+} // namespace model

@@ -1,0 +1,352 @@
+#include "writing.h"
+
+#include "numbers/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace model {
+
+namespace {
+
+// The decimal point of the shortest text that reads back as the value,
+// moved by `shift` places: exact as a decimal, rounded once to a double.
+double shifted(double value, int shift)
+{
+    if (shift == 0 || value == 0 || !std::isfinite(value))
+        return value;
+    char buffer[64];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+    std::string text(buffer, end);
+    const auto e = text.find('e');
+    const int exponent = std::stoi(text.substr(e + 1)) + shift;
+    text = text.substr(0, e) + 'e' + std::to_string(exponent);
+    double out = 0;
+    std::from_chars(text.data(), text.data() + text.size(), out);
+    return out;
+}
+
+QString caption(const Body& body, const QString& symbol)
+{
+    const Quantity* q = body.quantity(symbol);
+    return q ? q->caption : symbol;
+}
+
+// "r, d und u"
+QString listed(const QStringList& items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") +
+           items.last();
+}
+
+Kind kindOf(const Body& body, const QString& symbol)
+{
+    const Quantity* q = body.quantity(symbol);
+    if (q)
+        return q->kind;
+    for (const Chart& c : body.charts) {
+        for (const Quantity& d : c.dimensions) {
+            if (d.symbol == symbol)
+                return d.kind;
+        }
+    }
+    return Kind::Length;
+}
+
+QString bodyWithArticle(const Body& body)
+{
+    static const QHash<QString, QString> articles = {
+        {QStringLiteral("Würfel"), QStringLiteral("der Würfel")},
+        {QStringLiteral("Quader"), QStringLiteral("der Quader")},
+        {QStringLiteral("Pyramide"), QStringLiteral("die Pyramide")},
+        {QStringLiteral("Pyramidenstumpf"), QStringLiteral("der Pyramidenstumpf")},
+        {QStringLiteral("Zylinder"), QStringLiteral("der Zylinder")},
+        {QStringLiteral("Kegel"), QStringLiteral("der Kegel")},
+        {QStringLiteral("Kugel"), QStringLiteral("die Kugel")},
+        {QStringLiteral("Prisma"), QStringLiteral("das Prisma")},
+        {QStringLiteral("Spat"), QStringLiteral("der Spat")},
+        {QStringLiteral("Torus"), QStringLiteral("der Torus")}};
+    return articles.value(body.name, body.name);
+}
+
+// Six significant digits, for a bound: "348,734".
+QString rounded(double value, const QLocale& locale)
+{
+    QLocale l = locale;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l.toString(value, 'g', 6);
+}
+
+} // namespace
+
+double toBase(double value, const Unit& unit)
+{
+    return shifted(value, unit.pow10);
+}
+
+double fromBase(double value, const Unit& unit)
+{
+    return shifted(value, -unit.pow10);
+}
+
+QString withUnit(double value, const Unit& unit, const QLocale& locale)
+{
+    const QString number = rt::toText(value, locale);
+    const QString u = QString::fromUtf8(unit.text);
+    if (u.isEmpty())
+        return number;
+    return unit.kind == Kind::Angle ? number + u : number + u' ' + u;
+}
+
+const Unit& Task::unitOf(const QString& symbol) const
+{
+    if (const Unit* u = units.value(symbol))
+        return *u;
+    return defaultUnit(kindOf(*body, symbol));
+}
+
+Values Task::givens() const
+{
+    Values base;
+    for (auto it = typed.constBegin(); it != typed.constEnd(); ++it)
+        base.insert(it.key(), toBase(it.value(), unitOf(it.key())));
+    return base;
+}
+
+QString message(const Task& task, const Answer& answer, const QLocale& locale)
+{
+    const Body& body = *task.body;
+    const auto typedText = [&](const QString& s) {
+        return s + QStringLiteral(" = ") + withUnit(task.typed.value(s), task.unitOf(s), locale);
+    };
+    QStringList given;
+    for (const Quantity& q : body.quantities) {
+        if (task.typed.contains(q.symbol))
+            given << q.symbol;
+    }
+    switch (answer.status) {
+    case Answer::Solved:
+        return {};
+    case Answer::Missing: {
+        if (body.alwaysGiven.size() && !task.typed.contains(body.alwaysGiven.front()))
+            return QStringLiteral("Zu wenige Angaben: Für %1 muss immer %2 angegeben sein.")
+                .arg(bodyWithArticle(body), caption(body, body.alwaysGiven.front()));
+        const int needed = int(body.dimensions.size());
+        QString what = bodyWithArticle(body);
+        what[0] = what[0].toUpper();
+        QString text = QStringLiteral("Zu wenige Angaben: %1 ist erst durch %2 voneinander "
+                                      "unabhängige Angaben bestimmt.")
+                           .arg(what, QString::number(needed));
+        if (!given.isEmpty()) {
+            text += u' ' +
+                    QStringLiteral("%1 %2 zusammen nur %3 davon fest.")
+                        .arg(listed(given),
+                             given.size() == 1 ? QStringLiteral("legt") : QStringLiteral("legen"),
+                             QString::number(needed - answer.lacking));
+        }
+        // What would help: quantities not given that reach what is still open.
+        QStringList helpful;
+        for (const Quantity& q : body.quantities) {
+            if (task.typed.contains(q.symbol))
+                continue;
+            const Term* f = body.formula(q.symbol);
+            const QSet<QString> reads = f ? f->quantities() : QSet<QString>{q.symbol};
+            bool reaches = answer.open.isEmpty();
+            for (const QString& o : answer.open)
+                reaches |= reads.contains(o) || q.symbol == o;
+            if (reaches)
+                helpful << q.symbol;
+        }
+        text += u' ' + (answer.lacking == 1
+                            ? QStringLiteral("Es fehlt noch eine Angabe")
+                            : QStringLiteral("Es fehlen noch %1 Angaben").arg(answer.lacking));
+        if (!helpful.isEmpty()) {
+            helpful = helpful.mid(0, 5);
+            text += QStringLiteral(", etwa ") +
+                    (helpful.size() == 1
+                         ? helpful.front()
+                         : helpful.mid(0, helpful.size() - 1).join(QStringLiteral(", ")) +
+                               QStringLiteral(" oder ") + helpful.last());
+        }
+        return text + u'.';
+    }
+    case Answer::Contradiction: {
+        QStringList parts;
+        for (const QString& s : given) {
+            if (!answer.contradicting.contains(s))
+                continue;
+            const Unit& u = task.unitOf(s);
+            parts << QStringLiteral("angegeben ist %1, aus den übrigen Angaben folgt %2 = %3")
+                         .arg(typedText(s), s,
+                              withUnit(fromBase(answer.contradicting.value(s), u), u, locale));
+        }
+        return QStringLiteral("Die Angaben widersprechen sich: ") +
+               parts.join(QStringLiteral("; ")) + u'.';
+    }
+    case Answer::NoSolid: {
+        QString text = QStringLiteral("Keine Lösung: ");
+        if (answer.bound) {
+            const Answer::Bound& b = *answer.bound;
+            QStringList by;
+            for (const QString& s : b.by)
+                by << typedText(s);
+            const Unit& u = task.unitOf(b.symbol);
+            QString bound =
+                QStringLiteral("%1 %2 %3 %4")
+                    .arg(b.symbol,
+                         b.least ? QStringLiteral("ist mindestens")
+                                 : QStringLiteral("ist höchstens"),
+                         rounded(fromBase(b.value, u), locale), QString::fromUtf8(u.text))
+                    .trimmed();
+            text += by.isEmpty() ? QStringLiteral("Hier %1.").arg(bound)
+                                 : QStringLiteral("Bei %1 %2.").arg(listed(by), bound);
+            text += QStringLiteral(" Angegeben ist %1.").arg(typedText(b.symbol));
+            return text;
+        }
+        if (!answer.reason.isEmpty())
+            return text + answer.reason;
+        if (answer.invalid) {
+            const Answer::Invalid& bad = *answer.invalid;
+            const Kind kind = kindOf(body, bad.symbol);
+            const QString range = kind == Kind::Angle   ? QStringLiteral("zwischen 0° und 180°")
+                                  : kind == Kind::Count ? QStringLiteral("eine ganze Zahl ab 3")
+                                                        : QStringLiteral("größer als 0");
+            if (task.typed.contains(bad.symbol))
+                return text +
+                       QStringLiteral("%1 muss %2 sein.").arg(caption(body, bad.symbol), range);
+            const Unit& u = task.unitOf(bad.symbol);
+            const QString value = std::isfinite(bad.value)
+                                      ? withUnit(fromBase(bad.value, u), u, locale)
+                                      : QStringLiteral("keine reelle Zahl");
+            return text + QStringLiteral("Aus %1 = %2 ergibt sich %3; %1 muss aber %4 sein.")
+                              .arg(bad.symbol, bad.formula.symbols(), value, range);
+        }
+        return text +
+               QStringLiteral("Mit diesen Angaben lässt sich kein %1 bilden.").arg(body.name);
+    }
+    case Answer::Unsolved:
+        break;
+    }
+    return QStringLiteral("Keine Lösung gefunden: Diese Zusammenstellung von Angaben kann das "
+                          "Programm noch nicht auflösen. Bitte andere Größen angeben.");
+}
+
+QString workedSolution(const Task& task, const Answer& answer, int index, const QLocale& locale)
+{
+    const Body& body = *task.body;
+    if (index < 0 || index >= int(answer.solutions.size()))
+        return {};
+    const Solution& solution = answer.solutions[index];
+    const Values base = task.givens();
+
+    QStringList lines;
+    QString heading = body.name;
+    if (answer.solutions.size() > 1)
+        heading +=
+            QStringLiteral(" – Lösung %1 von %2").arg(index + 1).arg(answer.solutions.size());
+    lines << heading << QString() << QStringLiteral("Gegeben:");
+    QStringList sought;
+    for (const Quantity& q : body.quantities) {
+        if (!task.typed.contains(q.symbol)) {
+            sought << q.symbol;
+            continue;
+        }
+        const Unit& u = task.unitOf(q.symbol);
+        QString line =
+            q.symbol + QStringLiteral(" = ") + withUnit(task.typed.value(q.symbol), u, locale);
+        if (u.pow10 != 0)
+            line +=
+                QStringLiteral(" = ") + withUnit(base.value(q.symbol), defaultUnit(q.kind), locale);
+        lines << line;
+    }
+    lines << QString() << QStringLiteral("Gesucht:") << sought.join(QStringLiteral(", "));
+
+    // Values as the steps computed them, in the formulas' units.
+    Values stepValues = base;
+    const auto text = [&](const QString& s) {
+        return withUnit(stepValues.value(s), defaultUnit(kindOf(body, s)), locale);
+    };
+    const auto relationLine = [&](const QString& symbol) {
+        const Term* f = body.formula(symbol);
+        for (const Chart& c : body.charts) {
+            if (solution.chart != c.note)
+                continue;
+            for (const Relation& r : c.relations) {
+                if (r.symbol == symbol)
+                    f = &r.formula;
+            }
+        }
+        return f ? symbol + QStringLiteral(" = ") + f->symbols() : symbol;
+    };
+    if (!solution.chart.isEmpty())
+        lines << QString() << QStringLiteral("Rechnung %1:").arg(solution.chart);
+
+    for (const Step& step : solution.steps) {
+        if (step.kind == Step::Computed)
+            continue;
+        lines << QString();
+        const QString start = step.symbol + QStringLiteral(" = ");
+        if (step.kind == Step::Numeric) {
+            QStringList equations;
+            for (const QString& e : step.equations)
+                equations << relationLine(e);
+            lines << QStringLiteral("Aus %1:").arg(listed(equations));
+            lines << QStringLiteral("Die Gleichung für %1 hat keine geschlossene Lösung; sie wurde "
+                                    "numerisch gelöst (%2).")
+                         .arg(step.symbol, step.roots == 1
+                                               ? QStringLiteral("eine Lösung")
+                                               : QStringLiteral("%1 Lösungen").arg(step.roots));
+        } else {
+            if (step.kind == Step::Shortcut) {
+                QStringList used;
+                for (const QString& s : step.formula.quantities())
+                    used << relationLine(s);
+                lines << QStringLiteral("Aus %1:").arg(listed(used));
+            } else {
+                lines << relationLine(step.relation);
+                lines << QStringLiteral("umgestellt nach %1:").arg(step.symbol);
+            }
+            lines << start + step.formula.symbols();
+            lines << start + step.formula.substituted(text);
+        }
+        stepValues.insert(step.symbol, solution.found.value(step.symbol));
+        lines << start + text(step.symbol);
+    }
+
+    // The dimensions fix the solid; every other quantity as the calculator computes it.
+    for (const QString& d : body.dimensions)
+        stepValues.insert(d, solution.values.value(d));
+    for (const Relation& r : body.relations) {
+        if (task.typed.contains(r.symbol))
+            continue;
+        lines << QString() << caption(body, r.symbol) + u':';
+        const QString start = r.symbol + QStringLiteral(" = ");
+        lines << start + r.formula.symbols();
+        for (const auto& [name, definition] : r.formula.namedParts())
+            lines << QStringLiteral("mit ") + name + QStringLiteral(" = ") + definition;
+        lines << start + r.formula.substituted(text);
+        stepValues.insert(r.symbol, solution.values.value(r.symbol));
+        lines << start + text(r.symbol);
+    }
+
+    // Everything once more in the rows' units, volumes also in litres.
+    lines << QString() << QStringLiteral("Ergebnis:");
+    const Unit& litre = *unit(Kind::Volume, QStringLiteral("l"));
+    for (const Quantity& q : body.quantities) {
+        const Unit& u = task.unitOf(q.symbol);
+        const double v = task.typed.contains(q.symbol)
+                             ? task.typed.value(q.symbol)
+                             : fromBase(solution.values.value(q.symbol), u);
+        QString line = q.symbol + QStringLiteral(" = ") + withUnit(v, u, locale);
+        if (q.kind == Kind::Volume && &u != &litre)
+            line += QStringLiteral(" = ") + withUnit(fromBase(toBase(v, u), litre), litre, locale);
+        lines << line;
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace model

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "solver.h"
+#include "units.h"
+
+#include <QHash>
+#include <QLocale>
+#include <QString>
+
+// The inverse solver's task as the user typed it, and what is written about
+// its answer: the message when there is no solution, and the worked solution
+// of each one, the way a German maths lesson writes it.
+namespace model {
+
+struct Task {
+    const Body* body = nullptr;
+    // The unit each quantity's row is in; a quantity not listed is in the
+    // centimetre's unit of its kind.
+    QHash<QString, const Unit*> units;
+    // The given values as typed, in their rows' units.
+    Values typed;
+
+    const Unit& unitOf(const QString& symbol) const;
+    // The given values in the centimetre's units, converted exactly.
+    Values givens() const;
+};
+
+// A value in the unit, in the centimetre's unit of its kind, and back: as
+// decimals, the point moved, so that 1,2 m is exactly what 120 cm is.
+double toBase(double value, const Unit& unit);
+double fromBase(double value, const Unit& unit);
+
+// "Zu wenige Angaben: …", "Die Angaben widersprechen sich: …", "Keine Lösung: …";
+// empty for a solved task.
+QString message(const Task& task, const Answer& answer, const QLocale& locale);
+
+// The worked solution of one solution, as plain text lines.
+QString workedSolution(const Task& task, const Answer& answer, int solution, const QLocale& locale);
+
+// A value with its unit as a pupil writes it, 15 significant digits: "3,5 cm", "60°".
+QString withUnit(double value, const Unit& unit, const QLocale& locale);
+
+} // namespace model
