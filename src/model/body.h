@@ -69,6 +69,10 @@ struct Body {
     std::vector<Condition> conditions{};
     std::vector<Shortcut> shortcuts{};
     std::vector<Chart> charts{};
+    // Where only some combinations are offered: how many of the dimensions
+    // must be among the givens at least, and what the user is told otherwise.
+    int leastDimensions = 0;
+    QString combinations{};
     // Two dimensions that may be swapped without changing the solid; solutions
     // are written with the first not less than the second.
     QStringList interchangeable{};

@@ -196,6 +196,29 @@ Scan roots(const std::function<double(double)>& f, double lo, double hi, bool lo
             // A bracket that leaves the domain inside: no root the grid can vouch for.
         }
     };
+    // Where f stops having a value between two grid points, the edge of its
+    // domain is found by bisection; a root may lie just inside it.
+    const auto edge = [&](double inside, double outside) {
+        for (int k = 0; k < 80; ++k) {
+            const double mid = (inside + outside) / 2;
+            if (mid == inside || mid == outside)
+                break;
+            (std::isfinite(f(mid)) ? inside : outside) = mid;
+        }
+        return inside;
+    };
+    for (int i = 0; i + 1 < kPoints; ++i) {
+        const bool here = std::isfinite(fs[i]), there = std::isfinite(fs[i + 1]);
+        if (here == there || (here ? fs[i] : fs[i + 1]) == 0)
+            continue;
+        const double from = here ? xs[i] : xs[i + 1];
+        const double e = edge(from, here ? xs[i + 1] : xs[i]);
+        const double fe = f(e), ff = here ? fs[i] : fs[i + 1];
+        if (fe == 0)
+            scan.roots.push_back(e);
+        else if (std::isfinite(fe) && (fe < 0) != (ff < 0))
+            polish(std::min(from, e), std::max(from, e), from < e ? ff : fe, from < e ? fe : ff);
+    }
     bool positive = false, negative = false;
     for (int i = 0; i < kPoints; ++i) {
         if (!std::isfinite(fs[i]))
@@ -529,32 +552,75 @@ QSet<QString> dependencies(const Body& body, const QString& symbol)
     return deps;
 }
 
-// How many dimensions the givens can fix at most: a matching of givens to
-// dimensions they depend on.
-int fixable(const Body& body, const QStringList& givens)
+// The quantities of a solid, computed without checks from its dimensions.
+Values forward(const Body& body, const Values& dims)
 {
-    std::vector<QSet<QString>> deps;
-    for (const QString& g : givens)
-        deps.push_back(dependencies(body, g));
-    QHash<QString, int> owner;
-    std::function<bool(int, QSet<QString>&)> augment = [&](int g, QSet<QString>& seen) {
-        for (const QString& d : deps[g]) {
-            if (seen.contains(d))
-                continue;
-            seen.insert(d);
-            if (!owner.contains(d) || augment(owner.value(d), seen)) {
-                owner.insert(d, g);
-                return true;
-            }
-        }
-        return false;
-    };
-    int matched = 0;
-    for (int g = 0; g < int(givens.size()); ++g) {
-        QSet<QString> seen;
-        matched += augment(g, seen) ? 1 : 0;
+    Values v = dims;
+    for (const Relation& r : body.relations)
+        v.insert(r.symbol, approximate(r.formula, v));
+    return v;
+}
+
+// How many of the free dimensions the givens fix: the rank of their
+// derivatives by the dimensions, at two ordinary solids of the body. A count
+// of givens is not enough: a cuboid's O, G and M tie only two of its three
+// edges, since O = 2 · G + M.
+int rank(const Body& body, const QStringList& given, const Values& givens)
+{
+    QStringList free;
+    for (const QString& d : body.dimensions) {
+        if (!body.alwaysGiven.contains(d))
+            free << d;
     }
-    return matched;
+    int best = 0;
+    const double lengths[2][4] = {{2.9, 1.3, 1.9, 2.3}, {3.1, 1.7, 1.1, 2.2}};
+    const double angles[2][3] = {{71, 83, 77}, {64, 95, 88}};
+    for (int point = 0; point < 2; ++point) {
+        Values at;
+        int l = 0, a = 0;
+        for (const QString& d : body.dimensions) {
+            const Kind kind = body.quantity(d)->kind;
+            at.insert(d, kind == Kind::Count   ? givens.value(d, 5)
+                         : kind == Kind::Angle ? angles[point][a++ % 3]
+                                               : lengths[point][l++ % 4]);
+        }
+        std::vector<std::vector<double>> rows;
+        for (const QString& g : given) {
+            if (body.alwaysGiven.contains(g))
+                continue;
+            std::vector<double> row;
+            for (const QString& d : free) {
+                const double x = at.value(d), h = 1e-6 * x;
+                Values up = at, down = at;
+                up.insert(d, x + h);
+                down.insert(d, x - h);
+                const double q = forward(body, at).value(g);
+                row.push_back((forward(body, up).value(g) - forward(body, down).value(g)) /
+                              (2 * h) * x / q);
+            }
+            rows.push_back(row);
+        }
+        // Gaussian elimination with the largest pivot first.
+        int r = 0;
+        for (int c = 0; c < int(free.size()) && r < int(rows.size()); ++c) {
+            size_t pivot = size_t(r);
+            for (size_t i = size_t(r); i < rows.size(); ++i) {
+                if (std::fabs(rows[i][c]) > std::fabs(rows[pivot][c]))
+                    pivot = i;
+            }
+            if (!(std::fabs(rows[pivot][c]) > 1e-6))
+                continue;
+            std::swap(rows[pivot], rows[r]);
+            for (size_t i = size_t(r) + 1; i < rows.size(); ++i) {
+                const double factor = rows[i][c] / rows[r][c];
+                for (int j = c; j < int(free.size()); ++j)
+                    rows[i][j] -= factor * rows[r][j];
+            }
+            ++r;
+        }
+        best = std::max(best, r);
+    }
+    return best + int(body.alwaysGiven.size());
 }
 
 bool same(const Solution& a, const Solution& b, const QStringList& dims)
@@ -594,9 +660,9 @@ Answer solve(const Body& body, const Values& givens)
         return g;
     }();
 
-    // Too few: a dimension that must always be given, or fewer givens that
-    // depend on distinct dimensions than there are dimensions.
-    const int fixed = fixable(body, given);
+    // Too few: a dimension that must always be given, or givens that fix
+    // fewer dimensions than the body has.
+    const int fixed = rank(body, given, givens);
     QSet<QString> reached;
     for (const QString& g : given)
         reached.unite(dependencies(body, g));
@@ -611,6 +677,15 @@ Answer solve(const Body& body, const Values& givens)
         }
         answer.status = Answer::Missing;
         answer.lacking = std::max(int(body.dimensions.size()) - fixed, int(answer.open.size()));
+        return answer;
+    }
+
+    int dimensionsGiven = 0;
+    for (const QString& d : body.dimensions)
+        dimensionsGiven += givens.contains(d) && !body.alwaysGiven.contains(d) ? 1 : 0;
+    if (dimensionsGiven < body.leastDimensions) {
+        answer.status = Answer::Unsolved;
+        answer.reason = body.combinations;
         return answer;
     }
 

@@ -45,7 +45,7 @@ struct Answer {
         Missing,       // too few givens
         Contradiction, // too many, and they disagree
         NoSolid,       // no solid has these values
-        Unsolved       // this combination is beyond the solver
+        Unsolved       // this combination is beyond the solver, or not offered
     } status = Unsolved;
     std::vector<Solution> solutions;
 

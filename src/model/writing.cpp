@@ -195,15 +195,15 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
             for (const QString& s : b.by)
                 by << typedText(s);
             const Unit& u = task.unitOf(b.symbol);
-            QString bound =
-                QStringLiteral("%1 %2 %3 %4")
-                    .arg(b.symbol,
-                         b.least ? QStringLiteral("ist mindestens")
-                                 : QStringLiteral("ist höchstens"),
-                         rounded(fromBase(b.value, u), locale), QString::fromUtf8(u.text))
-                    .trimmed();
-            text += by.isEmpty() ? QStringLiteral("Hier %1.").arg(bound)
-                                 : QStringLiteral("Bei %1 %2.").arg(listed(by), bound);
+            const QString bound =
+                QStringLiteral("%1 %2 %3")
+                    .arg(
+                        b.symbol,
+                        b.least ? QStringLiteral("mindestens") : QStringLiteral("höchstens"),
+                        withUnit(QLocale::c().toDouble(rounded(fromBase(b.value, u), QLocale::c())),
+                                 u, locale));
+            text += by.isEmpty() ? QStringLiteral("Hier ist %1.").arg(bound)
+                                 : QStringLiteral("Bei %1 ist %2.").arg(listed(by), bound);
             text += QStringLiteral(" Angegeben ist %1.").arg(typedText(b.symbol));
             return text;
         }
@@ -229,6 +229,8 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
                QStringLiteral("Mit diesen Angaben lässt sich kein %1 bilden.").arg(body.name);
     }
     case Answer::Unsolved:
+        if (!answer.reason.isEmpty())
+            return QStringLiteral("Keine Lösung gefunden: ") + answer.reason;
         break;
     }
     return QStringLiteral("Keine Lösung gefunden: Diese Zusammenstellung von Angaben kann das "

@@ -38,6 +38,9 @@ const Body& parallelepiped()
                            {alpha + beta, Compare::Greater, gamma, noSolid},
                            {Term(360), Compare::Greater, alpha + beta + gamma, noSolid},
                            {w, Compare::Greater, 0, noSolid}},
+            .leastDimensions = 5,
+            .combinations = QStringLiteral("Beim Spat bitte fünf der sechs Kanten und Winkel "
+                                           "angeben und dazu eines von V, O, M oder h."),
         };
     }();
     return body;
