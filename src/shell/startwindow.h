@@ -11,6 +11,12 @@ public:
 
     void cmdweiter_Click();
     void cmdbeenden_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void markDefault();
 };
 
 } // namespace shell
