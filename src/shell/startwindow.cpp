@@ -53,10 +53,18 @@ StartWindow::StartWindow()
     // presses it. A focused button takes Enter and the mark itself, and Qt
     // drops a button's mark when it loses the focus outside a dialog.
     qobject_cast<QPushButton*>(button(QStringLiteral("cmdweiter")))->setDefault(true);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if ((old && isAncestorOf(old)) || (now && isAncestorOf(now)))
-            markDefault();
-    });
+    focusWatch_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            if ((old && isAncestorOf(old)) || (now && isAncestorOf(now)))
+                markDefault();
+        });
+}
+
+// Its controls move the focus as they go: no signal may reach the window once
+// it is being taken apart.
+StartWindow::~StartWindow()
+{
+    disconnect(focusWatch_);
 }
 
 void StartWindow::markDefault()

@@ -8,6 +8,7 @@ namespace shell {
 class StartWindow final : public rt::Form {
 public:
     StartWindow();
+    ~StartWindow() override;
 
     void cmdweiter_Click();
     void cmdbeenden_Click();
@@ -17,6 +18,8 @@ protected:
 
 private:
     void markDefault();
+
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace shell
