@@ -284,7 +284,6 @@ void TestRechenweg::workedExamples_data()
                                      "\n"
                                      "Gegeben:\n"
                                      "a1 = 4 cm\n"
-                                     "a2 = 2 cm\n"
                                      "h = 3 cm\n"
                                      "\n"
                                      "Gesucht:\n"

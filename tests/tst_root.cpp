@@ -57,6 +57,10 @@ private slots:
     void singleInstance();
     void signAndScreenReader();
     void staysOnScreen();
+    void readingNote_data();
+    void readingNote();
+    void noteUnderTheResult_data();
+    void noteUnderTheResult();
 };
 
 void TestRoot::computation_data()
@@ -236,6 +240,104 @@ void TestRoot::staysOnScreen()
     w::show(QStringLiteral("fowurzel"));
     QWidget* window = rootWindow();
     QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+}
+
+void TestRoot::readingNote_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("radicand");
+    QTest::addColumn<QString>("note");
+
+    const QLocale de(QLocale::German, QLocale::Germany), c = QLocale::c();
+    // The same note in both locales.
+    const auto same = [&](const char* tag, const char* radicand, const char* note) {
+        for (const QLocale& l : {de, c})
+            QTest::addRow("%s, %s", tag, qPrintable(l.name()))
+                << l << QString::fromUtf8(radicand) << QString::fromUtf8(note);
+    };
+    const auto each = [&](const char* tag, const char* radicand, const char* german,
+                          const char* inC) {
+        QTest::addRow("%s, de", tag)
+            << de << QString::fromUtf8(radicand) << QString::fromUtf8(german);
+        QTest::addRow("%s, C", tag) << c << QString::fromUtf8(radicand) << QString::fromUtf8(inC);
+    };
+    same("read whole", "36", "");
+    same("blanks around and inside", "  1 000\t", "");
+    same("exponent", "1e3", "");
+    same("trailing letters", "16abc", "Gelesen wurde 16; „abc“ wurde nicht berücksichtigt.");
+    same("a unit after a blank", "  16 cm", "Gelesen wurde 16; „cm“ wurde nicht berücksichtigt.");
+    same("a formula", "1500/(pi*10)", "Gelesen wurde 1500; „/(pi*10)“ wurde nicht berücksichtigt.");
+    same("an exponent without digits", "2e", "Gelesen wurde 2; „e“ wurde nicht berücksichtigt.");
+    same("no number", "abc", "Gelesen wurde 0 — „abc“ beginnt nicht mit einer Zahl.");
+    same("a sign alone", "-x", "Gelesen wurde 0 — „-x“ beginnt nicht mit einer Zahl.");
+    same("empty", "", "Gelesen wurde 0 — das Feld ist leer.");
+    same("blanks only", "   ", "Gelesen wurde 0 — das Feld ist leer.");
+    same("a long rest, shortened", "7 Äpfel und 3 Birnen und 2 Kiwis",
+         "Gelesen wurde 7; „Äpfel und 3 Birnen u…“ wurde nicht berücksichtigt.");
+    each("German thousands", "1.000",
+         "Gelesen wurde 1 — der Punkt ist hier das Dezimaltrennzeichen.", "");
+    each("full stop for decimals", "2.25",
+         "Gelesen wurde 2,25 — der Punkt ist hier das Dezimaltrennzeichen.", "");
+    each("German millions", "1.000.000",
+         "Gelesen wurde 1 — der Punkt ist hier das Dezimaltrennzeichen; „.000“ wurde nicht "
+         "berücksichtigt.",
+         "Gelesen wurde 1; „.000“ wurde nicht berücksichtigt.");
+    each("decimal comma", "2,25", "", "Gelesen wurde 2; „,25“ wurde nicht berücksichtigt.");
+}
+
+// What the lenient reading made of the radicand, said whenever it is not
+// simply what was typed.
+void TestRoot::readingNote()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, radicand);
+    QFETCH(QString, note);
+    QCOMPARE(root::readingNote(radicand, locale), note);
+}
+
+void TestRoot::noteUnderTheResult_data()
+{
+    QTest::addColumn<QStringList>("radicands"); // pressed one after the other
+    QTest::addColumn<QString>("shown");         // the last result
+    QTest::addColumn<bool>("noted");
+
+    QTest::newRow("trailing letters") << QStringList{"16abc"} << "4" << true;
+    QTest::newRow("no number") << QStringList{"abc"} << "0" << true;
+    QTest::newRow("read whole") << QStringList{"36"} << "6" << false;
+    QTest::newRow("read whole after a note") << QStringList{"16abc", "49"} << "7" << false;
+}
+
+// The note stands under the result, and a screen reader reads it with the
+// result; a radicand read whole leaves no note behind.
+void TestRoot::noteUnderTheResult()
+{
+    QFETCH(QStringList, radicands);
+    QFETCH(QString, shown);
+    QFETCH(bool, noted);
+    w::show(QStringLiteral("fowurzel"));
+    QWidget* window = rootWindow();
+    for (const QString& radicand : radicands) {
+        test::type(window, QStringLiteral("txtBasis"), radicand);
+        test::click(window, QStringLiteral("cmdWurzelZiehen"));
+    }
+    auto* result = window->findChild<QLabel*>(QStringLiteral("labergebnis"));
+    auto* note = window->findChild<QLabel*>(QStringLiteral("labgelesen"));
+    QVERIFY(note);
+    QCOMPARE(result->text(), shown);
+    const QString expected = root::readingNote(radicands.last(), QLocale());
+    QCOMPARE(note->text(), expected);
+    QCOMPARE(note->isVisible(), noted);
+    QCOMPARE(expected.isEmpty(), !noted);
+    const QString described =
+        QAccessible::queryAccessibleInterface(result)->text(QAccessible::Description);
+    QVERIFY(described.startsWith(QStringLiteral("Ergebnis: die Wurzel")));
+    QCOMPARE(described.contains(QStringLiteral("Gelesen wurde")), noted);
+    if (noted) {
+        QVERIFY(described.endsWith(expected));
+        QVERIFY(note->geometry().top() >= result->geometry().bottom());
+        QVERIFY(window->rect().contains(note->geometry()));
+        QVERIFY(note->width() >= note->sizeHint().width());
+    }
 }
 
 QTEST_MAIN(TestRoot)

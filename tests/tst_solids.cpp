@@ -3,8 +3,10 @@
 #include "runtime/frame.h"
 #include "numbers/numbers.h"
 #include "runtime/windows.h"
+#include "solids/calculatorwindow.h"
 #include "solids/catalogue.h"
 #include "support.h"
+#include "worked/workedsolution.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -154,7 +156,8 @@ rt::Form* enter(const QString& window, const QString& option, const QString& inp
         if (!it.value().isEmpty())
             test::type(f, it.key(), it.value());
     }
-    if (auto* o = f->findChild<QRadioButton*>(option))
+    // An empty name would find any option.
+    if (auto* o = option.isEmpty() ? nullptr : f->findChild<QRadioButton*>(option))
         QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
     return f;
 }
@@ -188,6 +191,8 @@ private slots:
     void windows();
     void rejectedThroughWindows_data();
     void rejectedThroughWindows();
+    void pyramidLeavesA2Alone_data();
+    void pyramidLeavesA2Alone();
 };
 
 void TestSolids::figures_data()
@@ -334,7 +339,7 @@ void TestSolids::checks_data()
     row("cuboid c 0", "foquader", "", "2 3 0", "Bitte geben Sie für Seite c > 0 ein");
     row("pyramid a1 0", "fopyramide", "oppyramide", "0", "Bitte geben Sie für Seite a1 > 0 ein");
     row("frustum h before a2", "fopyramide", "opstumpf", "2 x -1", h);
-    row("pyramid a2 0", "fopyramide", "oppyramide", "2 0 3", a2);
+    row("frustum a2 0", "fopyramide", "opstumpf", "2 0 3", a2);
     row("no option, a2 0", "fopyramide", "", "2 0 3", a2);
     row("no option", "fopyramide", "", "2 1 3",
         "Bitte wählen Sie Pyramide oder Pyramidenstumpf aus.");
@@ -411,7 +416,7 @@ void TestSolids::errors_data()
     row("cuboid c empty", "foquader", "", "2 3", nan, "txtseitec", 0);
     row("cuboid surface", "foquader", "", "1e308 1 1", over, o, 1);
     row("cuboid a·b, though a·b·c fits", "foquader", "", "1e200 1e200 1e-200", over, v, 0);
-    row("pyramid a2 empty", "fopyramide", "oppyramide", "2 x 3", nan, "txtseitea2", 0);
+    row("frustum a2 empty", "fopyramide", "opstumpf", "2 x 3", nan, "txtseitea2", 0);
     row("pyramid volume", "fopyramide", "oppyramide", "1e100 1 1e150", over, v, 1);
     row("frustum volume", "fopyramide", "opstumpf", "1e100 1 1e150", over, v, 1);
     row("cylinder radius read first", "fozylinder", "", "abc def", nan, "txtradiusr", 0);
@@ -601,6 +606,52 @@ void TestSolids::rejectedThroughWindows()
     QCOMPARE(box.icon, plain ? QMessageBox::NoIcon : QMessageBox::Information);
     QCOMPARE(box.text, message);
     QCOMPARE(labelTexts(f), before);
+}
+
+void TestSolids::pyramidLeavesA2Alone_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("a2");
+    QTest::addColumn<QString>("says"); // the message, or nothing: computed
+
+    const char* a2 = "Bitte geben Sie für Seite a2 > 0 ein";
+    row("pyramid, a2 empty", "oppyramide", "", "");
+    row("pyramid, a2 0", "oppyramide", "0", "");
+    row("pyramid, a2 negative", "oppyramide", "-1", "");
+    row("pyramid, a2 no number", "oppyramide", "zwei", "");
+    row("frustum, a2 empty", "opstumpf", "", "Das Feld „Seite a2“ ist leer");
+    row("frustum, a2 0", "opstumpf", "0", a2);
+    row("no option, a2 0", "", "0", a2);
+}
+
+// With "Pyramide" chosen a2 is not read, not checked and not listed as given,
+// and its box cannot be typed into; the frustum and a window without a
+// choice still ask for it.
+void TestSolids::pyramidLeavesA2Alone()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, a2);
+    QFETCH(QString, says);
+    rt::Form* f = enter(QStringLiteral("fopyramide"), option, QStringLiteral("2 x 3"));
+    f->textBox(QStringLiteral("txtseitea2"))->setText(a2);
+    QCOMPARE(f->textBox(QStringLiteral("txtseitea2"))->isEnabled(), option != "oppyramide");
+    const auto box = test::answerBox([&] { test::click(f, QStringLiteral("cmdberechnen")); });
+    QCOMPARE(box.shown, !says.isEmpty());
+    QVERIFY2(box.text.contains(says), qPrintable(box.text));
+    const auto& last = static_cast<solids::CalculatorWindow*>(f)->lastCalculation();
+    QCOMPARE(last.succeeded, says.isEmpty());
+    if (!last.succeeded)
+        return;
+    QCOMPARE(f->label(QStringLiteral("labvolume"))->text(), "4");
+    const QString given =
+        worked::solution(solidOf("fopyramide"), {last.variant, last.texts, true}, QLocale())
+            .section(QStringLiteral("Gesucht:"), 0, 0);
+    QCOMPARE(given, "Pyramide\n\nGegeben:\na1 = 2 cm\nh = 3 cm\n\n");
+
+    // The frustum gives the box back.
+    auto* frustum = f->findChild<QRadioButton*>(QStringLiteral("opstumpf"));
+    QTest::mouseClick(frustum, Qt::LeftButton, {}, QPoint(6, frustum->height() / 2));
+    QVERIFY(f->textBox(QStringLiteral("txtseitea2"))->isEnabled());
 }
 
 QTEST_MAIN(TestSolids)

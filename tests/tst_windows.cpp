@@ -120,6 +120,12 @@ private slots:
     void readableOnADarkDesktop();
     void newWindowsFindTheirOwnPlace();
     void grownWindowStaysInside();
+    void opensInTheFirstBox_data();
+    void opensInTheFirstBox();
+    void enterOnTheStartWindow_data();
+    void enterOnTheStartWindow();
+    void windowListHasTheFreeWindows_data();
+    void windowListHasTheFreeWindows();
 };
 
 void TestWindows::startUp()
@@ -362,8 +368,8 @@ void TestWindows::backReopensEmpty()
     QCOMPARE(again->findChild<QLineEdit*>(QStringLiteral("txtradiusr"))->text(), QString());
     QCOMPARE(test::labelText(again, QStringLiteral("labvolume")), QString());
     QCOMPARE(test::labelText(again, QStringLiteral("laboberfläche")), QString());
-    // The focus starts where the tab order starts.
-    QCOMPARE(again->focusWidget()->objectName(), "cmdzurück");
+    // The focus starts in the radius, ready for the first keystroke.
+    QCOMPARE(again->focusWidget()->objectName(), "txtradiusr");
 }
 
 void TestWindows::beendenInStartWindow()
@@ -832,12 +838,18 @@ void TestWindows::enterPresses_data()
                                      << "txtBasis" << keypad << "labergebnis";
     QTest::newRow("OK") << "foinfo"
                         << "cmdzurück" << enter << "~foinfo";
+    QTest::newRow("Escape puts the information away")
+        << "foinfo"
+        << "cmdzurück" << int(Qt::Key_Escape) << "~foinfo";
+    QTest::newRow("Escape on the rose") << "foinfo"
+                                        << "Picture1" << int(Qt::Key_Escape) << "~foinfo";
     QTest::newRow("Escape does nothing") << "fokugel"
                                          << "txtradiusr" << int(Qt::Key_Escape) << "=labvolume";
 }
 
 // Enter on a focused button presses it; Enter in a box presses the window's
-// button that computes. Space keeps working; Escape does nothing.
+// button that computes. Space keeps working; Escape does nothing in a
+// calculator and puts the information window away.
 void TestWindows::enterPresses()
 {
     QFETCH(QString, window);
@@ -979,6 +991,189 @@ void TestWindows::closingWhileABoxIsOpen()
     // The program goes on: the start window opens again.
     w::show(QStringLiteral("Form1"));
     QVERIFY(start() && start()->isVisible());
+}
+
+void TestWindows::opensInTheFirstBox_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+
+    QTest::newRow("Würfel") << "opwürfel"
+                            << "fowürfel"
+                            << "txtseitea";
+    QTest::newRow("Quader") << "opquader"
+                            << "foquader"
+                            << "txtseitea";
+    QTest::newRow("Pyramide") << "oppyramide"
+                              << "fopyramide"
+                              << "txtseitea1";
+    QTest::newRow("Zylinder") << "opzylinder"
+                              << "fozylinder"
+                              << "txtradiusr";
+    QTest::newRow("Prisma") << "opprisma"
+                            << "foprisma"
+                            << "txteckenn";
+    QTest::newRow("Kegel") << "opkegel"
+                           << "fokegel"
+                           << "txtradiusr";
+    QTest::newRow("Spat") << "opspat"
+                          << "fospat"
+                          << "txtseitea";
+    QTest::newRow("Kugel") << "opkugel"
+                           << "fokugel"
+                           << "txtradiusr";
+    QTest::newRow("Torus") << "optorus"
+                           << "fotorus"
+                           << "txtringradiusr";
+}
+
+// A calculator opens with the cursor in its top box: the first key typed
+// lands there, whatever control its stored tab order starts with.
+void TestWindows::opensInTheFirstBox()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    choose(option);
+    weiter();
+    QWidget* opened = w::loaded(window);
+    QVERIFY(QTest::qWaitForWindowActive(opened->window()));
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QCOMPARE(focus->objectName(), box);
+    for (auto* other : opened->findChildren<QLineEdit*>())
+        QVERIFY2(other->mapTo(opened, QPoint()).y() >= focus->mapTo(opened, QPoint()).y(),
+                 qPrintable(other->objectName()));
+    QTest::keyClick(opened->window()->windowHandle(), Qt::Key_7);
+    QCOMPARE(opened->findChild<QLineEdit*>(box)->text(), "7");
+}
+
+void TestWindows::enterOnTheStartWindow_data()
+{
+    QTest::addColumn<QString>("chosen"); // the option set beforehand, if any
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("outcome"); // "+window" opened, "-Form1" closed,
+                                          // "=option" now set, "!" the message
+
+    const int enter = Qt::Key_Return, keypad = Qt::Key_Enter, space = Qt::Key_Space;
+    QTest::newRow("Enter on the chosen option") << "opkugel"
+                                                << "opkugel" << enter << "+fokugel";
+    QTest::newRow("keypad Enter on the chosen option") << "opquader"
+                                                       << "opquader" << keypad << "+foquader";
+    QTest::newRow("Enter on another option") << "optorus"
+                                             << "opwürfel" << enter << "+fotorus";
+    QTest::newRow("Enter, nothing chosen") << ""
+                                           << "opwürfel" << enter << "!";
+    QTest::newRow("Enter on Weiter") << "opspat"
+                                     << "cmdweiter" << enter << "+fospat";
+    QTest::newRow("Enter on Beenden") << "opkugel"
+                                      << "cmdbeenden" << enter << "-Form1";
+    QTest::newRow("Space chooses an option") << "opkugel"
+                                             << "opquader" << space << "=opquader";
+}
+
+// "Weiter" is the start window's default button: Enter where no button has
+// the focus presses it, and it shows as the default; a focused button takes
+// Enter itself. Space still chooses an option.
+void TestWindows::enterOnTheStartWindow()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, outcome);
+    if (!chosen.isEmpty())
+        choose(chosen);
+    QVERIFY(QTest::qWaitForWindowActive(start()->window()));
+    start()->findChild<QWidget*>(focus)->setFocus(Qt::TabFocusReason);
+    auto* weiterButton = start()->findChild<QPushButton*>(QStringLiteral("cmdweiter"));
+    QCOMPARE(weiterButton->isDefault(), focus != "cmdbeenden");
+    const auto box = test::answerBox([&] {
+        QTest::keyClick(start()->window()->windowHandle(), Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    });
+    QCOMPARE(box.shown, outcome == "!");
+    if (box.shown)
+        QCOMPARE(box.text, "Bitte wählen Sie ein Körper aus!!!!");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QString name = outcome.mid(1);
+    if (outcome.startsWith(u'+')) {
+        QVERIFY(w::loaded(name) && w::loaded(name)->isVisible());
+    } else if (outcome.startsWith(u'-')) {
+        QVERIFY(!w::loaded(name));
+    } else {
+        QCOMPARE(childWindows().size(), 1);
+        if (outcome.startsWith(u'='))
+            QVERIFY(start()->findChild<QRadioButton*>(name)->isChecked());
+    }
+}
+
+void TestWindows::windowListHasTheFreeWindows_data()
+{
+    QTest::addColumn<QStringList>("open");    // menu entries chosen, or what is done then
+    QTest::addColumn<QStringList>("entries"); // the list, a separator as ""
+
+    const QString start = QStringLiteral("1 Volumen Oberfläche und Mantel");
+    QTest::newRow("none") << QStringList{} << QStringList{start};
+    QTest::newRow("root window") << QStringList{"mnuwurzelziehen"}
+                                 << QStringList{start, "", "2 Wurzel ziehen"};
+    QTest::newRow("all three, by title")
+        << QStringList{"mnuwurzelziehen", "mnurechenweg", "mnuinfo"}
+        << QStringList{start, "", "2 Info", "3 Rechenweg", "4 Wurzel ziehen"};
+    QTest::newRow("information put away with OK")
+        << QStringList{"mnuinfo", "hide foinfo", "mnurechenweg"}
+        << QStringList{start, "", "2 Rechenweg"};
+    QTest::newRow("root window minimised") << QStringList{"mnuwurzelziehen", "minimise fowurzel"}
+                                           << QStringList{start, "", "2 Wurzel ziehen"};
+    QTest::newRow("a free window defined later")
+        << QStringList{"show foumkehr"} << QStringList{start, "", "2 Umkehraufgabe"};
+    QTest::newRow("start window closed")
+        << QStringList{"mnuinfo", "close Form1"} << QStringList{"1 Info"};
+}
+
+// The free windows stand in the window list below the child windows, by
+// title; choosing one brings it back in front of the frame, restored.
+void TestWindows::windowListHasTheFreeWindows()
+{
+    QFETCH(QStringList, open);
+    QFETCH(QStringList, entries);
+    w::define(QStringLiteral("foumkehr"), rt::Placement::TopLevel, [] {
+        auto* window = new QWidget;
+        window->setWindowTitle(QStringLiteral("Umkehraufgabe"));
+        return window;
+    });
+    for (const QString& step : open) {
+        const QString name = step.section(u' ', 1);
+        if (step.startsWith(QLatin1String("hide ")))
+            w::hide(name);
+        else if (step.startsWith(QLatin1String("minimise ")))
+            w::loaded(name)->showMinimized();
+        else if (step.startsWith(QLatin1String("show ")))
+            w::show(name);
+        else if (step.startsWith(QLatin1String("close ")))
+            w::unload(name);
+        else
+            menuEntry(step)->trigger();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto* list = w::frame()->findChild<QMenu*>(QStringLiteral("mnugehezu"));
+    QMetaObject::invokeMethod(list, "aboutToShow");
+    QStringList titles;
+    for (QAction* a : list->actions())
+        titles << a->text().remove(u'&');
+    QCOMPARE(titles, entries);
+
+    for (QAction* a : list->actions()) {
+        QWidget* free = w::loaded(a->objectName());
+        if (!free || !free->isWindow())
+            continue;
+        w::frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w::frame()));
+        a->trigger();
+        QVERIFY(free->isVisible() && !free->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(free));
+    }
 }
 
 QTEST_MAIN(TestWindows)

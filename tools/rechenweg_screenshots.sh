@@ -85,15 +85,16 @@ fill_cylinder() {
   key Return
 }
 
-# Pyramid window: the focus starts in the height, then a2; three Tabs on, the
-# options, where Down and Space choose the frustum; Tab to a1, Enter computes.
+# Pyramid window: the focus starts in a1, then the height, then a2; three Tabs
+# on, the options, where Down and Space choose the frustum; Tab goes back to
+# a1, where Enter computes.
 fill_frustum() {
+  type_text '4'
+  key Tab
   type_text '3'
   key Tab
   type_text '2'
-  key Tab Tab Tab Down space Tab
-  type_text '4'
-  key Return
+  key Tab Tab Tab Down space Tab Return
 }
 
 shoot zylinder choose_cylinder fill_cylinder

@@ -2,8 +2,7 @@
 # Takes the README's screenshot from the real program, driven from outside the
 # way a keyboard user drives it: on a private X server (Xvfb, 96 DPI, no window
 # manager) it chooses "Kugel" in the start window, presses "Weiter", types a
-# radius into the sphere window and presses "Berechnen", then saves the frame
-# window.
+# radius into the sphere window and computes, then saves the frame window.
 #
 #   tools/screenshot.sh                 writes docs/screenshot.png
 #   tools/screenshot.sh --scale 2       writes /tmp/solvanto-screenshot-2x.png at
@@ -68,10 +67,9 @@ key() {
 key Tab Tab Down Down Right space
 key Tab space
 sleep 0.5
-# Sphere window: the focus is on "Zurück", then "Berechnen", then the radius.
-key Tab Tab
+# Sphere window: the focus starts in the radius; Enter there computes.
 xdotool type --delay 60 '2,5'
-key shift+Tab space
+key Return
 sleep 0.5
 
 mkdir -p "$(dirname "$out")"

@@ -129,6 +129,8 @@ public:
     }
     bool decimal() { return take(s_.decimal); }
     bool group() { return take(s_.group); }
+    qsizetype pos() const { return pos_; }
+    void backTo(qsizetype pos) { pos_ = pos; }
 
 private:
     const QString& text_;
@@ -345,12 +347,13 @@ double toNumber(const QString& text, const QLocale& locale)
     return value(*n, text);
 }
 
-double toNumberLenient(const QString& text, const QLocale& locale)
+LenientReading readLenient(const QString& text, const QLocale& locale)
 {
     const Symbols symbols(locale);
     const QString t = withoutMarks(text);
     Reader r(t, symbols);
     Builder b;
+    LenientReading reading;
     const auto skipBlanks = [&] {
         while (r.take(u' ') || r.take(u'\t') || r.take(u'\n') || r.take(u'\r')) {
         }
@@ -364,16 +367,23 @@ double toNumberLenient(const QString& text, const QLocale& locale)
             b.mantissaDigit(d);
             r.skipChar();
             digits = true;
-        } else if (!point && (r.take(u'.') || r.decimal())) {
+        } else if (!point && r.take(u'.')) {
+            b.point();
+            point = true;
+            reading.fullStop = symbols.decimal != u".";
+        } else if (!point && r.decimal()) {
             b.point();
             point = true;
         } else {
             break;
         }
     }
-    if (!digits)
-        return 0;
+    if (!digits) {
+        reading.unread = t.trimmed();
+        return reading;
+    }
     // An exponent counts only with at least one digit.
+    const qsizetype beforeExponent = r.pos();
     if (r.exponentMark() || r.take(u'd') || r.take(u'D')) {
         skipBlanks();
         const char s = r.sign();
@@ -388,8 +398,18 @@ double toNumberLenient(const QString& text, const QLocale& locale)
         }
         if (!e.empty())
             b.exponent(s, e);
+        else
+            r.backTo(beforeExponent);
     }
-    return value(b.done(), text);
+    reading.value = value(b.done(), text);
+    reading.found = true;
+    reading.unread = t.mid(r.pos()).trimmed();
+    return reading;
+}
+
+double toNumberLenient(const QString& text, const QLocale& locale)
+{
+    return readLenient(text, locale).value;
 }
 
 QString toText(double value, const QLocale& locale)

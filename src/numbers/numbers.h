@@ -23,6 +23,16 @@ double toNumber(const QString& text, const QLocale& locale = QLocale());
 // double (overflow) or a nonzero one too small for it (underflow) raises.
 double toNumberLenient(const QString& text, const QLocale& locale = QLocale());
 
+// What the lenient reading made of a text, for telling the user.
+struct LenientReading {
+    double value = 0;
+    bool found = false;    // false: there was no number, the value is 0
+    QString unread;        // what the reading left, without blanks at either end
+    bool fullStop = false; // a full stop was the decimal separator, where the
+                           // locale writes another
+};
+LenientReading readLenient(const QString& text, const QLocale& locale = QLocale());
+
 // At most 15 significant digits, the locale's digits, signs and decimal
 // separator, no grouping, exponent form (1E+15, 1,5E-07) for very large and very
 // small magnitudes, written with "E" in every locale. toNumber reads it back.

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 #include <utility>
 
 namespace root {
@@ -18,6 +19,9 @@ using namespace rt::rows;
 const QString kDegree = QStringLiteral("txtWurzelArt");
 const QString kRadicand = QStringLiteral("txtBasis");
 const QString kResult = QStringLiteral("labergebnis");
+const QString kNote = QStringLiteral("labgelesen");
+const QString kResultSays =
+    QStringLiteral("Ergebnis: die Wurzel aus dem Radikanden zum Wurzelexponenten");
 // What the boxes are called in messages and by screen readers: they stand in
 // the root sign and have no caption of their own.
 const QString kDegreeName = QStringLiteral("Wurzelexponent");
@@ -36,6 +40,7 @@ const rt::WindowDescription kLayout{
         button("cmdWurzelZiehen", "Wurzel ziehen", {240, 1320, 1515, 315}, {}, 2),
         result("labergebnis", {2640, 480, 495, 375}, 4, {}),
         label("Label1", "=", {2160, 480, 255, 255}, {}, 3),
+        label("labgelesen", "", {240, 900, 2835, 255}, {}, 5),
         line("Line4", {1950, 225}, {1125, 225}),
         line("Line3", {900, 825}, {1125, 225}),
         line("Line2", {750, 525}, {900, 825}),
@@ -89,6 +94,50 @@ double takeRoot(const QString& degree, const QString& radicand, const QLocale& l
     return takeRoot(degree, radicand, locale, values);
 }
 
+namespace {
+
+// What the reading left, as the note quotes it: short enough for one line,
+// control characters shown as blanks, no character split in two.
+QString quotedRest(const QString& rest)
+{
+    constexpr qsizetype kMost = 20;
+    QList<uint> chars = rest.toUcs4();
+    const bool cut = chars.size() > kMost;
+    chars.resize(std::min(chars.size(), kMost));
+    for (uint& c : chars) {
+        const QChar::Category k = QChar::category(char32_t(c));
+        if (k == QChar::Other_Control || k == QChar::Separator_Line ||
+            k == QChar::Separator_Paragraph)
+            c = u' ';
+    }
+    QString shown =
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), chars.size());
+    if (cut)
+        shown += QChar(0x2026);
+    return QStringLiteral("„%1“").arg(shown);
+}
+
+} // namespace
+
+QString readingNote(const QString& radicand, const QLocale& locale)
+{
+    const rt::LenientReading r = rt::readLenient(radicand, locale);
+    if (!r.found) {
+        return r.unread.isEmpty()
+                   ? QStringLiteral("Gelesen wurde 0 — das Feld ist leer.")
+                   : QStringLiteral("Gelesen wurde 0 — %1 beginnt nicht mit einer Zahl.")
+                         .arg(quotedRest(r.unread));
+    }
+    if (!r.fullStop && r.unread.isEmpty())
+        return {};
+    QString note = QStringLiteral("Gelesen wurde ") + rt::toExactText(r.value, locale);
+    if (r.fullStop)
+        note += QStringLiteral(" — der Punkt ist hier das Dezimaltrennzeichen");
+    if (!r.unread.isEmpty())
+        note += QStringLiteral("; %1 wurde nicht berücksichtigt").arg(quotedRest(r.unread));
+    return note + u'.';
+}
+
 RootWindow::RootWindow()
     : Form(kLayout)
 {
@@ -104,8 +153,8 @@ RootWindow::RootWindow()
         box->setPalette(p);
         box->setAccessibleName(spoken);
     }
-    label(kResult)->setAccessibleDescription(
-        QStringLiteral("Ergebnis: die Wurzel aus dem Radikanden zum Wurzelexponenten"));
+    label(kResult)->setAccessibleDescription(kResultSays);
+    label(kNote)->hide();
     rt::onClick(button(QStringLiteral("cmdWurzelZiehen")), this,
                 &RootWindow::cmdWurzelZiehen_Click);
     // Enter in either box takes the root.
@@ -117,7 +166,15 @@ RootWindow::RootWindow()
 void RootWindow::cmdWurzelZiehen_Click()
 {
     const QLocale locale;
-    takeRoot(textBox(kDegree)->text(), textBox(kRadicand)->text(), locale, *this);
+    const QString radicand = textBox(kRadicand)->text();
+    takeRoot(textBox(kDegree)->text(), radicand, locale, *this);
+    // The note stands and is read with the result it belongs to: set before
+    // the result, whose change a screen reader announces.
+    const QString note = readingNote(radicand, locale);
+    label(kResult)->setAccessibleDescription(
+        note.isEmpty() ? kResultSays : kResultSays + QStringLiteral(". ") + note);
+    setCaption(kNote, note);
+    label(kNote)->setVisible(!note.isEmpty());
     setCaption(kResult, rt::toText(*ergebnis, locale));
 }
 

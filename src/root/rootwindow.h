@@ -25,6 +25,12 @@ double takeRoot(const QString& degree, const QString& radicand, const QLocale& l
                 RootValues& values);
 double takeRoot(const QString& degree, const QString& radicand, const QLocale& locale);
 
+// What the line under the result says of the radicand's lenient reading: the
+// number read, when the reading left out more than blanks, found no number, or
+// took a full stop for the decimal separator of a locale that writes another.
+// Empty when the text was read whole as the locale writes numbers.
+QString readingNote(const QString& radicand, const QLocale& locale);
+
 class RootWindow final : public rt::Form, private RootValues {
 public:
     RootWindow();

@@ -1,4 +1,5 @@
 #include "frame.h"
+#include "windows.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -135,6 +136,20 @@ void MdiFrame::attachWindowList(QMenu* menu)
                         sub->showNormal();
                     area_->setActiveSubWindow(sub);
                 }
+            });
+        }
+        // The free windows next, which a click on the frame puts behind it.
+        const QStringList free = windows::openFreeWindows();
+        if (number > 0 && !free.isEmpty())
+            menu->addSeparator();
+        for (const QString& name : free) {
+            ++number;
+            QAction* a = menu->addAction(
+                QStringLiteral("&%1 %2").arg(number).arg(windows::loaded(name)->windowTitle()));
+            a->setObjectName(name);
+            connect(a, &QAction::triggered, this, [name] {
+                if (windows::loaded(name))
+                    windows::show(name);
             });
         }
         if (number == 0)

@@ -49,7 +49,8 @@ public:
     // 2 places them side by side at full height.
     void arrange(int code);
 
-    // Fills the menu with the open child windows each time it opens.
+    // Fills the menu with the open child windows each time it opens, and below
+    // them the open free windows; choosing one brings it to the front.
     void attachWindowList(QMenu* menu);
 
     // The control that has, or last had, the focus in the active child window:

@@ -68,7 +68,8 @@ QPalette palette(SystemColor background)
         const QColor text = off ? greyText : black;
         p.setColor(group, QPalette::Window, color(background));
         p.setColor(group, QPalette::WindowText, text);
-        p.setColor(group, QPalette::Base, white);
+        // A box that takes no input is grey, so that nobody tries to type into it.
+        p.setColor(group, QPalette::Base, off ? QColor(0xE1, 0xE1, 0xE1) : white);
         p.setColor(group, QPalette::AlternateBase, QColor(0xF2, 0xF2, 0xF2));
         p.setColor(group, QPalette::Text, text);
         p.setColor(group, QPalette::PlaceholderText, greyText);

@@ -88,6 +88,25 @@ MdiFrame* frame()
     return static_cast<MdiFrame*>(get(frameName()));
 }
 
+QStringList openFreeWindows()
+{
+    QList<std::pair<QString, QString>> open; // title, name
+    for (auto it = entries().cbegin(); it != entries().cend(); ++it) {
+        if (it->placement != Placement::TopLevel)
+            continue;
+        if (QWidget* w = loaded(it.key()); w && w->isVisible())
+            open.append({w->windowTitle(), it.key()});
+    }
+    std::sort(open.begin(), open.end(), [](const auto& a, const auto& b) {
+        const int c = QString::localeAwareCompare(a.first, b.first);
+        return c != 0 ? c < 0 : a.second < b.second;
+    });
+    QStringList names;
+    for (const auto& [title, name] : open)
+        names << name;
+    return names;
+}
+
 QWidget* get(const QString& name)
 {
     if (QWidget* w = loaded(name))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -36,6 +37,10 @@ void unload(const QString& name);
 void unloadAll();
 
 MdiFrame* frame();
+
+// The free top-level windows that are open, minimised ones included, hidden
+// ones not: their names, in the order of their titles.
+QStringList openFreeWindows();
 
 // True while any window of the program is visible.
 bool anyVisible();

@@ -5,6 +5,7 @@
 #include "runtime/windows.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMovie>
 
@@ -47,6 +48,16 @@ InfoWindow::InfoWindow()
     rose_ = new QMovie(QStringLiteral(":/rose.gif"), {}, picture);
     picture->setMovie(rose_);
     rt::onClick(button(QStringLiteral("cmdzurück")), this, &InfoWindow::cmdzurück_Click);
+}
+
+// Escape puts the window away as "OK" does, as it closes a dialog.
+void InfoWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        button(QStringLiteral("cmdzurück"))->click();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void InfoWindow::playWhileSeen()

@@ -6,8 +6,8 @@ class QMovie;
 
 namespace shell {
 
-// foinfo: the about window with the opening rose. OK only hides it, so the
-// next "Info" shows the same window where it was.
+// foinfo: the about window with the opening rose. OK (or Escape) only hides
+// it, so the next "Info" shows the same window where it was.
 class InfoWindow final : public rt::Form {
 public:
     InfoWindow();
@@ -20,6 +20,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void playWhileSeen();

@@ -5,6 +5,9 @@
 #include "runtime/windows.h"
 #include "solids/catalogue.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace shell {
@@ -46,6 +49,42 @@ StartWindow::StartWindow()
 {
     rt::onClick(button(QStringLiteral("cmdweiter")), this, &StartWindow::cmdweiter_Click);
     rt::onClick(button(QStringLiteral("cmdbeenden")), this, &StartWindow::cmdbeenden_Click);
+    // "Weiter" is the default button, as in a dialog: Enter on an option
+    // presses it. A focused button takes Enter and the mark itself, and Qt
+    // drops a button's mark when it loses the focus outside a dialog.
+    qobject_cast<QPushButton*>(button(QStringLiteral("cmdweiter")))->setDefault(true);
+    focusWatch_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            if ((old && isAncestorOf(old)) || (now && isAncestorOf(now)))
+                markDefault();
+        });
+}
+
+// Its controls move the focus as they go: no signal may reach the window once
+// it is being taken apart.
+StartWindow::~StartWindow()
+{
+    disconnect(focusWatch_);
+}
+
+void StartWindow::markDefault()
+{
+    auto* weiter = qobject_cast<QPushButton*>(button(QStringLiteral("cmdweiter")));
+    QWidget* focus = focusWidget();
+    weiter->setDefault(focus == weiter || !qobject_cast<QPushButton*>(focus));
+}
+
+// The options leave Enter to the window; Space still selects them.
+void StartWindow::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        QAbstractButton* weiter = button(QStringLiteral("cmdweiter"));
+        if (weiter->isVisible() && weiter->isEnabled())
+            weiter->click();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 // The options are tested in the catalogue's order; the first one set decides.

@@ -8,9 +8,18 @@ namespace shell {
 class StartWindow final : public rt::Form {
 public:
     StartWindow();
+    ~StartWindow() override;
 
     void cmdweiter_Click();
     void cmdbeenden_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void markDefault();
+
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace shell

@@ -81,7 +81,7 @@ QString unitText(Unit unit)
 Check positive(const Dimension& d, const char* message)
 {
     const QString box = QString::fromUtf8(d.box);
-    return {[box](const Inputs& in) { return in(box) > 0; }, message};
+    return {[box](const Inputs& in) { return in(box) > 0; }, message, d.variant};
 }
 
 Check wholeFrom(const Dimension& d, double least, const char* message)
@@ -91,7 +91,7 @@ Check wholeFrom(const Dimension& d, double least, const char* message)
                 const double v = in(box).value();
                 return v >= least && v == std::floor(v);
             },
-            message};
+            message, d.variant};
 }
 
 Check between(const Dimension& d, double low, double high, const char* message)
@@ -101,7 +101,7 @@ Check between(const Dimension& d, double low, double high, const char* message)
                 const double v = in(box).value();
                 return v > low && v < high;
             },
-            message};
+            message, d.variant};
 }
 
 const Variant* chosen(const Calculator& calculator, const Sheet& sheet)
@@ -113,18 +113,34 @@ const Variant* chosen(const Calculator& calculator, const Sheet& sheet)
     return nullptr;
 }
 
+namespace {
+
+bool belongs(const char* only, const Variant& variant)
+{
+    return !only || (variant.option && qstrcmp(only, variant.option) == 0);
+}
+
+} // namespace
+
+bool uses(const Variant& variant, const Dimension& dimension)
+{
+    return belongs(dimension.variant, variant);
+}
+
 Outcome calculate(const Calculator& calculator, Sheet& sheet)
 {
     const Inputs in(sheet, calculator);
     const QString title =
         calculator.checkTitle ? QString::fromUtf8(calculator.checkTitle) : QString();
+    const Variant* variant = chosen(calculator, sheet);
     for (const Check& check : calculator.checks) {
+        if (variant && !belongs(check.variant, *variant))
+            continue;
         if (!check.passes(in)) {
             sheet.message(QString::fromUtf8(check.message), calculator.checkStyle, title);
             return Outcome::Rejected;
         }
     }
-    const Variant* variant = chosen(calculator, sheet);
     if (!variant) {
         if (calculator.choiceMessage)
             sheet.message(QString::fromUtf8(calculator.choiceMessage), calculator.checkStyle,

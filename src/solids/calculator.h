@@ -66,6 +66,8 @@ struct Dimension {
     const char* box;
     const char* symbol;
     Unit unit;
+    // The option of the one variant that uses it; none: every variant does.
+    const char* variant = nullptr;
 
     operator Term() const
     {
@@ -76,6 +78,8 @@ struct Dimension {
 struct Check {
     std::function<bool(const Inputs&)> passes;
     const char* message;
+    // Its dimension's variant: another variant chosen, the check does not run.
+    const char* variant = nullptr;
 };
 
 // The checks of the calculators: a dimension greater than 0, a whole number
@@ -123,5 +127,9 @@ Outcome calculate(const Calculator& calculator, Sheet& sheet);
 
 // The variant the sheet's options choose, or none.
 const Variant* chosen(const Calculator& calculator, const Sheet& sheet);
+
+// Whether the variant reads the dimension: what another variant alone uses is
+// neither read nor checked nor listed for it.
+bool uses(const Variant& variant, const Dimension& dimension);
 
 } // namespace solids

@@ -23,6 +23,21 @@ CalculatorWindow::CalculatorWindow(const Solid& solid)
     for (const Dimension& d : solid.calculator.dimensions)
         connect(textBox(QString::fromUtf8(d.box)), &QLineEdit::returnPressed,
                 button(QStringLiteral("cmdberechnen")), &QAbstractButton::click);
+    // The first keystroke goes into the top box, wherever the tab order starts.
+    if (!solid.calculator.dimensions.empty())
+        textBox(QString::fromUtf8(solid.calculator.dimensions.front().box))->setFocus();
+    // A box that the chosen variant does not read cannot be typed into.
+    for (const Variant& v : solid.calculator.variants) {
+        if (auto* option = qobject_cast<QRadioButton*>(control(QString::fromUtf8(v.option))))
+            connect(option, &QRadioButton::toggled, this, &CalculatorWindow::enableBoxes);
+    }
+}
+
+void CalculatorWindow::enableBoxes()
+{
+    const Variant* v = chosen(solid_.calculator, *this);
+    for (const Dimension& d : solid_.calculator.dimensions)
+        textBox(QString::fromUtf8(d.box))->setEnabled(!v || uses(*v, d));
 }
 
 void CalculatorWindow::cmdberechnen_Click()

@@ -46,6 +46,7 @@ public:
 
 private:
     void tellFollowers();
+    void enableBoxes();
 
     const Solid& solid_;
     Calculation last_;

@@ -15,7 +15,8 @@ constexpr rt::FontSpec kOption{"Georgia", 9, true};
 constexpr char kFrustum[] = "opstumpf";
 
 const Dimension a1{"txtseitea1", "a1", Unit::Centimetre};
-const Dimension a2{"txtseitea2", "a2", Unit::Centimetre};
+// The pyramid has no top face: only the frustum reads, checks and lists a2.
+const Dimension a2{"txtseitea2", "a2", Unit::Centimetre, kFrustum};
 const Dimension h{"txthöheh", "h", Unit::Centimetre};
 
 // The window calls the pyramid's base edge a1, like the frustum's.

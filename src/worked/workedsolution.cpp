@@ -30,10 +30,12 @@ QString solution(const solids::Solid& solid, const Reading& reading, const QLoca
         reading.variant ? *reading.variant : calculator.variants.front();
     QStringList lines{title(solid, variant), QString(), QStringLiteral("Gegeben:")};
 
-    // Each dimension as it was read, in the shortest text that reads back as
-    // the same number; boxes that hold no number are left out.
+    // Each dimension the variant uses as it was read, in the shortest text
+    // that reads back as the same number; boxes that hold no number are left out.
     QMap<QString, QString> given;
     for (const solids::Dimension& d : calculator.dimensions) {
+        if (!solids::uses(variant, d))
+            continue;
         const QString box = QString::fromUtf8(d.box);
         try {
             const double v = rt::toNumber(reading.texts.value(box), locale);
