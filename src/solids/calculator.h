@@ -46,6 +46,8 @@ public:
     Real operator()(const QString& box) const;
     // The number a result label shows, read back as the user sees it.
     Real shown(const QString& label) const;
+    // Whether the window's option is set: checks that hold for one variant only.
+    bool isSet(const QString& option) const;
 
 private:
     const Sheet& sheet_;
@@ -75,6 +77,12 @@ struct Check {
 Check positive(const Dimension& d, const char* message);
 Check wholeFrom(const Dimension& d, double least, const char* message);
 Check between(const Dimension& d, double low, double high, const char* message);
+// A dimension greater than 0 and less than a multiple of another one: the
+// inner radius below the outer, a cap's height below the diameter.
+Check positiveBelow(const Dimension& d, double factor, const Dimension& bound, const char* message);
+// A check made only while the window's option is set, passed otherwise: a box
+// only one variant reads stays unread for the others.
+Check onlyWith(const char* option, Check check);
 
 struct Result {
     const char* label;
