@@ -11,32 +11,67 @@ namespace {
 using namespace rt::rows;
 using rt::Spoken;
 
+constexpr rt::FontSpec kOption{"Georgia", 9, true};
+
+// The option that chooses the frustum: its variant, its check and its sketch.
+constexpr char kFrustum[] = "opstumpf";
+
 const Dimension r{"txtradiusr", "r", Unit::Centimetre};
 const Dimension h{"txthöheh", "h", Unit::Centimetre};
+const Dimension r2{"txtradiusr2", "r2", Unit::Centimetre};
 const Term pi = Term::constant(kPi, "π");
 const Term s = Term::named("s", pow(pow(h, 2) + pow(r, 2), 0.5));
+const Term frustumSlant = Term::named("s", pow(pow(h, 2) + pow(r - r2, 2), 0.5));
+const Term shownSlant = Term::shown("labseites", "s");
+const Term fullTurn = Term::constant(360, "360°");
 
 // The angle divides by the slant height as shown, not as computed, so that it
-// agrees with what the user reads beside "Seite s:".
+// agrees with what the user reads beside "Seite s:". The full cone is what
+// the window computes unless "Kegelstumpf" is set, so it comes last and needs
+// no option of its own; the frustum reads r2, the cone never does. The
+// frustum keeps the window's pi, so both options agree in their digits.
 const Calculator kCalculator{
-    .dimensions = {r, h},
+    .dimensions = {r, h, r2},
     .checks = {positive(r, "Bitte geben Sie für Radius r > 0 ein"),
-               positive(h, "Bitte geben Sie für Höhe h > 0 ein")},
-    .variants = {{nullptr,
+               positive(h, "Bitte geben Sie für Höhe h > 0 ein"),
+               onlyWith(kFrustum,
+                        positiveBelow(r2, 1, r,
+                                      "Bitte geben Sie für Radius r2 einen Wert größer 0 und "
+                                      "kleiner als r ein"))},
+    .variants = {{kFrustum,
+                  "Kegelstumpf",
+                  {
+                      {"laboberfläche", "O", Unit::SquareCentimetre,
+                       pi* pow(r, 2) + pi* pow(r2, 2) + pi*(r + r2) * frustumSlant},
+                      {"labvolume", "V", Unit::CubicCentimetre,
+                       pi* h*(pow(r, 2) + r * r2 + pow(r2, 2)) / 3},
+                      {"labmantel", "M", Unit::SquareCentimetre, pi*(r + r2) * frustumSlant},
+                      {"labseites", "s", Unit::Centimetre, frustumSlant},
+                      {"labwinkela", "α", Unit::Degree, fullTurn*(r - r2) / shownSlant},
+                  }},
+                 {nullptr,
                   nullptr,
                   {
                       {"laboberfläche", "O", Unit::SquareCentimetre, pi* r*(r + s)},
                       {"labvolume", "V", Unit::CubicCentimetre, Term(1) / 3 * pow(r, 2) * pi* h},
                       {"labmantel", "M", Unit::SquareCentimetre, pi* r* s},
                       {"labseites", "s", Unit::Centimetre, s},
-                      {"labwinkela", "α", Unit::Degree,
-                       Term::constant(360, "360°") * r / Term::shown("labseites", "s")},
+                      {"labwinkela", "α", Unit::Degree, fullTurn* r / shownSlant},
                   }}},
 };
 
+// The choice sits in a frame to the right of the title, "Radius r2:" below it
+// beside the height: no row of the full cone moves.
+rt::Control inFrame(rt::Control c, bool checked = false)
+{
+    c.container = "Frame1";
+    c.checked = checked;
+    return c;
+}
+
 const rt::WindowDescription kLayout{
     "Kegel",
-    4125,
+    5520,
     6180,
     rt::SystemColor::Desktop,
     {
@@ -67,12 +102,18 @@ const rt::WindowDescription kLayout{
         result("laboberfläche", {1920, 4200, 855, 255}, 6, {"Label1", 5}, {"Label8"}, {"Label7"}),
         caption("Label1", 4, "Volume:", {240, 3480, 1455, 495}, kCaption, 5),
         caption("Label1", 5, "Oberfläche:", {240, 4200, 1455, 495}, kCaption, 4),
+        frame("Frame1", "", {3000, 120, 2280, 975}, 27),
+        inFrame(option("opkegel", "Kegel", {240, 240, 1695, 285}, kOption, 28), true),
+        inFrame(option(kFrustum, "Kegelstumpf", {240, 600, 1935, 285}, kOption, 29)),
+        caption("Label1", 8, "Radius r2:", {3000, 1200, 1095, 375}, kCaption, 30),
+        input("txtradiusr2", {4200, 1200, 615, 285}, 31, {"Label1", 8}, {"Label12"}),
+        unit("Label12", "cm", {4920, 1200, 375, 255}, kUnit, 32, Spoken::Centimetre),
     }};
 
 // The upright cone as pupils draw it: the base circle as a flat ellipse, its
 // back dashed. The sides touch the ellipse a little behind its widest points,
 // so the dashed arc runs between those two tangent points.
-Sketch sketch(const Variant&)
+Sketch coneSketch()
 {
     constexpr double rx = 1.0, ry = 0.36, tall = 2.0;
     const QRectF base(-rx, tall - ry, 2 * rx, 2 * ry);
@@ -89,6 +130,39 @@ Sketch sketch(const Variant&)
     const QPointF out = QPointF(right.y(), -right.x()) / std::hypot(right.x(), right.y());
     d.label("s", right / 2 + 0.19 * out, "");
     return d.describe("Kegel mit Radius r, Höhe h und Mantellinie s");
+}
+
+// The frustum as the cone cut off at the top: the sides touch both circles
+// where the cone's lines through its apex would, and the top face is seen
+// whole, from a little above.
+Sketch frustumSketch()
+{
+    constexpr double rx = 1.0, ry = 0.36, tall = 1.7, ratio = 0.55; // r, squash, h, r2 : r
+    const double apex = tall / (1 - ratio);                         // the whole cone's height
+    const double top = tall - apex;                                 // y of its apex
+    const QRectF base(-rx, tall - ry, 2 * rx, 2 * ry);
+    const QRectF cap(-rx * ratio, -ry * ratio, 2 * rx * ratio, 2 * ry * ratio);
+    const double behind = std::asin(ry / apex) * 180 / kExactPi;
+    const QPointF right(rx * std::cos(behind * kExactPi / 180), tall - ry * ry / apex);
+    const QPointF rightTop = QPointF(0, top) + ratio * (right - QPointF(0, top));
+    const QPointF left(-right.x(), right.y()), leftTop(-rightTop.x(), rightTop.y());
+    Sketch d;
+    d.arc(base, 180 - behind, 180 + 2 * behind).arc(base, behind, 180 - 2 * behind, true);
+    d.arc(cap, 0, 360);
+    d.line(leftTop, left).line(rightTop, right);
+    d.hidden({0, tall}, {0, 0}).hidden({0, tall}, {rx, tall}).line({0, 0}, {rx * ratio, 0});
+    d.label("r", {rx / 2, tall - 0.15}, r.box);
+    d.label("r2", {rx * ratio / 2, -0.15}, r2.box);
+    d.label("h", {-0.14, tall * 0.55}, h.box);
+    const QPointF side = right - rightTop;
+    const QPointF out = QPointF(side.y(), -side.x()) / std::hypot(side.x(), side.y());
+    d.label("s", (right + rightTop) / 2 + 0.19 * out, "");
+    return d.describe("Kegelstumpf mit Radius r, Radius r2, Höhe h und Mantellinie s");
+}
+
+Sketch sketch(const Variant& variant)
+{
+    return qstrcmp(variant.option, kFrustum) == 0 ? frustumSketch() : coneSketch();
 }
 
 } // namespace
