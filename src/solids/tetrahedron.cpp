@@ -1,0 +1,80 @@
+#include "catalogue.h"
+
+#include "names.h"
+
+#include <cmath>
+
+namespace solids {
+
+namespace {
+
+using namespace rt::rows;
+using rt::Spoken;
+
+const Dimension a{"txtkantea", "a", Unit::Centimetre};
+
+// The regular tetrahedron: four equilateral triangles; its height stands on
+// the base's centre.
+const Calculator kCalculator{
+    .dimensions = {a},
+    .checks = {positive(a, "Bitte geben Sie für Kante a > 0 ein")},
+    .variants = {{nullptr,
+                  nullptr,
+                  {
+                      {"labvolume", "V", Unit::CubicCentimetre, pow(a, 3) * pow(2, 0.5) / 12},
+                      {"laboberfläche", "O", Unit::SquareCentimetre, pow(3, 0.5) * pow(a, 2)},
+                      {"labhöheh", "h", Unit::Centimetre, a* pow(Term(2) / 3, 0.5)},
+                  }}},
+    .pi = kExactPi,
+};
+
+const rt::WindowDescription kLayout{
+    "Tetraeder",
+    4800,
+    4560,
+    rt::SystemColor::Desktop,
+    {
+        title("Label1", 0, "Tetraeder", {1665, 240, 1455, 495}, kTitle, 3),
+        caption("Label1", 1, "Kante a:", {360, 960, 1815, 495}, kCaption, 4),
+        input("txtkantea", {2280, 960, 615, 285}, 0, {"Label1", 1}, {"Label2"}),
+        unit("Label2", "cm", {3000, 960, 375, 255}, kUnit, 5, Spoken::Centimetre),
+        caption("Label1", 2, "Volumen:", {360, 1800, 1815, 495}, kCaption, 6),
+        result("labvolume", {2280, 1800, 855, 255}, 7, {"Label1", 2}, {"Label3"}, {"Label4"}),
+        unit("Label3", "cm", {3240, 1800, 375, 255}, kUnit, 8, Spoken::Centimetre),
+        power("Label4", "3", {3600, 1680, 255, 255}, 9, Spoken::Cube),
+        caption("Label1", 3, "Oberfläche:", {360, 2400, 1815, 495}, kCaption, 10),
+        result("laboberfläche", {2280, 2400, 855, 255}, 11, {"Label1", 3}, {"Label5"}, {"Label6"}),
+        unit("Label5", "cm", {3240, 2400, 375, 255}, kUnit, 12, Spoken::Centimetre),
+        power("Label6", "2", {3600, 2280, 255, 255}, 13, Spoken::Square),
+        caption("Label1", 4, "Höhe h:", {360, 3000, 1815, 495}, kCaption, 14),
+        result("labhöheh", {2280, 3000, 855, 255}, 15, {"Label1", 4}, {"Label7"}),
+        unit("Label7", "cm", {3240, 3000, 375, 255}, kUnit, 16, Spoken::Centimetre),
+        button("cmdberechnen", "Berechnen", {720, 3840, 1455, 375}, kButton, 1),
+        button("cmdzurück", "Zurück", {2520, 3840, 1095, 375}, kButton, 2),
+    }};
+
+// Seen obliquely, a corner of the base to the front, so that two faces show
+// and only the back edge of the base is hidden; depth at half length, as the
+// pyramid's.
+Sketch sketch(const Variant&)
+{
+    constexpr double w = 2.0;                     // a as drawn
+    const double deep = w * std::sqrt(3.0) / 2;   // the base triangle's depth
+    const double tall = w * std::sqrt(2.0 / 3.0); // h as drawn
+    const auto p = [](double x, double y, double z) { return Sketch::oblique(x, y, z / 2); };
+    const QPointF front = p(w / 2, tall, 0), left = p(0, tall, deep), right = p(w, tall, deep);
+    const QPointF apex = p(w / 2, 0, deep / 3), foot = p(w / 2, tall, deep / 3);
+    Sketch s;
+    s.line(front, left).line(front, right).hidden(left, right);
+    s.line(apex, front).line(apex, left).line(apex, right);
+    s.hidden(apex, foot);
+    s.label("a", (front + left) / 2 + QPointF(-0.2, 0.1), a.box);
+    s.label("h", (apex + foot) / 2 + QPointF(0.14, 0), "");
+    return s.describe("Tetraeder mit Kante a und Höhe h");
+}
+
+} // namespace
+
+extern const Solid kTetrahedron{names::kTetrahedron, "optetraeder", kLayout, kCalculator, sketch};
+
+} // namespace solids
