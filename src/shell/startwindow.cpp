@@ -19,9 +19,17 @@ constexpr rt::FontSpec kButton{"MS Sans Serif", 12};
 const rt::WindowDescription kLayout{
     "Volumen Oberfläche und Mantel",
     8475,
-    5835,
+    7335,
     rt::SystemColor::Desktop,
     {
+        // The frame only frames the five: they sit on the window, so that all
+        // fourteen options stay one group and one choice.
+        frame("Frame1", "Weitere Körper", {120, 4680, 8235, 1530}, 13),
+        option("ophohlzylinder", "Hohlzylinder", {240, 5040, 1815, 495}, kOption, 14),
+        option("ophalbkugel", "Halbkugel", {2160, 5040, 1935, 495}, kOption, 15),
+        option("opkugelabschnitt", "Kugelabschnitt", {4200, 5040, 3495, 495}, kOption, 16),
+        option("optetraeder", "Tetraeder", {240, 5580, 1815, 495}, kOption, 17),
+        option("opoktaeder", "Oktaeder", {2160, 5580, 1935, 495}, kOption, 18),
         option("optorus", "Torus", {4200, 3960, 3615, 615}, kOption, 12),
         option("opkugel", "Kugel", {2160, 3960, 1935, 615}, kOption, 11),
         option("opspat", "Spat", {240, 3960, 1815, 615}, kOption, 10),
@@ -31,8 +39,8 @@ const rt::WindowDescription kLayout{
         option("oppyramide", "Pyramide/Pyramidenstumpf", {4200, 2040, 3495, 495}, kOption, 6),
         option("opquader", "Quader", {2160, 2040, 1575, 495}, kOption, 5),
         option("opwürfel", "Würfel", {240, 2040, 1575, 495}, kOption, 4),
-        button("cmdbeenden", "Beenden", {6600, 4950, 1695, 345}, kButton, 3),
-        button("cmdweiter", "Weiter", {5280, 4920, 1095, 375}, kButton, 2),
+        button("cmdbeenden", "Beenden", {6600, 6450, 1695, 345}, kButton, 3),
+        button("cmdweiter", "Weiter", {5280, 6420, 1095, 375}, kButton, 2),
         label("Label2", "Bitte wählen Sie die zu Berechnende Körper aus und klicken Sie weiter!",
               {240, 1200, 7455, 615}, {"MS Sans Serif", 9.75, true}, 1),
         label("Label1", "Volume Oberfläche und Mantelfläche von Körpern", {960, 360, 5535, 495},
