@@ -276,11 +276,10 @@ void TestAccessibility::tabOrderIsTheStoredOne_data()
 
     // By the stored tab indexes; controls that take no focus are left out. The
     // Tab key stops once in a group of options, which the arrow keys walk.
-    const QStringList start = {"cmdweiter",  "cmdbeenden", "opwürfel", "opquader",
-                               "oppyramide", "opzylinder", "opprisma", "opkegel",
-                               "opspat",     "opkugel",    "optorus",
-                               "ophohlzylinder", "ophalbkugel", "opkugelabschnitt",
-                               "optetraeder", "opoktaeder"};
+    const QStringList start = {"cmdweiter",   "cmdbeenden",       "opwürfel",    "opquader",
+                               "oppyramide",  "opzylinder",       "opprisma",    "opkegel",
+                               "opspat",      "opkugel",          "optorus",     "ophohlzylinder",
+                               "ophalbkugel", "opkugelabschnitt", "optetraeder", "opoktaeder"};
     QTest::newRow("Form1") << "Form1" << start << start.mid(0, 3);
     const QStringList pyramid = {"txthöheh",   "txtseitea2", "cmdzurück", "cmdberechnen",
                                  "oppyramide", "opstumpf",   "txtseitea1"};
