@@ -53,23 +53,24 @@ const rt::WindowDescription kLayout{
         button("cmdzurück", "Zurück", {2520, 3840, 1095, 375}, kButton, 2),
     }};
 
-// Seen obliquely, a corner of the base to the front, so that two faces show
-// and only the back edge of the base is hidden; depth at half length, as the
-// pyramid's.
+// Seen obliquely as pupils draw it: the front face whole, the right one beside
+// it, the base's edge to the back corner dashed. Depth at full length, or the
+// back corner would hide behind the front face.
 Sketch sketch(const Variant&)
 {
     constexpr double w = 2.0;                     // a as drawn
     const double deep = w * std::sqrt(3.0) / 2;   // the base triangle's depth
     const double tall = w * std::sqrt(2.0 / 3.0); // h as drawn
-    const auto p = [](double x, double y, double z) { return Sketch::oblique(x, y, z / 2); };
-    const QPointF front = p(w / 2, tall, 0), left = p(0, tall, deep), right = p(w, tall, deep);
-    const QPointF apex = p(w / 2, 0, deep / 3), foot = p(w / 2, tall, deep / 3);
+    const QPointF left = Sketch::oblique(0, tall, 0), right = Sketch::oblique(w, tall, 0);
+    const QPointF back = Sketch::oblique(w / 2, tall, deep);
+    const QPointF apex = Sketch::oblique(w / 2, 0, deep / 3);
+    const QPointF foot = Sketch::oblique(w / 2, tall, deep / 3);
     Sketch s;
-    s.line(front, left).line(front, right).hidden(left, right);
-    s.line(apex, front).line(apex, left).line(apex, right);
+    s.line(left, right).line(right, back).hidden(back, left);
+    s.line(apex, left).line(apex, right).line(apex, back);
     s.hidden(apex, foot);
-    s.label("a", (front + left) / 2 + QPointF(-0.2, 0.1), a.box);
-    s.label("h", (apex + foot) / 2 + QPointF(0.14, 0), "");
+    s.label("a", (left + right) / 2 + QPointF(0, 0.17), a.box);
+    s.label("h", (apex + foot) / 2 + QPointF(-0.14, 0), "");
     return s.describe("Tetraeder mit Kante a und Höhe h");
 }
 
