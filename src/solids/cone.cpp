@@ -61,7 +61,8 @@ const Calculator kCalculator{
 };
 
 // The choice sits in a frame to the right of the title, "Radius r2:" below it
-// beside the height: no row of the full cone moves.
+// beside the height: no row of the full cone moves, and the boxes on the left
+// keep their room to widen.
 rt::Control inFrame(rt::Control c, bool checked = false)
 {
     c.container = "Frame1";
@@ -71,7 +72,7 @@ rt::Control inFrame(rt::Control c, bool checked = false)
 
 const rt::WindowDescription kLayout{
     "Kegel",
-    5520,
+    6360,
     6180,
     rt::SystemColor::Desktop,
     {
@@ -102,12 +103,12 @@ const rt::WindowDescription kLayout{
         result("laboberfläche", {1920, 4200, 855, 255}, 6, {"Label1", 5}, {"Label8"}, {"Label7"}),
         caption("Label1", 4, "Volume:", {240, 3480, 1455, 495}, kCaption, 5),
         caption("Label1", 5, "Oberfläche:", {240, 4200, 1455, 495}, kCaption, 4),
-        frame("Frame1", "", {3000, 120, 2280, 975}, 27),
+        frame("Frame1", "", {3480, 120, 2280, 975}, 27),
         inFrame(option("opkegel", "Kegel", {240, 240, 1695, 285}, kOption, 28), true),
         inFrame(option(kFrustum, "Kegelstumpf", {240, 600, 1935, 285}, kOption, 29)),
-        caption("Label1", 8, "Radius r2:", {3000, 1200, 1095, 375}, kCaption, 30),
-        input("txtradiusr2", {4200, 1200, 615, 285}, 31, {"Label1", 8}, {"Label12"}),
-        unit("Label12", "cm", {4920, 1200, 375, 255}, kUnit, 32, Spoken::Centimetre),
+        caption("Label1", 8, "Radius r2:", {3480, 1200, 1095, 375}, kCaption, 30),
+        input("txtradiusr2", {4680, 1200, 615, 285}, 31, {"Label1", 8}, {"Label12"}),
+        unit("Label12", "cm", {5400, 1200, 375, 255}, kUnit, 32, Spoken::Centimetre),
     }};
 
 // The upright cone as pupils draw it: the base circle as a flat ellipse, its
