@@ -42,8 +42,14 @@ const Text kStartWindowTexts[] = {
     {"Spat", "DejaVu Serif", 13, true, 36, 264},
     {"Kugel", "DejaVu Serif", 13, true, 164, 264},
     {"Torus", "DejaVu Serif", 13, true, 300, 264},
-    {"Weiter", "Liberation Sans", 16, false, 366, 330},
-    {"Beenden", "Liberation Sans", 16, false, 460, 330},
+    {"Weitere Körper", "Liberation Sans", 11, false, 16, 312},
+    {"Hohlzylinder", "DejaVu Serif", 13, true, 36, 336},
+    {"Halbkugel", "DejaVu Serif", 13, true, 164, 336},
+    {"Kugelabschnitt", "DejaVu Serif", 13, true, 300, 336},
+    {"Tetraeder", "DejaVu Serif", 13, true, 36, 372},
+    {"Oktaeder", "DejaVu Serif", 13, true, 164, 372},
+    {"Weiter", "Liberation Sans", 16, false, 366, 430},
+    {"Beenden", "Liberation Sans", 16, false, 460, 430},
 };
 
 void addText(QWidget* parent, const Text& t)
