@@ -22,14 +22,6 @@ const rt::WindowDescription kLayout{
     6900,
     rt::SystemColor::Desktop,
     {
-        // The frame only frames the five: they sit on the window, so that all
-        // fourteen options stay one group and one choice.
-        frame("Frame1", "Weitere Körper", {120, 4620, 8235, 1215}, 13),
-        option("ophohlzylinder", "Hohlzylinder", {240, 4920, 1815, 375}, kOption, 14),
-        option("ophalbkugel", "Halbkugel", {2160, 4920, 1935, 375}, kOption, 15),
-        option("opkugelabschnitt", "Kugelabschnitt", {4200, 4920, 3495, 375}, kOption, 16),
-        option("optetraeder", "Tetraeder", {240, 5340, 1815, 375}, kOption, 17),
-        option("opoktaeder", "Oktaeder", {2160, 5340, 1935, 375}, kOption, 18),
         option("optorus", "Torus", {4200, 3960, 3615, 615}, kOption, 12),
         option("opkugel", "Kugel", {2160, 3960, 1935, 615}, kOption, 11),
         option("opspat", "Spat", {240, 3960, 1815, 615}, kOption, 10),
@@ -39,6 +31,14 @@ const rt::WindowDescription kLayout{
         option("oppyramide", "Pyramide/Pyramidenstumpf", {4200, 2040, 3495, 495}, kOption, 6),
         option("opquader", "Quader", {2160, 2040, 1575, 495}, kOption, 5),
         option("opwürfel", "Würfel", {240, 2040, 1575, 495}, kOption, 4),
+        // The frame only frames the five: they sit on the window, so that all
+        // fourteen options stay one group and one choice.
+        frame("Frame1", "Weitere Körper", {120, 4620, 8235, 1215}, 13),
+        option("ophohlzylinder", "Hohlzylinder", {240, 4920, 1815, 375}, kOption, 14),
+        option("ophalbkugel", "Halbkugel", {2160, 4920, 1935, 375}, kOption, 15),
+        option("opkugelabschnitt", "Kugelabschnitt", {4200, 4920, 3495, 375}, kOption, 16),
+        option("optetraeder", "Tetraeder", {240, 5340, 1815, 375}, kOption, 17),
+        option("opoktaeder", "Oktaeder", {2160, 5340, 1935, 375}, kOption, 18),
         button("cmdbeenden", "Beenden", {6600, 6015, 1695, 345}, kButton, 3),
         button("cmdweiter", "Weiter", {5280, 5985, 1095, 375}, kButton, 2),
         label("Label2", "Bitte wählen Sie die zu Berechnende Körper aus und klicken Sie weiter!",
