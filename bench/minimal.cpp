@@ -42,8 +42,14 @@ const Text kStartWindowTexts[] = {
     {"Spat", "DejaVu Serif", 13, true, 36, 264},
     {"Kugel", "DejaVu Serif", 13, true, 164, 264},
     {"Torus", "DejaVu Serif", 13, true, 300, 264},
-    {"Weiter", "Liberation Sans", 16, false, 366, 330},
-    {"Beenden", "Liberation Sans", 16, false, 460, 330},
+    {"Weitere Körper", "Liberation Sans", 11, false, 16, 308},
+    {"Hohlzylinder", "DejaVu Serif", 13, true, 36, 328},
+    {"Halbkugel", "DejaVu Serif", 13, true, 164, 328},
+    {"Kugelabschnitt", "DejaVu Serif", 13, true, 300, 328},
+    {"Tetraeder", "DejaVu Serif", 13, true, 36, 356},
+    {"Oktaeder", "DejaVu Serif", 13, true, 164, 356},
+    {"Weiter", "Liberation Sans", 16, false, 366, 401},
+    {"Beenden", "Liberation Sans", 16, false, 460, 401},
 };
 
 void addText(QWidget* parent, const Text& t)

@@ -19,5 +19,10 @@ inline constexpr char kCone[] = "fokegel";
 inline constexpr char kParallelepiped[] = "fospat";
 inline constexpr char kSphere[] = "fokugel";
 inline constexpr char kTorus[] = "fotorus";
+inline constexpr char kHollowCylinder[] = "fohohlzylinder";
+inline constexpr char kHemisphere[] = "fohalbkugel";
+inline constexpr char kSphericalCap[] = "fokugelabschnitt";
+inline constexpr char kTetrahedron[] = "fotetraeder";
+inline constexpr char kOctahedron[] = "fooktaeder";
 
 } // namespace names

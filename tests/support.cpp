@@ -87,8 +87,16 @@ ShownBox computeLongNumbers(QWidget* window, const QString& option, const QStrin
     for (const solids::Solid* s : solids::catalogue())
         calculator = calculator || window->objectName() == QString::fromUtf8(s->window);
     if (calculator) {
+        // Each length a tenth of the one before, so that an inner radius, a top
+        // radius or a cap's height stays below the box it is bounded by.
+        QString length = longNumber;
         for (const auto& d : solids::solid(window->objectName()).calculator.dimensions) {
-            if (d.unit == solids::Unit::None)
+            if (d.unit == solids::Unit::Centimetre) {
+                type(window, QString::fromUtf8(d.box), length);
+                const qsizetype at = length.indexOf(point);
+                length = length.left(at - 1) + point + length.mid(at - 1, 1) +
+                         length.mid(at + point.size());
+            } else if (d.unit == solids::Unit::None)
                 type(window, QString::fromUtf8(d.box), QStringLiteral("987654321"));
             else if (d.unit == solids::Unit::Degree)
                 type(window, QString::fromUtf8(d.box), "59" + point + "87654321");

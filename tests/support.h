@@ -37,8 +37,9 @@ void type(QWidget* window, const QString& box, const QString& text);
 
 QString labelText(QWidget* window, const QString& label);
 
-// Types a long number into every box of the window, sets the option if one is
-// named and presses the button: the results come out with many digits.
+// Types a long number into every box of the window (a calculator's lengths each
+// a tenth of the one before), sets the option if one is named and presses the
+// button: the results come out with many digits.
 ShownBox computeLongNumbers(QWidget* window, const QString& option, const QString& button);
 
 } // namespace test

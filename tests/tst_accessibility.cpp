@@ -278,15 +278,22 @@ void TestAccessibility::tabOrderIsTheStoredOne_data()
     // By the stored tab indexes; controls that take no focus are left out. The
     // Tab key stops once in a group of options, which the arrow keys walk. A
     // calculator opens in its top box, wherever its tab order starts.
-    const QStringList start = {"cmdweiter",  "cmdbeenden", "opwürfel", "opquader",
-                               "oppyramide", "opzylinder", "opprisma", "opkegel",
-                               "opspat",     "opkugel",    "optorus"};
+    const QStringList start = {"cmdweiter",   "cmdbeenden",       "opwürfel",    "opquader",
+                               "oppyramide",  "opzylinder",       "opprisma",    "opkegel",
+                               "opspat",      "opkugel",          "optorus",     "ophohlzylinder",
+                               "ophalbkugel", "opkugelabschnitt", "optetraeder", "opoktaeder"};
     QTest::newRow("Form1") << "Form1" << start << start.mid(0, 3) << "cmdweiter";
     const QStringList pyramid = {"txthöheh",   "txtseitea2", "cmdzurück", "cmdberechnen",
                                  "oppyramide", "opstumpf",   "txtseitea1"};
     QStringList pyramidStops = pyramid;
     pyramidStops.removeOne("opstumpf");
     QTest::newRow("fopyramide") << "fopyramide" << pyramid << pyramidStops << "txtseitea1";
+    // The cone's order of before, then its choice and the frustum's top radius.
+    const QStringList cone = {"cmdzurück", "cmdberechnen", "txthöheh",   "txtradiusr",
+                              "opkegel",   "opstumpf",     "txtradiusr2"};
+    QStringList coneStops = cone;
+    coneStops.removeOne("opstumpf");
+    QTest::newRow("fokegel") << "fokegel" << cone << coneStops << "txtradiusr";
     const struct {
         const char* window;
         QStringList order;
@@ -295,13 +302,18 @@ void TestAccessibility::tabOrderIsTheStoredOne_data()
         {"fowürfel", {"txtseitea", "cmdzurück", "cmdberechnen"}},
         {"foquader", {"txtseitea", "txtseiteb", "txtseitec", "cmdberechnen", "cmdzurück"}},
         {"fozylinder", {"txtradiusr", "txthöheh", "cmdberechnen", "cmdzurück"}},
-        {"fokegel", {"cmdzurück", "cmdberechnen", "txthöheh", "txtradiusr"}, "txtradiusr"},
         {"fokugel", {"cmdzurück", "cmdberechnen", "txtradiusr"}, "txtradiusr"},
         {"foprisma", {"txteckenn", "txtseitea", "txthöheh", "cmdberechnen", "cmdzurück"}},
         {"fospat",
          {"txtseitea", "txtseiteb", "txtseitec", "txtwinkelalpha", "txtwinkelbeta",
           "txtwinkelgamma", "cmdberechnen", "cmdzurück"}},
         {"fotorus", {"txtringradiusr", "txtrohrradiusr", "cmdberechnen", "cmdzurück"}},
+        {"fohohlzylinder",
+         {"txtaußenradiusr", "txtinnenradiusr", "txthöheh", "cmdberechnen", "cmdzurück"}},
+        {"fohalbkugel", {"txtradiusr", "cmdberechnen", "cmdzurück"}},
+        {"fokugelabschnitt", {"txtkugelradiusr", "txthöheh", "cmdberechnen", "cmdzurück"}},
+        {"fotetraeder", {"txtkantea", "cmdberechnen", "cmdzurück"}},
+        {"fooktaeder", {"txtkantea", "cmdberechnen", "cmdzurück"}},
         {"fowurzel", {"txtWurzelArt", "txtBasis", "cmdWurzelZiehen"}},
         {"foinfo", {"Picture1", "cmdzurück"}},
         {"forechenweg", {"txtrechenweg", "cmdkopieren", "cmdok"}},

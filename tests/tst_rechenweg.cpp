@@ -213,6 +213,7 @@ private slots:
     void substitutionComputesTheResult();
     void beforeACalculation();
     void followsTheActiveCalculator();
+    void coneFollowsItsOption();
     void copies();
 };
 
@@ -533,6 +534,138 @@ void TestRechenweg::workedExamples_data()
                                                 "O = 4 · π² · R · r\n"
                                                 "O = 4 · π² · 4 cm · 1,5 cm\n"
                                                 "O = 236,870505626145 cm²\n");
+    QTest::newRow("Kegelstumpf")
+        << "fokegel"
+        << "opstumpf"
+        << "5 4 2"
+        << QString::fromUtf8(
+               "Kegelstumpf\n"
+               "\n"
+               "Gegeben:\n"
+               "r = 5 cm\n"
+               "h = 4 cm\n"
+               "r2 = 2 cm\n"
+               "\n"
+               "Gesucht:\n"
+               "O, V, M, s, α\n"
+               "\n"
+               "Oberfläche:\n"
+               "O = π · r² + π · r2² + π · (r + r2) · s\n"
+               "mit s = √(h² + (r − r2)²)\n"
+               "O = π · (5 cm)² + π · (2 cm)² + π · (5 cm + 2 cm) · √((4 cm)² + (5 cm − 2 cm)²)\n"
+               "O = 201,061929829747 cm²\n"
+               "\n"
+               "Volume:\n"
+               "V = π · h · (r² + r · r2 + r2²) : 3\n"
+               "V = π · 4 cm · ((5 cm)² + 5 cm · 2 cm + (2 cm)²) : 3\n"
+               "V = 163,362817986669 cm³\n"
+               "\n"
+               "Mantel:\n"
+               "M = π · (r + r2) · s\n"
+               "mit s = √(h² + (r − r2)²)\n"
+               "M = π · (5 cm + 2 cm) · √((4 cm)² + (5 cm − 2 cm)²)\n"
+               "M = 109,955742875643 cm²\n"
+               "\n"
+               "Seite s:\n"
+               "s = √(h² + (r − r2)²)\n"
+               "s = √((4 cm)² + (5 cm − 2 cm)²)\n"
+               "s = 5 cm\n"
+               "\n"
+               "Winkel a:\n"
+               "α = 360° · (r − r2) : s\n"
+               "α = 360° · (5 cm − 2 cm) : 5 cm\n"
+               "α = 216°\n");
+    QTest::newRow("Hohlzylinder")
+        << "fohohlzylinder"
+        << ""
+        << "5 3 10"
+        << QString::fromUtf8("Hohlzylinder\n"
+                             "\n"
+                             "Gegeben:\n"
+                             "R = 5 cm\n"
+                             "r = 3 cm\n"
+                             "h = 10 cm\n"
+                             "\n"
+                             "Gesucht:\n"
+                             "V, O, M, w\n"
+                             "\n"
+                             "Volumen:\n"
+                             "V = π · h · (R² − r²)\n"
+                             "V = π · 10 cm · ((5 cm)² − (3 cm)²)\n"
+                             "V = 502,654824574367 cm³\n"
+                             "\n"
+                             "Oberfläche:\n"
+                             "O = 2 · π · (R² − r²) + 2 · π · h · (R + r)\n"
+                             "O = 2 · π · ((5 cm)² − (3 cm)²) + 2 · π · 10 cm · (5 cm + 3 cm)\n"
+                             "O = 603,18578948924 cm²\n"
+                             "\n"
+                             "Mantel:\n"
+                             "M = 2 · π · h · (R + r)\n"
+                             "M = 2 · π · 10 cm · (5 cm + 3 cm)\n"
+                             "M = 502,654824574367 cm²\n"
+                             "\n"
+                             "Wandstärke w:\n"
+                             "w = R − r\n"
+                             "w = 5 cm − 3 cm\n"
+                             "w = 2 cm\n");
+    QTest::newRow("Kugelabschnitt")
+        << "fokugelabschnitt"
+        << ""
+        << "5 2"
+        << QString::fromUtf8("Kugelabschnitt\n"
+                             "\n"
+                             "Gegeben:\n"
+                             "r = 5 cm\n"
+                             "h = 2 cm\n"
+                             "\n"
+                             "Gesucht:\n"
+                             "V, O, M, a\n"
+                             "\n"
+                             "Volumen:\n"
+                             "V = π · h² · (3 · r − h) : 3\n"
+                             "V = π · (2 cm)² · (3 · 5 cm − 2 cm) : 3\n"
+                             "V = 54,4542726622231 cm³\n"
+                             "\n"
+                             "Oberfläche:\n"
+                             "O = 2 · π · r · h + π · a²\n"
+                             "mit a = √(h · (2 · r − h))\n"
+                             "O = 2 · π · 5 cm · 2 cm + π · √(2 cm · (2 · 5 cm − 2 cm))²\n"
+                             "O = 113,097335529233 cm²\n"
+                             "\n"
+                             "Mantel:\n"
+                             "M = 2 · π · r · h\n"
+                             "M = 2 · π · 5 cm · 2 cm\n"
+                             "M = 62,8318530717959 cm²\n"
+                             "\n"
+                             "Grundkreisradius a:\n"
+                             "a = √(h · (2 · r − h))\n"
+                             "a = √(2 cm · (2 · 5 cm − 2 cm))\n"
+                             "a = 4 cm\n");
+    QTest::newRow("Tetraeder") << "fotetraeder"
+                               << ""
+                               << "2"
+                               << QString::fromUtf8("Tetraeder\n"
+                                                    "\n"
+                                                    "Gegeben:\n"
+                                                    "a = 2 cm\n"
+                                                    "\n"
+                                                    "Gesucht:\n"
+                                                    "V, O, h\n"
+                                                    "\n"
+                                                    "Volumen:\n"
+                                                    "V = a³ · √(2) : 12\n"
+                                                    "V = (2 cm)³ · √(2) : 12\n"
+                                                    "V = 0,942809041582063 cm³\n"
+                                                    "\n"
+                                                    "Oberfläche:\n"
+                                                    "O = √(3) · a²\n"
+                                                    "O = √(3) · (2 cm)²\n"
+                                                    "O = 6,92820323027551 cm²\n"
+                                                    "\n"
+                                                    "Höhe h:\n"
+                                                    "h = a · √(2/3)\n"
+                                                    "h = 2 cm · √(2/3)\n"
+                                                    "h = 1,63299316185545 cm\n");
 }
 
 // Each solid's worked solution whole, as text; in C it differs only in the
@@ -633,6 +766,37 @@ void TestRechenweg::beforeACalculation()
     const QString text = worked::solution(cone, typing, kGerman);
     QVERIFY(text.contains("r = 3 cm"));
     QVERIFY(!text.contains("h = "));
+}
+
+// The cone window's option decides the solution and the sketch: the full cone
+// as the window opens, the frustum once "Kegelstumpf" is chosen, and after a
+// calculation the option it computed.
+void TestRechenweg::coneFollowsItsOption()
+{
+    w::show(QStringLiteral("fokegel"));
+    solids::CalculatorWindow* cone = calculator("fokegel");
+    w::frame()->findChild<QAction*>(QStringLiteral("mnurechenweg"))->trigger();
+    QCOMPARE(rechenweg()->followed(), cone);
+    const auto sketch = [] {
+        return QAccessible::queryAccessibleInterface(rechenweg()->findChild<QWidget*>("Skizze"))
+            ->text(QAccessible::Description);
+    };
+    QVERIFY(rechenweg()->solutionText().startsWith("Kegel\n"));
+    QCOMPARE(sketch(), "Skizze: Kegel mit Radius r, Höhe h und Mantellinie s");
+    for (const auto& [box, text] :
+         {std::pair{"txtradiusr", "5"}, {"txthöheh", "4"}, {"txtradiusr2", "2"}})
+        test::type(cone, QString::fromUtf8(box), QString::fromUtf8(text));
+    cone->findChild<QRadioButton*>(QStringLiteral("opstumpf"))->click();
+    QVERIFY(rechenweg()->solutionText().startsWith("Kegelstumpf\n"));
+    QCOMPARE(sketch(), "Skizze: Kegelstumpf mit Radius r, Radius r2, Höhe h und Mantellinie s");
+    test::click(cone, QStringLiteral("cmdberechnen"));
+    QVERIFY(rechenweg()->solutionText().contains("α = 216°"));
+    // The last calculation stands until the next one.
+    cone->findChild<QRadioButton*>(QStringLiteral("opkegel"))->click();
+    QVERIFY(rechenweg()->solutionText().startsWith("Kegelstumpf\n"));
+    test::click(cone, QStringLiteral("cmdberechnen"));
+    QVERIFY(rechenweg()->solutionText().startsWith("Kegel\n"));
+    QVERIFY(rechenweg()->solutionText().contains("O = π · r · (r + s)"));
 }
 
 // The window shows the active calculator, switches when another becomes

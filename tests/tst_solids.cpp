@@ -121,6 +121,49 @@ Values torus(double ring, double tube)
             ((4 * std::pow(pi, 2)) * ring) * tube};
 }
 
+// The frustum computes with the cone window's pi, and its angle divides by the
+// slant height as shown, 15 digits read back.
+Values frustum(double r, double r2, double h)
+{
+    constexpr double conePi = 3.14159265358979;
+    const double s = std::pow(std::pow(h, 2) + std::pow(r - r2, 2), 0.5);
+    const double shown = QString::number(s, 'g', 15).toDouble();
+    return {(conePi * std::pow(r, 2) + conePi * std::pow(r2, 2)) + (conePi * (r + r2)) * s,
+            ((conePi * h) * ((std::pow(r, 2) + r * r2) + std::pow(r2, 2))) / 3,
+            (conePi * (r + r2)) * s, s, (360 * (r - r2)) / shown};
+}
+
+Values hollowCylinder(double outer, double inner, double h)
+{
+    const double ring = std::pow(outer, 2) - std::pow(inner, 2);
+    const double walls = ((2 * pi) * h) * (outer + inner);
+    return {(pi * h) * ring, (2 * pi) * ring + walls, walls, outer - inner};
+}
+
+Values hemisphere(double r)
+{
+    return {((2.0 / 3) * pi) * std::pow(r, 3), (3 * pi) * std::pow(r, 2),
+            (2 * pi) * std::pow(r, 2)};
+}
+
+Values sphericalCap(double r, double h)
+{
+    const double a = std::pow(h * ((2 * r) - h), 0.5);
+    const double cap = ((2 * pi) * r) * h;
+    return {((pi * std::pow(h, 2)) * ((3 * r) - h)) / 3, cap + pi * std::pow(a, 2), cap, a};
+}
+
+Values tetrahedron(double a)
+{
+    return {(std::pow(a, 3) * std::sqrt(2.0)) / 12, std::sqrt(3.0) * std::pow(a, 2),
+            a * std::sqrt(2.0 / 3)};
+}
+
+Values octahedron(double a)
+{
+    return {(std::pow(a, 3) * std::sqrt(2.0)) / 3, (2 * std::sqrt(3.0)) * std::pow(a, 2)};
+}
+
 rt::Form* form(const QString& window)
 {
     return static_cast<rt::Form*>(w::loaded(window));
@@ -138,8 +181,13 @@ void verifyEmpty(rt::Form* f)
 {
     for (auto* box : f->findChildren<QLineEdit*>())
         QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
-    for (auto* option : f->findChildren<QRadioButton*>())
-        QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
+    // Options as the window opens: none set, or the one its description sets.
+    for (auto* option : f->findChildren<QRadioButton*>()) {
+        bool checked = false;
+        for (const rt::Control& c : f->description().controls)
+            checked = checked || (c.checked && option->objectName() == QString::fromUtf8(c.name));
+        QVERIFY2(option->isChecked() == checked, qPrintable(option->objectName()));
+    }
     for (const rt::Control& c : f->description().controls) {
         if (c.role == rt::Role::Result)
             QVERIFY2(f->label(QString::fromUtf8(c.name))->text().isEmpty(), c.name);
@@ -283,6 +331,57 @@ void TestSolids::figures_data()
         QStringList{"532,958637658825", "355,305758439217"});
     row("torus 10 2", "fotorus", "", "10 2", torus(10, 2),
         QStringList{"789,568352087149", "789,568352087149"});
+    // The full cone does not read r2, whatever it holds.
+    row("cone, r2 no number", "fokegel", "", "3 4 x",
+        Values{75.39822368615496, 37.69911184307748, 47.12388980384685, 5, 216}, none);
+    row("cone, r2 above r", "fokegel", "", "3 4 7",
+        Values{75.39822368615496, 37.69911184307748, 47.12388980384685, 5, 216}, none);
+    // Frustum: r, h, r2 in the window's order; results O, V, M, s, α.
+    row("frustum 3 4 1", "fokegel", "opstumpf", "3 4 1", frustum(3, 1, 4),
+        QStringList{"87,6144443842237", "54,454272662223", "56,1985178483258", "4,47213595499958",
+                    "160,996894379985"});
+    row("frustum 5 4 2", "fokegel", "opstumpf", "5 4 2", frustum(5, 2, 4),
+        QStringList{"201,061929829747", "163,362817986669", "109,955742875643", "5", "216"});
+    row("frustum 2,5 0,7 1,5", "fokegel", "opstumpf", "2,5 0,7 1,5", frustum(2.5, 1.5, 0.7),
+        QStringList{"42,0427477347229", "8,97971900151082", "15,3392101792097", "1,22065556157337",
+                    "294,923491386855"});
+    // Hollow cylinder: R, r, h; results V, O, M, w.
+    row("hollow cylinder 5 3 10", "fohohlzylinder", "", "5 3 10", hollowCylinder(5, 3, 10),
+        QStringList{"502,654824574367", "603,18578948924", "502,654824574367", "2"});
+    row("hollow cylinder 2 1,5 4", "fohohlzylinder", "", "2 1,5 4", hollowCylinder(2, 1.5, 4),
+        QStringList{"21,9911485751286", "98,9601685880785", "87,9645943005142", "0,5"});
+    row("hollow cylinder 0,5 0,25 2", "fohohlzylinder", "", "0,5 0,25 2",
+        hollowCylinder(0.5, 0.25, 2),
+        QStringList{"1,17809724509617", "10,6028752058656", "9,42477796076938", "0,25"});
+    // Hemisphere: r; results V, O, M.
+    row("hemisphere 3", "fohalbkugel", "", "3", hemisphere(3),
+        QStringList{"56,5486677646163", "84,8230016469244", "56,5486677646163"});
+    row("hemisphere 1", "fohalbkugel", "", "1", hemisphere(1),
+        QStringList{"2,0943951023932", "9,42477796076938", "6,28318530717959"});
+    row("hemisphere 0,5", "fohalbkugel", "", "0,5", hemisphere(0.5),
+        QStringList{"0,261799387799149", "2,35619449019234", "1,5707963267949"});
+    // Spherical cap: r, h; results V, O, M, a. A cap as high as the radius is
+    // the hemisphere.
+    row("cap 5 2", "fokugelabschnitt", "", "5 2", sphericalCap(5, 2),
+        QStringList{"54,4542726622231", "113,097335529233", "62,8318530717959", "4"});
+    row("cap 3 3", "fokugelabschnitt", "", "3 3", sphericalCap(3, 3),
+        QStringList{"56,5486677646163", "84,8230016469244", "56,5486677646163", "3"});
+    row("cap 1 1,5", "fokugelabschnitt", "", "1 1,5", sphericalCap(1, 1.5),
+        QStringList{"3,53429173528852", "11,7809724509617", "9,42477796076938",
+                    "0,866025403784439"});
+    // Tetrahedron and octahedron: a; results V, O (and h).
+    row("tetrahedron 2", "fotetraeder", "", "2", tetrahedron(2),
+        QStringList{"0,942809041582063", "6,92820323027551", "1,63299316185545"});
+    row("tetrahedron 3", "fotetraeder", "", "3", tetrahedron(3),
+        QStringList{"3,18198051533946", "15,5884572681199", "2,44948974278318"});
+    row("tetrahedron 0,5", "fotetraeder", "", "0,5", tetrahedron(0.5),
+        QStringList{"0,0147313912747197", "0,433012701892219", "0,408248290463863"});
+    row("octahedron 2", "fooktaeder", "", "2", octahedron(2),
+        QStringList{"3,77123616632825", "13,856406460551"});
+    row("octahedron 1", "fooktaeder", "", "1", octahedron(1),
+        QStringList{"0,471404520791032", "3,46410161513775"});
+    row("octahedron 3", "fooktaeder", "", "3", octahedron(3),
+        QStringList{"12,7279220613579", "31,1769145362398"});
 }
 
 // Each figure bit for bit, written in order and shown in both locales.
@@ -372,6 +471,31 @@ void TestSolids::checks_data()
     row("torus r 0", "fotorus", "", "2 0", "Bitte geben Sie für Rohrradius r > 0 ein");
     row("torus r > R", "fotorus", "", "2 2,5",
         "Der Rohrradius r darf nicht größer als der Ringradius R sein");
+    const char* r2 = "Bitte geben Sie für Radius r2 einen Wert größer 0 und kleiner als r ein";
+    row("frustum r first", "fokegel", "opstumpf", "0 x x", r);
+    row("frustum h before r2", "fokegel", "opstumpf", "3 0 x", h);
+    row("frustum r2 0", "fokegel", "opstumpf", "3 4 0", r2);
+    row("frustum r2 negative", "fokegel", "opstumpf", "3 4 -1", r2);
+    row("frustum r2 = r", "fokegel", "opstumpf", "3 4 3", r2);
+    row("frustum r2 > r", "fokegel", "opstumpf", "3 4 3,5", r2);
+    const char* inner =
+        "Bitte geben Sie für Innenradius r einen Wert größer 0 und kleiner als R ein";
+    row("hollow cylinder R 0", "fohohlzylinder", "", "0 x x",
+        "Bitte geben Sie für Außenradius R > 0 ein");
+    row("hollow cylinder r 0", "fohohlzylinder", "", "2 0 x", inner);
+    row("hollow cylinder r = R", "fohohlzylinder", "", "2 2 x", inner);
+    row("hollow cylinder r > R", "fohohlzylinder", "", "2 3 -1", inner);
+    row("hollow cylinder h 0", "fohohlzylinder", "", "2 1 0", h);
+    row("hemisphere 0", "fohalbkugel", "", "0", r);
+    row("hemisphere -1", "fohalbkugel", "", "-1", r);
+    const char* cap = "Bitte geben Sie für Höhe h einen Wert größer 0 und kleiner als 2r ein";
+    row("cap r 0", "fokugelabschnitt", "", "0 x", "Bitte geben Sie für Kugelradius r > 0 ein");
+    row("cap h 0", "fokugelabschnitt", "", "2 0", cap);
+    row("cap h negative", "fokugelabschnitt", "", "2 -1", cap);
+    row("cap h = 2r", "fokugelabschnitt", "", "2 4", cap);
+    row("cap h > 2r", "fokugelabschnitt", "", "2 4,5", cap);
+    row("tetrahedron 0", "fotetraeder", "", "0", "Bitte geben Sie für Kante a > 0 ein");
+    row("octahedron -2", "fooktaeder", "", "-2", "Bitte geben Sie für Kante a > 0 ein");
 }
 
 // Only the first failing check is reported, and no label changes; the
@@ -433,6 +557,12 @@ void TestSolids::errors_data()
     row("parallelepiped volume", "fospat", "", "1e200 1e200 1 60 70 80", over, v, 0);
     row("torus volume", "fotorus", "", "1e300 1e300", over, v, 0);
     row("torus surface", "fotorus", "", "6e306 0,5", over, o, 1);
+    row("frustum r2 empty", "fokegel", "opstumpf", "3 4", nan, "txtradiusr2", 0);
+    row("frustum volume", "fokegel", "opstumpf", "1e100 1e150 1", over, v, 1);
+    row("hollow cylinder r no number", "fohohlzylinder", "", "2 zwei 1", nan, "txtinnenradiusr", 0);
+    row("hollow cylinder R²", "fohohlzylinder", "", "1e200 1 1", over, v, 0);
+    row("cap h empty", "fokugelabschnitt", "", "2", nan, "txthöheh", 0);
+    row("octahedron volume", "fooktaeder", "", "1e103", over, v, 0);
 }
 
 // An error stops the calculation where it happens; what was written before
@@ -531,6 +661,12 @@ void TestSolids::windows_data()
     row("Spat", "fospat", "", "1,5 2,5 3,5 75 85 95", parallelepiped(1.5, 2.5, 3.5, 75, 85, 95));
     row("Kugel", "fokugel", "", "2,5", Values{65.44984694978729, 78.53981633974475});
     row("Torus", "fotorus", "", "7,25 0,125", torus(7.25, 0.125));
+    row("Kegelstumpf", "fokegel", "opstumpf", "2,5 0,7 1,5", frustum(2.5, 1.5, 0.7));
+    row("Hohlzylinder", "fohohlzylinder", "", "7,25 6,5 12,125", hollowCylinder(7.25, 6.5, 12.125));
+    row("Halbkugel", "fohalbkugel", "", "4,75", hemisphere(4.75));
+    row("Kugelabschnitt", "fokugelabschnitt", "", "6,4 1,25", sphericalCap(6.4, 1.25));
+    row("Tetraeder", "fotetraeder", "", "3,3", tetrahedron(3.3));
+    row("Oktaeder", "fooktaeder", "", "0,7", octahedron(0.7));
 }
 
 // Opened once and empty; one calculation through the widgets shows every
@@ -574,15 +710,22 @@ void TestSolids::windows()
 void TestSolids::rejectedThroughWindows_data()
 {
     QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("good");
     QTest::addColumn<QString>("bad");
     QTest::addColumn<QString>("message");
 
-    row("Würfel", "fowürfel", "2", "-3", "Bitte geben Sie für a > 0 ein");
-    row("Zylinder r", "fozylinder", "2 3", "0 3", "Bitte geben Sie für Radius r > 0 ein");
-    row("Zylinder h", "fozylinder", "2 3", "2 -1", "Bitte geben Sie für Höhe h > 0 ein");
-    row("Spat", "fospat", "1 1 1 60 60 60", "1 1 1 60 60 130",
+    row("Würfel", "fowürfel", "", "2", "-3", "Bitte geben Sie für a > 0 ein");
+    row("Zylinder r", "fozylinder", "", "2 3", "0 3", "Bitte geben Sie für Radius r > 0 ein");
+    row("Zylinder h", "fozylinder", "", "2 3", "2 -1", "Bitte geben Sie für Höhe h > 0 ein");
+    row("Spat", "fospat", "", "1 1 1 60 60 60", "1 1 1 60 60 130",
         "Mit diesen drei Winkeln lässt sich kein Spat bilden");
+    row("Kegelstumpf", "fokegel", "opstumpf", "3 4 1", "3 4 3",
+        "Bitte geben Sie für Radius r2 einen Wert größer 0 und kleiner als r ein");
+    row("Hohlzylinder", "fohohlzylinder", "", "3 2 1", "3 3,5 1",
+        "Bitte geben Sie für Innenradius r einen Wert größer 0 und kleiner als R ein");
+    row("Kugelabschnitt", "fokugelabschnitt", "", "2 1", "2 4",
+        "Bitte geben Sie für Höhe h einen Wert größer 0 und kleiner als 2r ein");
 }
 
 // A rejected input shows its message and keeps the last results; only the
@@ -590,15 +733,16 @@ void TestSolids::rejectedThroughWindows_data()
 void TestSolids::rejectedThroughWindows()
 {
     QFETCH(QString, window);
+    QFETCH(QString, option);
     QFETCH(QString, good);
     QFETCH(QString, bad);
     QFETCH(QString, message);
-    rt::Form* f = enter(window, {}, good);
+    rt::Form* f = enter(window, option, good);
     test::click(f, QStringLiteral("cmdberechnen"));
     QVERIFY(!f->label(QStringLiteral("laboberfläche"))->text().isEmpty());
     const QStringList before = labelTexts(f);
 
-    enter(window, {}, bad);
+    enter(window, option, bad);
     const auto box = test::answerBox([&] { test::click(f, QStringLiteral("cmdberechnen")); });
     QVERIFY(box.shown);
     const bool plain = window == "fozylinder";

@@ -87,6 +87,7 @@ private slots:
     void startLayout_data();
     void startLayout();
     void weiterWithoutChoice();
+    void oneChoiceAmongFourteen();
     void dispatch_data();
     void dispatch();
     void errorKeepsEverything_data();
@@ -136,7 +137,7 @@ void TestWindows::startUp()
     QCOMPARE(childWindows().first()->widget(), start());
     QCOMPARE(start()->windowTitle(), "Volumen Oberfläche und Mantel");
     const auto options = start()->findChildren<QRadioButton*>();
-    QCOMPARE(options.size(), 9);
+    QCOMPARE(options.size(), 14);
     for (auto* o : options)
         QVERIFY2(!o->isChecked(), qPrintable(o->objectName()));
     // On a screen that has the room, the start window and the widest solid fit
@@ -179,8 +180,13 @@ void TestWindows::startLayout_data()
     QTest::newRow("opwürfel") << "opwürfel" << QRect(240, 2040, 1575, 495);
     QTest::newRow("opkugel") << "opkugel" << QRect(2160, 3960, 1935, 615);
     QTest::newRow("optorus") << "optorus" << QRect(4200, 3960, 3615, 615);
-    QTest::newRow("cmdweiter") << "cmdweiter" << QRect(5280, 4920, 1095, 375);
-    QTest::newRow("cmdbeenden") << "cmdbeenden" << QRect(6600, 4950, 1695, 345);
+    // The five further solids below the nine, the buttons moved down under them.
+    QTest::newRow("Frame1") << "Frame1" << QRect(120, 4620, 8235, 1215);
+    QTest::newRow("ophohlzylinder") << "ophohlzylinder" << QRect(240, 4920, 1815, 375);
+    QTest::newRow("opkugelabschnitt") << "opkugelabschnitt" << QRect(4200, 4920, 3495, 375);
+    QTest::newRow("opoktaeder") << "opoktaeder" << QRect(2160, 5340, 1935, 375);
+    QTest::newRow("cmdweiter") << "cmdweiter" << QRect(5280, 5985, 1095, 375);
+    QTest::newRow("cmdbeenden") << "cmdbeenden" << QRect(6600, 6015, 1695, 345);
     QTest::newRow("Label2") << "Label2" << QRect(240, 1200, 7455, 615);
 }
 
@@ -193,7 +199,7 @@ void TestWindows::startLayout()
     QCOMPARE(c->pos(), QPoint(rt::px(twips.left()), rt::px(twips.top())));
     QCOMPARE(c->height(), rt::px(twips.height()));
     QVERIFY(c->width() >= rt::px(twips.width()));
-    QCOMPARE(start()->size(), QSize(rt::px(8475), rt::px(5835)));
+    QCOMPARE(start()->size(), QSize(rt::px(8475), rt::px(6900)));
 }
 
 void TestWindows::weiterWithoutChoice()
@@ -204,6 +210,21 @@ void TestWindows::weiterWithoutChoice()
     QCOMPARE(box.text, "Bitte wählen Sie ein Körper aus!!!!");
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(childWindows().size(), 1);
+}
+
+// The five further options are one group with the nine: a choice among them
+// clears the old one, and "Weiter" opens what was chosen last.
+void TestWindows::oneChoiceAmongFourteen()
+{
+    choose(QStringLiteral("opwürfel"));
+    choose(QStringLiteral("ophalbkugel"));
+    QVERIFY(!start()->findChild<QRadioButton*>(QStringLiteral("opwürfel"))->isChecked());
+    weiter();
+    QCOMPARE(area()->activeSubWindow()->widget(), w::loaded(QStringLiteral("fohalbkugel")));
+    QVERIFY(!w::loaded(QStringLiteral("fowürfel")));
+    area()->setActiveSubWindow(childWindows().first());
+    choose(QStringLiteral("optorus"));
+    QVERIFY(!start()->findChild<QRadioButton*>(QStringLiteral("ophalbkugel"))->isChecked());
 }
 
 void TestWindows::dispatch_data()
@@ -239,6 +260,21 @@ void TestWindows::dispatch_data()
     QTest::newRow("Torus") << "optorus"
                            << "fotorus"
                            << "Torus";
+    QTest::newRow("Hohlzylinder") << "ophohlzylinder"
+                                  << "fohohlzylinder"
+                                  << "Hohlzylinder";
+    QTest::newRow("Halbkugel") << "ophalbkugel"
+                               << "fohalbkugel"
+                               << "Halbkugel";
+    QTest::newRow("Kugelabschnitt") << "opkugelabschnitt"
+                                    << "fokugelabschnitt"
+                                    << "Kugelabschnitt";
+    QTest::newRow("Tetraeder") << "optetraeder"
+                               << "fotetraeder"
+                               << "Tetraeder";
+    QTest::newRow("Oktaeder") << "opoktaeder"
+                              << "fooktaeder"
+                              << "Oktaeder";
 }
 
 void TestWindows::dispatch()
@@ -631,7 +667,7 @@ void TestWindows::newWindowsFindTheirOwnPlace()
         weiter();
     }
     const auto subs = childWindows();
-    QCOMPARE(subs.size(), 10);
+    QCOMPARE(subs.size(), 15); // the start window and the fourteen solids
     const QRect room = area()->viewport()->rect();
     QSet<QPair<int, int>> places;
     for (QMdiSubWindow* sub : subs) {

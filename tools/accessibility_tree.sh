@@ -18,6 +18,6 @@ exec dbus-run-session -- bash -c '
   sleep 0.5
   # "Kugel", then "Weiter", where they stand in the start window at 96 DPI.
   xdotool mousemove --window "$frame" 155 327 click 1 sleep 0.2 \
-          mousemove --window "$frame" 395 383 click 1 sleep 0.5
+          mousemove --window "$frame" 395 454 click 1 sleep 0.5
   /usr/bin/python3 tools/accessibility_tree.py
 ' 2>/dev/null

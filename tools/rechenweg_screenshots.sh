@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the Rechenweg window from the real program,
 # driven from outside with the keyboard alone, on a private X server (Xvfb, 96
-# DPI, no window manager): once for a cylinder, once for a frustum.
+# DPI, no window manager): for a cylinder, a frustum and a hollow cylinder.
 #
-#   tools/rechenweg_screenshots.sh              writes docs/rechenweg-zylinder.png and
-#                                               docs/rechenweg-pyramidenstumpf.png
+#   tools/rechenweg_screenshots.sh              writes docs/rechenweg-zylinder.png,
+#                                               docs/rechenweg-pyramidenstumpf.png and
+#                                               docs/rechenweg-hohlzylinder.png
 #   tools/rechenweg_screenshots.sh --scale 2    the same at QT_SCALE_FACTOR=2, into /tmp
 #
 # The program is build/src/solvanto unless SOLVANTO names another one. Needs the
@@ -76,6 +77,8 @@ shoot() {
 # arrow keys walk them, Space chooses, Tab goes on to "Weiter", Enter presses it.
 choose_cylinder() { key Tab Tab Down space Tab Return; }
 choose_pyramid() { key Tab Tab Right Right space Tab Return; }
+# The further solids lie below the nine: the fourth row.
+choose_hollow() { key Tab Tab Down Down Down space Tab Return; }
 
 # Cylinder: the focus starts in the radius; Enter in the height computes.
 fill_cylinder() {
@@ -97,5 +100,16 @@ fill_frustum() {
   key Tab Tab Tab Down space Tab Return
 }
 
+# Hollow cylinder: the focus starts in R, then r and h; Enter in h computes.
+fill_hollow() {
+  type_text '5'
+  key Tab
+  type_text '3'
+  key Tab
+  type_text '10'
+  key Return
+}
+
 shoot zylinder choose_cylinder fill_cylinder
 shoot pyramidenstumpf choose_pyramid fill_frustum
+shoot hohlzylinder choose_hollow fill_hollow

@@ -2,10 +2,12 @@
 # Takes the README's screenshot from the real program, driven from outside the
 # way a keyboard user drives it: on a private X server (Xvfb, 96 DPI, no window
 # manager) it chooses "Kugel" in the start window, presses "Weiter", types a
-# radius into the sphere window and computes, then saves the frame window.
+# radius into the sphere window and computes, then saves the frame window;
+# before that, the frame with the start window alone.
 #
-#   tools/screenshot.sh                 writes docs/screenshot.png
-#   tools/screenshot.sh --scale 2       writes /tmp/solvanto-screenshot-2x.png at
+#   tools/screenshot.sh                 writes docs/screenshot.png and docs/startfenster.png
+#   tools/screenshot.sh --scale 2       writes /tmp/solvanto-screenshot-2x.png and
+#                                       /tmp/solvanto-startfenster-2x.png at
 #                                       QT_SCALE_FACTOR=2, to check high-DPI scaling
 #
 # The program is build/src/solvanto unless SOLVANTO names another one. Needs the
@@ -20,9 +22,10 @@ fi
 program=${SOLVANTO:-build/src/solvanto}
 [ -x "$program" ] || { echo "no program at $program; build first (./solvanto.sh run)" >&2; exit 1; }
 if [ "$scale" = 1 ]; then
-  out=docs/screenshot.png screen=1280x800
+  out=docs/screenshot.png start=docs/startfenster.png screen=1280x800
 else
-  out=/tmp/solvanto-screenshot-${scale}x.png screen=2560x1600
+  out=/tmp/solvanto-screenshot-${scale}x.png start=/tmp/solvanto-startfenster-${scale}x.png
+  screen=2560x1600
 fi
 
 # A display number nobody uses.
@@ -56,6 +59,9 @@ frame=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvanto$' | hea
 xdotool windowfocus --sync "$frame"
 xdotool mousemove 0 0 # keep the pointer out of the picture
 sleep 0.5
+mkdir -p "$(dirname "$out")"
+import -window "$frame" "$start"
+echo "$start: $(identify -format '%wx%h' "$start")"
 
 key() {
   xdotool key --delay 40 "$@"
@@ -72,6 +78,5 @@ xdotool type --delay 60 '2,5'
 key Return
 sleep 0.5
 
-mkdir -p "$(dirname "$out")"
 import -window "$frame" "$out"
 echo "$out: $(identify -format '%wx%h' "$out")"

@@ -23,8 +23,10 @@ const Term* Body::formula(const QString& symbol) const
 const std::vector<const Body*>& bodies()
 {
     static const std::vector<const Body*> all = {
-        &cube(), &cuboid(), &pyramid(), &frustum(),        &cylinder(),
-        &cone(), &sphere(), &prism(),   &parallelepiped(), &torus()};
+        &cube(),       &cuboid(),         &pyramid(),     &frustum(),
+        &cylinder(),   &cone(),           &coneFrustum(), &sphere(),
+        &prism(),      &parallelepiped(), &torus(),       &hollowCylinder(),
+        &hemisphere(), &sphericalCap(),   &tetrahedron(), &octahedron()};
     return all;
 }
 

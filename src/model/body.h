@@ -95,9 +95,15 @@ const Body& pyramid(const QString& base = QStringLiteral("a"));
 const Body& frustum();
 const Body& cylinder();
 const Body& cone();
+const Body& coneFrustum(const QString& base = QStringLiteral("r1"));
 const Body& sphere();
 const Body& prism();
 const Body& parallelepiped();
 const Body& torus();
+const Body& hollowCylinder();
+const Body& hemisphere();
+const Body& sphericalCap();
+const Body& tetrahedron();
+const Body& octahedron();
 
 } // namespace model

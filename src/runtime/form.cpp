@@ -272,8 +272,11 @@ QWidget* make(const Control& c, QWidget* parent)
         b->setAutoDefault(true);
         return b;
     }
-    case Kind::Option:
-        return new QRadioButton(text(c.caption), parent);
+    case Kind::Option: {
+        auto* o = new QRadioButton(text(c.caption), parent);
+        o->setChecked(c.checked);
+        return o;
+    }
     case Kind::Picture: {
         auto* l = new QLabel(parent);
         l->setFrameShape(QFrame::Panel);

@@ -56,6 +56,7 @@ struct Control {
     Ref power; // a result's raised "2" or "3"; it follows too
     Spoken spoken = Spoken::Nothing; // a unit or power label: what it stands for
     const char* container = nullptr; // the frame it sits in, if any
+    bool checked = false;            // an option: set when the window opens
 };
 
 // The rows a window is made of, one helper per kind, each saying what the row

@@ -22,7 +22,7 @@ constexpr rt::FontSpec kButton{"MS Sans Serif", 12};
 const rt::WindowDescription kLayout{
     "Volumen Oberfläche und Mantel",
     8475,
-    5835,
+    6900,
     rt::SystemColor::Desktop,
     {
         option("optorus", "Torus", {4200, 3960, 3615, 615}, kOption, 12),
@@ -34,8 +34,16 @@ const rt::WindowDescription kLayout{
         option("oppyramide", "Pyramide/Pyramidenstumpf", {4200, 2040, 3495, 495}, kOption, 6),
         option("opquader", "Quader", {2160, 2040, 1575, 495}, kOption, 5),
         option("opwürfel", "Würfel", {240, 2040, 1575, 495}, kOption, 4),
-        button("cmdbeenden", "Beenden", {6600, 4950, 1695, 345}, kButton, 3),
-        button("cmdweiter", "Weiter", {5280, 4920, 1095, 375}, kButton, 2),
+        // The frame only frames the five: they sit on the window, so that all
+        // fourteen options stay one group and one choice.
+        frame("Frame1", "Weitere Körper", {120, 4620, 8235, 1215}, 13),
+        option("ophohlzylinder", "Hohlzylinder", {240, 4920, 1815, 375}, kOption, 14),
+        option("ophalbkugel", "Halbkugel", {2160, 4920, 1935, 375}, kOption, 15),
+        option("opkugelabschnitt", "Kugelabschnitt", {4200, 4920, 3495, 375}, kOption, 16),
+        option("optetraeder", "Tetraeder", {240, 5340, 1815, 375}, kOption, 17),
+        option("opoktaeder", "Oktaeder", {2160, 5340, 1935, 375}, kOption, 18),
+        button("cmdbeenden", "Beenden", {6600, 6015, 1695, 345}, kButton, 3),
+        button("cmdweiter", "Weiter", {5280, 5985, 1095, 375}, kButton, 2),
         label("Label2", "Bitte wählen Sie die zu Berechnende Körper aus und klicken Sie weiter!",
               {240, 1200, 7455, 615}, {"MS Sans Serif", 9.75, true}, 1),
         label("Label1", "Volume Oberfläche und Mantelfläche von Körpern", {960, 360, 5535, 495},

@@ -61,6 +61,11 @@ Check holds(std::vector<const model::Condition*> conditions, const char* message
             message};
 }
 
+bool Inputs::isSet(const QString& option) const
+{
+    return sheet_.isSet(option);
+}
+
 QString unitText(Unit unit)
 {
     switch (unit) {
@@ -102,6 +107,28 @@ Check between(const Dimension& d, double low, double high, const char* message)
                 return v > low && v < high;
             },
             message, d.variant};
+}
+
+Check positiveBelow(const Dimension& d, double factor, const Dimension& bound, const char* message)
+{
+    const QString box = QString::fromUtf8(d.box);
+    const QString other = QString::fromUtf8(bound.box);
+    // The bound's box is read only once the dimension is greater than 0, and
+    // its multiple is a plain comparison: no arithmetic error can come of it.
+    return {[box, other, factor](const Inputs& in) {
+                const double v = in(box).value();
+                return v > 0 && v < factor * in(other).value();
+            },
+            message};
+}
+
+Check onlyWith(const char* option, Check check)
+{
+    const QString name = QString::fromUtf8(option);
+    return {[name, passes = std::move(check.passes)](const Inputs& in) {
+                return !in.isSet(name) || passes(in);
+            },
+            check.message};
 }
 
 const Variant* chosen(const Calculator& calculator, const Sheet& sheet)

@@ -50,6 +50,8 @@ public:
     Real value(const QString& symbol) const override;
     // The result of that symbol as its label shows it.
     Real shown(const QString& symbol) const override;
+    // Whether the window's option is set: checks that hold for one variant only.
+    bool isSet(const QString& option) const;
 
 private:
     const Sheet& sheet_;
@@ -89,6 +91,12 @@ Check wholeFrom(const Dimension& d, double least, const char* message);
 Check between(const Dimension& d, double low, double high, const char* message);
 // The body's conditions, all of them holding, compared on the numbers as typed.
 Check holds(std::vector<const model::Condition*> conditions, const char* message);
+// A dimension greater than 0 and less than a multiple of another one: the
+// inner radius below the outer, a cap's height below the diameter.
+Check positiveBelow(const Dimension& d, double factor, const Dimension& bound, const char* message);
+// A check made only while the window's option is set, passed otherwise: a box
+// only one variant reads stays unread for the others.
+Check onlyWith(const char* option, Check check);
 
 struct Result {
     const char* label;

@@ -6,13 +6,14 @@ namespace solids {
 
 // Each defined in a file of its own.
 extern const Solid kCube, kCuboid, kPyramid, kCylinder, kPrism, kCone, kParallelepiped, kSphere,
-    kTorus;
+    kTorus, kHollowCylinder, kHemisphere, kSphericalCap, kTetrahedron, kOctahedron;
 
 const std::vector<const Solid*>& catalogue()
 {
-    static const std::vector<const Solid*> all = {&kCube,           &kCuboid, &kPyramid,
-                                                  &kCylinder,       &kPrism,  &kCone,
-                                                  &kParallelepiped, &kSphere, &kTorus};
+    static const std::vector<const Solid*> all = {
+        &kCube,       &kCuboid,         &kPyramid,     &kCylinder,  &kPrism,
+        &kCone,       &kParallelepiped, &kSphere,      &kTorus,     &kHollowCylinder,
+        &kHemisphere, &kSphericalCap,   &kTetrahedron, &kOctahedron};
     return all;
 }
 

@@ -11,28 +11,61 @@ namespace {
 using namespace rt::rows;
 using rt::Spoken;
 
+constexpr rt::FontSpec kOption{"Georgia", 9, true};
+
+// The option that chooses the frustum: its variant, its check and its sketch.
+constexpr char kFrustum[] = "opstumpf";
+
 const Dimension r{"txtradiusr", "r", Unit::Centimetre};
 const Dimension h{"txthöheh", "h", Unit::Centimetre};
-const model::Body& body = model::cone();
+const Dimension r2{"txtradiusr2", "r2", Unit::Centimetre};
+const model::Body& cone = model::cone();
+const model::Body& frustum = model::coneFrustum(QStringLiteral("r"));
 
+// The full cone is what the window computes unless "Kegelstumpf" is set, so
+// it comes last and needs no option of its own; the frustum reads r2, the
+// cone never does.
 const Calculator kCalculator{
-    .dimensions = {r, h},
+    .dimensions = {r, h, r2},
     .checks = {positive(r, "Bitte geben Sie für Radius r > 0 ein"),
-               positive(h, "Bitte geben Sie für Höhe h > 0 ein")},
-    .variants = {{nullptr,
+               positive(h, "Bitte geben Sie für Höhe h > 0 ein"),
+               onlyWith(kFrustum,
+                        positiveBelow(r2, 1, r,
+                                      "Bitte geben Sie für Radius r2 einen Wert größer 0 und "
+                                      "kleiner als r ein"))},
+    .variants = {{kFrustum,
+                  "Kegelstumpf",
+                  {
+                      relation(frustum, "laboberfläche", "O", Unit::SquareCentimetre),
+                      relation(frustum, "labvolume", "V", Unit::CubicCentimetre),
+                      relation(frustum, "labmantel", "M", Unit::SquareCentimetre),
+                      relation(frustum, "labseites", "s", Unit::Centimetre),
+                      relation(frustum, "labwinkela", "α", Unit::Degree),
+                  }},
+                 {nullptr,
                   nullptr,
                   {
-                      relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
-                      relation(body, "labvolume", "V", Unit::CubicCentimetre),
-                      relation(body, "labmantel", "M", Unit::SquareCentimetre),
-                      relation(body, "labseites", "s", Unit::Centimetre),
-                      relation(body, "labwinkela", "α", Unit::Degree),
+                      relation(cone, "laboberfläche", "O", Unit::SquareCentimetre),
+                      relation(cone, "labvolume", "V", Unit::CubicCentimetre),
+                      relation(cone, "labmantel", "M", Unit::SquareCentimetre),
+                      relation(cone, "labseites", "s", Unit::Centimetre),
+                      relation(cone, "labwinkela", "α", Unit::Degree),
                   }}},
 };
 
+// The choice sits in a frame to the right of the title, "Radius r2:" below it
+// beside the height: no row of the full cone moves, and the boxes on the left
+// keep their room to widen.
+rt::Control inFrame(rt::Control c, bool checked = false)
+{
+    c.container = "Frame1";
+    c.checked = checked;
+    return c;
+}
+
 const rt::WindowDescription kLayout{
     "Kegel",
-    4125,
+    6360,
     6180,
     rt::SystemColor::Desktop,
     {
@@ -63,12 +96,18 @@ const rt::WindowDescription kLayout{
         result("laboberfläche", {1920, 4200, 855, 255}, 6, {"Label1", 5}, {"Label8"}, {"Label7"}),
         caption("Label1", 4, "Volume:", {240, 3480, 1455, 495}, kCaption, 5),
         caption("Label1", 5, "Oberfläche:", {240, 4200, 1455, 495}, kCaption, 4),
+        frame("Frame1", "", {3480, 120, 2280, 975}, 27),
+        inFrame(option("opkegel", "Kegel", {240, 240, 1695, 285}, kOption, 28), true),
+        inFrame(option(kFrustum, "Kegelstumpf", {240, 600, 1935, 285}, kOption, 29)),
+        caption("Label1", 8, "Radius r2:", {3480, 1200, 1095, 375}, kCaption, 30),
+        input("txtradiusr2", {4680, 1200, 615, 285}, 31, {"Label1", 8}, {"Label12"}),
+        unit("Label12", "cm", {5400, 1200, 375, 255}, kUnit, 32, Spoken::Centimetre),
     }};
 
 // The upright cone as pupils draw it: the base circle as a flat ellipse, its
 // back dashed. The sides touch the ellipse a little behind its widest points,
 // so the dashed arc runs between those two tangent points.
-Sketch sketch(const Variant&)
+Sketch coneSketch()
 {
     constexpr double rx = 1.0, ry = 0.36, tall = 2.0;
     const QRectF base(-rx, tall - ry, 2 * rx, 2 * ry);
@@ -85,6 +124,39 @@ Sketch sketch(const Variant&)
     const QPointF out = QPointF(right.y(), -right.x()) / std::hypot(right.x(), right.y());
     d.label("s", right / 2 + 0.19 * out, "");
     return d.describe("Kegel mit Radius r, Höhe h und Mantellinie s");
+}
+
+// The frustum as the cone cut off at the top: the sides touch both circles
+// where the cone's lines through its apex would, and the top face is seen
+// whole, from a little above.
+Sketch frustumSketch()
+{
+    constexpr double rx = 1.0, ry = 0.36, tall = 1.7, ratio = 0.55; // r, squash, h, r2 : r
+    const double apex = tall / (1 - ratio);                         // the whole cone's height
+    const double top = tall - apex;                                 // y of its apex
+    const QRectF base(-rx, tall - ry, 2 * rx, 2 * ry);
+    const QRectF cap(-rx * ratio, -ry * ratio, 2 * rx * ratio, 2 * ry * ratio);
+    const double behind = std::asin(ry / apex) * 180 / kExactPi;
+    const QPointF right(rx * std::cos(behind * kExactPi / 180), tall - ry * ry / apex);
+    const QPointF rightTop = QPointF(0, top) + ratio * (right - QPointF(0, top));
+    const QPointF left(-right.x(), right.y()), leftTop(-rightTop.x(), rightTop.y());
+    Sketch d;
+    d.arc(base, 180 - behind, 180 + 2 * behind).arc(base, behind, 180 - 2 * behind, true);
+    d.arc(cap, 0, 360);
+    d.line(leftTop, left).line(rightTop, right);
+    d.hidden({0, tall}, {0, 0}).hidden({0, tall}, {rx, tall}).line({0, 0}, {rx * ratio, 0});
+    d.label("r", {rx / 2, tall - 0.15}, r.box);
+    d.label("r2", {rx * ratio / 2, -0.15}, r2.box);
+    d.label("h", {-0.14, tall * 0.55}, h.box);
+    const QPointF side = right - rightTop;
+    const QPointF out = QPointF(side.y(), -side.x()) / std::hypot(side.x(), side.y());
+    d.label("s", (right + rightTop) / 2 + 0.19 * out, "");
+    return d.describe("Kegelstumpf mit Radius r, Radius r2, Höhe h und Mantellinie s");
+}
+
+Sketch sketch(const Variant& variant)
+{
+    return qstrcmp(variant.option, kFrustum) == 0 ? frustumSketch() : coneSketch();
 }
 
 } // namespace

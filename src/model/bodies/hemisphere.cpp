@@ -1,0 +1,27 @@
+#include "common.h"
+
+namespace model {
+
+using namespace build;
+
+// The surface is the curved face and the base circle; the lateral surface the
+// curved face alone.
+const Body& hemisphere()
+{
+    static const Body body = [] {
+        const Term r = q("r");
+        const Term pi = Term::constant(kExactPi, "π");
+        return Body{
+            .name = QStringLiteral("Halbkugel"),
+            .quantities = {length("r", "Radius r"), length("d", "Durchmesser d"),
+                           area("M", "Mantel M"), area("O", "Oberfläche O"),
+                           volume("V", "Volumen V")},
+            .dimensions = {QStringLiteral("r")},
+            .relations = {rel("V", Term(2) / 3 * pi * pow(r, 3)), rel("O", 3 * pi * pow(r, 2)),
+                          rel("M", 2 * pi * pow(r, 2)), rel("d", 2 * r)},
+        };
+    }();
+    return body;
+}
+
+} // namespace model
