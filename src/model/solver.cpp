@@ -434,6 +434,9 @@ void Search::searchOne(State& st, int equation, const QString& unknown)
 // grid, the rest follow from it, and a relation left over decides.
 bool Search::searchCoupled(State& st)
 {
+    // A plan whose search finds nothing may have missed a narrow domain that
+    // another one sees whole: each is tried until one finds a root.
+    bool planned = false;
     for (const QString& u : net_.dimensions) {
         if (known(st, u))
             continue;
@@ -474,6 +477,8 @@ bool Search::searchCoupled(State& st)
                     by << g;
             }
             noRoot(scan, e.symbol, by);
+            planned = true;
+            continue;
         }
         for (double x : scan.roots) {
             State branch = st;
@@ -494,7 +499,7 @@ bool Search::searchCoupled(State& st)
         }
         return true;
     }
-    return false;
+    return planned;
 }
 
 void Search::run(State st)

@@ -52,7 +52,8 @@ const Body& coneFrustum(const QString& base)
                                   rel("s", pow(pow(h, 2) + pow(d, 2), 0.5)),
                                   rel("M", pi * p * q("s")),
                                   rel("O", pi * (pow(p, 2) + pow(d, 2)) / 2 + q("M")),
-                                  rel("V", pi * h * (3 * pow(p, 2) + pow(d, 2)) / 12)}}},
+                                  rel("V", pi * h * (3 * pow(p, 2) + pow(d, 2)) / 12),
+                                  rel("α", Term::constant(360, "360°") * d / q("s"))}}},
                  })
         .first->second;
 }
