@@ -8,6 +8,7 @@
 #include "shell/startwindow.h"
 #include "solids/calculatorwindow.h"
 #include "solids/catalogue.h"
+#include "worked/inversewindow.h"
 #include "worked/rechenwegwindow.h"
 
 void defineWindows()
@@ -25,4 +26,5 @@ void defineWindows()
     w::define(name(names::kInfo), Placement::TopLevel, [] { return new shell::InfoWindow; });
     w::define(name(names::kWorkedSolution), Placement::TopLevel,
               [] { return new worked::RechenwegWindow; });
+    w::define(name(names::kInverse), Placement::TopLevel, [] { return new worked::InverseWindow; });
 }

@@ -1,8 +1,8 @@
+#include "numbers/numbers.h"
 #include "runtime/form.h"
 #include "runtime/frame.h"
 #include "runtime/look.h"
 #include "runtime/messages.h"
-#include "numbers/numbers.h"
 #include "runtime/setup.h"
 #include "runtime/windows.h"
 #include "support.h"
@@ -160,10 +160,11 @@ void TestWindows::menuTree()
             tree << QStringLiteral("  ") + a->text();
     }
     // The titles carry access keys; the entries keep their captions.
-    QCOMPARE(tree, QStringList({"&Datei", "  Körper wählen…", "  Beenden", "&Bearbeiten",
-                                "  Ausschneiden", "  Kopieren", "  Einfügen", "&Fenster",
-                                "  Gehe zu", "  überlappend", "  untereinander", "  nebeneinander",
-                                "&Extras", "  Wurzelziehen", "  Rechenweg", "&Help", "  Info"}));
+    QCOMPARE(tree,
+             QStringList({"&Datei", "  Körper wählen…", "  Beenden", "&Bearbeiten",
+                          "  Ausschneiden", "  Kopieren", "  Einfügen", "&Fenster", "  Gehe zu",
+                          "  überlappend", "  untereinander", "  nebeneinander", "&Extras",
+                          "  Wurzelziehen", "  Rechenweg", "  Umkehraufgabe", "&Help", "  Info"}));
     for (QAction* top : w::frame()->menuBar()->actions()) {
         for (QAction* a : top->menu()->actions()) {
             QVERIFY2(a->shortcut().isEmpty() && !a->text().contains(u'&'), qPrintable(a->text()));

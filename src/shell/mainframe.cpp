@@ -3,6 +3,7 @@
 #include "names.h"
 #include "runtime/events.h"
 #include "runtime/windows.h"
+#include "worked/inversewindow.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -80,6 +81,8 @@ MainFrame::MainFrame()
                     &MainFrame::mnuwurzelziehen_Click);
     rt::onTriggered(entry(extras, "mnurechenweg", "Rechenweg"), this,
                     &MainFrame::mnurechenweg_Click);
+    rt::onTriggered(entry(extras, "mnuumkehraufgabe", "Umkehraufgabe"), this,
+                    &MainFrame::mnuumkehraufgabe_Click);
 
     QMenu* help = menu(bar, "mnuhelp", "&Help");
     rt::onTriggered(entry(help, "mnuinfo", "Info"), this, &MainFrame::mnuinfo_Click);
@@ -153,6 +156,17 @@ void MainFrame::mnuwurzelziehen_Click()
 void MainFrame::mnurechenweg_Click()
 {
     rt::windows::show(QString::fromUtf8(names::kWorkedSolution));
+}
+
+// Opens on the solid of the active calculator window, unless the user has
+// typed into it already.
+void MainFrame::mnuumkehraufgabe_Click()
+{
+    const QString name = QString::fromUtf8(names::kInverse);
+    if (auto* window = dynamic_cast<worked::InverseWindow*>(rt::windows::get(name));
+        window && !window->isVisible())
+        window->followActiveCalculator();
+    rt::windows::show(name);
 }
 
 void MainFrame::mnuinfo_Click()

@@ -19,6 +19,7 @@ public:
     void mnunebeneinander_Click();
     void mnuwurzelziehen_Click();
     void mnurechenweg_Click();
+    void mnuumkehraufgabe_Click();
     void mnuinfo_Click();
 };
 

@@ -18,7 +18,7 @@ constexpr char kFrustum[] = "opstumpf";
 
 const Dimension r{"txtradiusr", "r", Unit::Centimetre};
 const Dimension h{"txthöheh", "h", Unit::Centimetre};
-const Dimension r2{"txtradiusr2", "r2", Unit::Centimetre};
+const Dimension r2{"txtradiusr2", "r2", Unit::Centimetre, kFrustum};
 const model::Body& cone = model::cone();
 const model::Body& frustum = model::coneFrustum(QStringLiteral("r"));
 

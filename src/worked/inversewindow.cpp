@@ -1,0 +1,457 @@
+#include "inversewindow.h"
+
+#include "names.h"
+#include "numbers/errors.h"
+#include "numbers/numbers.h"
+#include "runtime/events.h"
+#include "runtime/frame.h"
+#include "runtime/look.h"
+#include "runtime/messages.h"
+#include "runtime/windows.h"
+#include "solids/calculatorwindow.h"
+#include "solids/catalogue.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace worked {
+
+namespace {
+
+constexpr rt::FontSpec kText{"MS Sans Serif", 9.75};
+const QString kTitle = QStringLiteral("Umkehraufgabe");
+const QString kComputed = QStringLiteral("berechnet");
+
+// The calculator window that computes a body, the option that chooses it
+// there, and the box of each of its dimensions.
+struct Calculator {
+    const solids::Solid* solid = nullptr;
+    const solids::Variant* variant = nullptr;
+    QHash<QString, QString> boxes;
+};
+
+Calculator calculatorFor(const model::Body& body)
+{
+    for (const solids::Solid* solid : solids::catalogue()) {
+        for (const solids::Variant& variant : solid->calculator.variants) {
+            const QString name =
+                QString::fromUtf8(variant.name ? variant.name : solid->layout.caption);
+            if (name != body.name)
+                continue;
+            Calculator c{solid, &variant, {}};
+            // The same letter where the window has it; else the window's box
+            // in the same place (its pyramid calls the base edge a1).
+            QStringList spare;
+            for (const solids::Dimension& d : solid->calculator.dimensions) {
+                if (!solids::uses(variant, d))
+                    continue;
+                const QString symbol = QString::fromUtf8(d.symbol);
+                if (body.isDimension(symbol))
+                    c.boxes.insert(symbol, QString::fromUtf8(d.box));
+                else
+                    spare << QString::fromUtf8(d.box);
+            }
+            for (const QString& d : body.dimensions) {
+                if (!c.boxes.contains(d) && !spare.isEmpty())
+                    c.boxes.insert(d, spare.takeFirst());
+            }
+            return c;
+        }
+    }
+    return {};
+}
+
+// The body a calculator window computes now.
+const model::Body* bodyOf(const solids::CalculatorWindow& window)
+{
+    const solids::Variant& variant = window.currentVariant();
+    return model::body(
+        QString::fromUtf8(variant.name ? variant.name : window.solid().layout.caption));
+}
+
+QString controlName(const QString& prefix, const QString& symbol)
+{
+    return prefix + symbol; // case kept: a torus has R and r
+}
+
+} // namespace
+
+InverseWindow::InverseWindow()
+    : bodies_(new QComboBox(this))
+    , solutionsBox_(new QWidget(this))
+    , solutionsLayout_(new QHBoxLayout(solutionsBox_))
+    , solutions_(new QButtonGroup(this))
+    , grid_(nullptr)
+    , rowsBox_(new QWidget(this))
+    , text_(new QTextEdit(this))
+{
+    setObjectName(QString::fromUtf8(names::kInverse));
+    setWindowTitle(kTitle);
+    setFont(rt::font(rt::kDefaultFont));
+    setAutoFillBackground(true);
+    setPalette(rt::palette(rt::SystemColor::Desktop));
+
+    auto* bodyCaption = new QLabel(QStringLiteral("Körper:"), this);
+    bodyCaption->setBuddy(bodies_);
+    bodies_->setObjectName(QStringLiteral("cbokörper"));
+    bodies_->setAccessibleName(QStringLiteral("Körper"));
+    for (const model::Body* b : model::bodies())
+        bodies_->addItem(b->name);
+    auto* top = new QHBoxLayout;
+    top->addWidget(bodyCaption);
+    top->addWidget(bodies_);
+    top->addStretch();
+
+    solutionsLayout_->setContentsMargins(0, 0, 0, 0);
+    solutionsBox_->setAccessibleName(QStringLiteral("Lösungen"));
+    solutionsBox_->hide();
+
+    text_->setObjectName(QStringLiteral("txtlösungsweg"));
+    text_->setReadOnly(true);
+    text_->setAcceptRichText(false);
+    text_->setTabChangesFocus(true);
+    text_->setFont(rt::font(kText));
+    text_->setAccessibleName(QStringLiteral("Lösungsweg"));
+
+    auto* buttons = new QHBoxLayout;
+    const struct {
+        const char* name;
+        const char* caption;
+        void (InverseWindow::*handler)();
+    } actions[] = {{"cmdberechnen", "Berechnen", &InverseWindow::cmdberechnen_Click},
+                   {"cmdleeren", "Leeren", &InverseWindow::cmdleeren_Click},
+                   {"cmdübernehmen", "Übernehmen", &InverseWindow::cmdübernehmen_Click},
+                   {"cmdkopieren", "Kopieren", &InverseWindow::cmdkopieren_Click},
+                   {"cmdok", "OK", &InverseWindow::cmdok_Click}};
+    for (const auto& a : actions) {
+        auto* b = new QPushButton(QString::fromUtf8(a.caption), this);
+        b->setObjectName(QString::fromUtf8(a.name));
+        b->setFont(rt::font({"MS Sans Serif", 9.75}));
+        b->setAutoDefault(true); // answers Enter when it has the focus
+        rt::onClick(b, this, a.handler);
+        if (qstrcmp(a.name, "cmdok") == 0)
+            buttons->addStretch();
+        buttons->addWidget(b);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(solutionsBox_);
+    layout->addWidget(rowsBox_);
+    layout->addLayout(buttons);
+    layout->addWidget(text_, 1);
+
+    connect(bodies_, &QComboBox::currentIndexChanged, this,
+            [this](int i) { build(*model::bodies().at(size_t(i))); });
+    connect(solutions_, &QButtonGroup::idClicked, this, &InverseWindow::show);
+    build(*model::bodies().front());
+
+    resize(sizeHint());
+}
+
+// Room for the longest list of quantities and a few lines of the solution,
+// never taller than the screen: the window opens wholly on it.
+QSize InverseWindow::sizeHint() const
+{
+    QSize size(460, 640);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    return size;
+}
+
+void InverseWindow::build(const model::Body& body)
+{
+    if (&body == body_)
+        return;
+    body_ = &body;
+    answer_ = {};
+    shown_ = -1;
+    delete grid_;
+    for (QWidget* w : rowsBox_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        delete w;
+    rows_.clear();
+    grid_ = new QGridLayout(rowsBox_);
+    grid_->setContentsMargins(0, 0, 0, 0);
+    QWidget* previous = bodies_;
+    for (const model::Quantity& q : body.quantities) {
+        Row row{q, nullptr, nullptr, nullptr, nullptr, {}};
+        const int at = int(rows_.size());
+        row.caption = new QLabel(q.caption + u':', rowsBox_);
+        row.box = new QLineEdit(rowsBox_);
+        row.box->setObjectName(controlName(QStringLiteral("txt"), q.symbol));
+        row.box->setAccessibleName(q.caption);
+        row.box->setMinimumWidth(140);
+        row.caption->setBuddy(row.box);
+        grid_->addWidget(row.caption, at, 0);
+        grid_->addWidget(row.box, at, 1);
+        setTabOrder(previous, row.box);
+        previous = row.box;
+        if (q.kind == model::Kind::Angle || q.kind == model::Kind::Count) {
+            row.fixedUnit =
+                new QLabel(QString::fromUtf8(model::units(q.kind).front().text), rowsBox_);
+            grid_->addWidget(row.fixedUnit, at, 2);
+        } else {
+            row.unit = new QComboBox(rowsBox_);
+            row.unit->setObjectName(controlName(QStringLiteral("cboeinheit"), q.symbol));
+            row.unit->setAccessibleName(QStringLiteral("Einheit ") + q.caption);
+            for (const model::Unit& u : model::units(q.kind))
+                row.unit->addItem(QString::fromUtf8(u.text));
+            row.unit->setCurrentText(QString::fromUtf8(model::defaultUnit(q.kind).text));
+            grid_->addWidget(row.unit, at, 2);
+            setTabOrder(previous, row.unit);
+            previous = row.unit;
+            // A computed value is shown again in the unit chosen.
+            connect(row.unit, &QComboBox::currentIndexChanged, this, [this] {
+                if (shown_ >= 0)
+                    show(shown_);
+            });
+        }
+        // Whatever the user types is given; Enter computes.
+        connect(row.box, &QLineEdit::textEdited, this, [this, at] {
+            if (size_t(at) < rows_.size()) {
+                rows_[size_t(at)].written.clear();
+                markComputed(rows_[size_t(at)], false);
+            }
+        });
+        connect(row.box, &QLineEdit::returnPressed, this,
+                [this] { rt::invoke(this, [this] { cmdberechnen_Click(); }); });
+        rows_.push_back(row);
+    }
+    grid_->setColumnStretch(3, 1);
+    for (QAbstractButton* b : solutions_->buttons())
+        delete b;
+    solutionsBox_->hide();
+    text_->clear();
+    const int index = bodies_->findText(body.name);
+    if (bodies_->currentIndex() != index)
+        bodies_->setCurrentIndex(index);
+}
+
+bool InverseWindow::isGiven(const Row& row) const
+{
+    const QString text = row.box->text();
+    return !text.trimmed().isEmpty() && (row.written.isEmpty() || text != row.written);
+}
+
+const model::Unit& InverseWindow::unitOf(const Row& row) const
+{
+    if (row.unit) {
+        if (const model::Unit* u = model::unit(row.quantity.kind, row.unit->currentText()))
+            return *u;
+    }
+    return model::defaultUnit(row.quantity.kind);
+}
+
+void InverseWindow::markComputed(Row& row, bool computed)
+{
+    QFont f = row.box->font();
+    f.setItalic(computed);
+    row.box->setFont(f);
+    QPalette p = row.box->palette();
+    p.setColor(QPalette::Base,
+               computed ? QColor(0xe8, 0xf0, 0xfa) : palette().color(QPalette::Base));
+    row.box->setPalette(p);
+    row.box->setAccessibleDescription(computed ? kComputed : QString());
+}
+
+void InverseWindow::clearComputed()
+{
+    for (Row& row : rows_) {
+        if (!isGiven(row)) {
+            row.box->clear();
+            row.written.clear();
+            markComputed(row, false);
+        }
+    }
+    for (QAbstractButton* b : solutions_->buttons())
+        delete b;
+    solutionsBox_->hide();
+    answer_ = {};
+    shown_ = -1;
+    text_->clear();
+}
+
+model::Task InverseWindow::task() const
+{
+    model::Task t;
+    t.body = body_;
+    for (const Row& row : rows_)
+        t.units.insert(row.quantity.symbol, &unitOf(row));
+    return t;
+}
+
+void InverseWindow::cmdberechnen_Click()
+{
+    model::Task t = task();
+    for (const Row& row : rows_) {
+        if (!isGiven(row))
+            continue;
+        try {
+            t.typed.insert(row.quantity.symbol, rt::toNumber(row.box->text(), QLocale()));
+        } catch (rt::Error& e) {
+            e.inField(row.box->objectName(), row.quantity.caption);
+            clearComputed();
+            throw;
+        }
+    }
+    clearComputed();
+    const model::Answer answer = model::solve(*body_, t.givens());
+    if (answer.status != model::Answer::Solved) {
+        rt::msgBox(model::message(t, answer, QLocale()), rt::Information, kTitle, this);
+        return;
+    }
+    answer_ = answer;
+    solved_ = t;
+    if (answer_.solutions.size() > 1) {
+        for (int i = 0; i < int(answer_.solutions.size()); ++i) {
+            auto* option = new QRadioButton(QStringLiteral("Lösung %1").arg(i + 1), solutionsBox_);
+            option->setObjectName(QStringLiteral("oplösung%1").arg(i + 1));
+            solutions_->addButton(option, i);
+            solutionsLayout_->addWidget(option);
+        }
+        solutions_->button(0)->setChecked(true);
+        solutionsBox_->show();
+    }
+    show(0);
+}
+
+// Fills the rows with one solution, in each row's unit.
+void InverseWindow::show(int index)
+{
+    if (index < 0 || index >= int(answer_.solutions.size()))
+        return;
+    shown_ = index;
+    const model::Solution& s = answer_.solutions[size_t(index)];
+    const QLocale locale;
+    for (Row& row : rows_) {
+        if (solved_.typed.contains(row.quantity.symbol) && isGiven(row))
+            continue;
+        const QString text =
+            rt::toText(model::fromBase(s.values.value(row.quantity.symbol), unitOf(row)), locale);
+        row.box->setText(text);
+        row.box->setCursorPosition(0);
+        row.written = text;
+        markComputed(row, true);
+    }
+    model::Task t = solved_;
+    for (const Row& row : rows_)
+        t.units.insert(row.quantity.symbol, &unitOf(row));
+    text_->setPlainText(model::workedSolution(t, answer_, index, locale));
+    if (QAbstractButton* option = solutions_->button(index))
+        option->setChecked(true);
+}
+
+void InverseWindow::chooseSolution(int index)
+{
+    show(index);
+}
+
+void InverseWindow::cmdleeren_Click()
+{
+    for (Row& row : rows_) {
+        row.box->clear();
+        row.written.clear();
+        markComputed(row, false);
+    }
+    clearComputed();
+}
+
+// The calculator window of the body shows the same solid: its option set,
+// each dimension in cm as the shortest text that reads back as the same
+// number, and "Berechnen" pressed.
+void InverseWindow::cmdübernehmen_Click()
+{
+    if (shown_ < 0) {
+        rt::msgBox(QStringLiteral("Bitte zuerst „Berechnen“ drücken: Übernommen werden die "
+                                  "berechneten Maße."),
+                   rt::Information, kTitle, this);
+        return;
+    }
+    const Calculator target = calculatorFor(*body_);
+    if (!target.solid)
+        return;
+    const QString name = QString::fromUtf8(target.solid->window);
+    rt::windows::show(name);
+    auto* window = dynamic_cast<solids::CalculatorWindow*>(rt::windows::get(name));
+    if (!window)
+        return;
+    const QList<QRadioButton*> options = window->findChildren<QRadioButton*>();
+    if (target.variant->option) {
+        if (auto* o = window->findChild<QRadioButton*>(QString::fromUtf8(target.variant->option)))
+            o->setChecked(true);
+    } else {
+        // The variant without an option of its own: the option no variant claims.
+        for (QRadioButton* o : options) {
+            bool claimed = false;
+            for (const solids::Variant& v : target.solid->calculator.variants)
+                claimed |= v.option && o->objectName() == QString::fromUtf8(v.option);
+            if (!claimed)
+                o->setChecked(true);
+        }
+    }
+    const model::Solution& s = answer_.solutions[size_t(shown_)];
+    const QLocale locale;
+    for (auto it = target.boxes.constBegin(); it != target.boxes.constEnd(); ++it) {
+        if (auto* box = window->findChild<QLineEdit*>(it.value()))
+            box->setText(rt::toExactText(s.values.value(it.key()), locale));
+    }
+    if (auto* compute = window->findChild<QPushButton*>(QStringLiteral("cmdberechnen")))
+        compute->click();
+}
+
+void InverseWindow::cmdkopieren_Click()
+{
+    QGuiApplication::clipboard()->setText(solutionText());
+}
+
+void InverseWindow::cmdok_Click()
+{
+    rt::windows::hide(QString::fromUtf8(names::kInverse));
+}
+
+QString InverseWindow::solutionText() const
+{
+    return text_->toPlainText();
+}
+
+QString InverseWindow::bodyName() const
+{
+    return body_ ? body_->name : QString();
+}
+
+void InverseWindow::chooseBody(const QString& name)
+{
+    if (const model::Body* b = model::body(name))
+        build(*b);
+}
+
+void InverseWindow::followActiveCalculator()
+{
+    for (const Row& row : rows_) {
+        if (!row.box->text().isEmpty())
+            return;
+    }
+    auto* frame =
+        dynamic_cast<rt::MdiFrame*>(rt::windows::loaded(QString::fromUtf8(names::kFrame)));
+    QMdiSubWindow* sub = frame && frame->area() ? frame->area()->currentSubWindow() : nullptr;
+    const auto* calculator =
+        sub ? dynamic_cast<const solids::CalculatorWindow*>(sub->widget()) : nullptr;
+    const model::Body* b = calculator ? bodyOf(*calculator) : nullptr;
+    build(b ? *b : *model::bodies().front());
+}
+
+} // namespace worked

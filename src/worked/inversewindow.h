@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/solver.h"
+#include "model/writing.h"
+
+#include <QWidget>
+#include <vector>
+
+class QButtonGroup;
+class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+class QWidget;
+
+namespace worked {
+
+// foumkehraufgabe: any quantities of a solid given, in any unit, every other
+// one found, with every solution and the way there. A box the user typed in
+// is given; a box holding what the window itself wrote is computed.
+class InverseWindow final : public QWidget {
+public:
+    InverseWindow();
+
+    void cmdberechnen_Click();
+    void cmdleeren_Click();
+    void cmdübernehmen_Click();
+    void cmdkopieren_Click();
+    void cmdok_Click();
+
+    // Shows the solid of the frame's active calculator window, unless the
+    // user has typed something here already.
+    void followActiveCalculator();
+    // The body shown: "Zylinder".
+    QString bodyName() const;
+    void chooseBody(const QString& name);
+    // The worked solution as shown.
+    QString solutionText() const;
+    // How many solutions the last calculation found.
+    int solutionCount() const { return int(answer_.solutions.size()); }
+    void chooseSolution(int index);
+
+    QSize sizeHint() const override;
+
+private:
+    struct Row {
+        model::Quantity quantity;
+        QLabel* caption = nullptr;
+        QLineEdit* box = nullptr;
+        QComboBox* unit = nullptr; // none for angles and counts
+        QLabel* fixedUnit = nullptr;
+        QString written; // what the window last wrote into the box
+    };
+
+    void build(const model::Body& body);
+    bool isGiven(const Row& row) const;
+    void markComputed(Row& row, bool computed);
+    void clearComputed();
+    void show(int solution);
+    model::Task task() const;
+    const model::Unit& unitOf(const Row& row) const;
+
+    const model::Body* body_ = nullptr;
+    std::vector<Row> rows_;
+    model::Answer answer_;
+    model::Task solved_; // the task the answer belongs to
+    int shown_ = -1;
+
+    QComboBox* bodies_;
+    QWidget* solutionsBox_;
+    QHBoxLayout* solutionsLayout_;
+    QButtonGroup* solutions_;
+    QGridLayout* grid_;
+    QWidget* rowsBox_;
+    QTextEdit* text_;
+};
+
+} // namespace worked
