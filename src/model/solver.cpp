@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <limits>
 
@@ -73,6 +75,15 @@ Network network(const Body& body, const Chart* chart)
     }
     for (const Relation& r : body.relations)
         add(r);
+    // A volume is undone first, a surface then: what is left over to decide a
+    // search is the smaller quantity, and the bound a pupil expects reads "at
+    // this volume the surface is at least …".
+    const auto rank = [&](const Equation& e) {
+        const Kind k = net.kinds.value(e.symbol, Kind::Length);
+        return k == Kind::Volume ? 0 : k == Kind::Area ? 1 : 2;
+    };
+    std::stable_sort(net.equations.begin(), net.equations.end(),
+                     [&](const Equation& a, const Equation& b) { return rank(a) < rank(b); });
     return net;
 }
 
@@ -298,7 +309,7 @@ public:
 private:
     bool known(const State& st, const QString& s) const { return st.known.contains(s); }
     QStringList unknownRefs(const State& st, const Equation& e) const;
-    bool propagate(State& st, bool validate);
+    bool propagate(State& st, bool validate, bool dimensionsOnly = false);
     bool complete(const State& st) const;
     void searchOne(State& st, int equation, const QString& unknown);
     bool searchCoupled(State& st);
@@ -331,7 +342,7 @@ bool Search::complete(const State& st) const
 // Closed forms, then relations evaluated forwards or solved for their one
 // unknown, until nothing more follows. With `validate`, a value out of its
 // range ends this way to a solution.
-bool Search::propagate(State& st, bool validate)
+bool Search::propagate(State& st, bool validate, bool dimensionsOnly)
 {
     for (bool progress = true; progress;) {
         progress = false;
@@ -362,7 +373,8 @@ bool Search::propagate(State& st, bool validate)
                 st.used[i] = true;
                 st.steps.push_back({Step::Computed, e.symbol, e.symbol, e.formula, {}, 0});
                 progress = true;
-            } else if (known(st, e.symbol) && open.size() == 1) {
+            } else if (known(st, e.symbol) && open.size() == 1 &&
+                       (!dimensionsOnly || net_.dimensions.contains(open.front()))) {
                 const auto solved = e.formula.solvedFor(open.front(), Term::quantity(e.symbol));
                 if (!solved)
                     continue;
@@ -393,6 +405,9 @@ std::pair<double, double> Search::range(const State& st, const QString& symbol) 
 
 void Search::noRoot(const Scan& scan, const QString& symbol, const QStringList& by)
 {
+    if (getenv("SOLVER_DEBUG"))
+        fprintf(stderr, "noRoot %s sign %d extreme %g\n", qPrintable(symbol), scan.sign,
+                scan.extreme);
     if (trouble.bound || scan.sign == 0 || !givens_.contains(symbol))
         return;
     const double given = givens_.value(symbol);
@@ -442,19 +457,41 @@ bool Search::searchCoupled(State& st)
             continue;
         // Which relations give what, once u is known: found with a trial
         // value, since that does not depend on the value.
-        State plan = st;
-        plan.known.insert(u, range(st, u).second);
-        plan.steps.clear();
-        propagate(plan, false);
+        // Solving for dimensions alone first, so that what is left over is a
+        // given, and a search that finds nothing can say how far it is off.
+        State plan;
         int residual = -1;
-        for (size_t i = 0; i < net_.equations.size() && residual < 0; ++i) {
-            if (!plan.used[i] && known(plan, net_.equations[i].symbol) &&
-                unknownRefs(plan, net_.equations[i]).isEmpty() && net_.equations[i].refs.size() > 0)
-                residual = int(i);
+        for (const bool dimensionsOnly : {true, false}) {
+            plan = st;
+            plan.known.insert(u, range(st, u).second);
+            plan.steps.clear();
+            propagate(plan, false, dimensionsOnly);
+            residual = -1;
+            for (int pass = 0; pass < 2 && residual < 0; ++pass) {
+                for (size_t i = 0; i < net_.equations.size() && residual < 0; ++i) {
+                    const Equation& e = net_.equations[i];
+                    if (!plan.used[i] && known(plan, e.symbol) && unknownRefs(plan, e).isEmpty() &&
+                        !e.refs.isEmpty() && (pass == 1 || givens_.contains(e.symbol)))
+                        residual = int(i);
+                }
+            }
+            if (residual >= 0)
+                break;
         }
         if (residual < 0)
             continue;
         const Equation& e = net_.equations[residual];
+        // Only the steps the left-over relation needs are repeated at every trial.
+        QSet<QString> needed = e.refs;
+        needed.insert(e.symbol);
+        std::vector<Step> steps;
+        for (auto step = plan.steps.rbegin(); step != plan.steps.rend(); ++step) {
+            if (!needed.contains(step->symbol))
+                continue;
+            needed.unite(step->formula.quantities());
+            steps.insert(steps.begin(), *step);
+        }
+        plan.steps = steps;
         Values work = st.known;
         const auto f = [&](double x) {
             work.insert(u, x);
@@ -466,7 +503,7 @@ bool Search::searchCoupled(State& st)
         const Scan scan = roots(f, lo, hi, net_.kinds.value(u) != Kind::Angle);
         QStringList equations;
         for (const Step& step : plan.steps) {
-            if (!step.relation.isEmpty())
+            if (step.kind == Step::Rearranged)
                 equations << step.relation;
         }
         equations << e.symbol;
@@ -491,8 +528,12 @@ bool Search::searchCoupled(State& st)
                 branch.known.insert(step.symbol, v);
                 branch.steps.push_back(step);
             }
-            for (size_t i = 0; i < net_.equations.size(); ++i)
-                branch.used[i] = plan.used[i];
+            for (const Step& step : plan.steps) {
+                for (size_t i = 0; i < net_.equations.size(); ++i) {
+                    if (!step.relation.isEmpty() && net_.equations[i].symbol == step.relation)
+                        branch.used[i] = true;
+                }
+            }
             branch.used[residual] = true;
             if (fine)
                 run(branch);

@@ -24,9 +24,9 @@ const Body& cone()
                           rel("M", pi * r * s), rel("s", s),
                           rel("α", Term::constant(360, "360°") * r / Term::shown("s")),
                           rel("d", 2 * r), rel("G", pi * pow(r, 2))},
-            .conditions = {{s, Compare::Greater, h,
+            .conditions = {{q("s"), Compare::Greater, h,
                             QStringLiteral("Die Mantellinie s muss länger sein als die Höhe h.")},
-                           {s, Compare::Greater, r,
+                           {q("s"), Compare::Greater, r,
                             QStringLiteral(
                                 "Die Mantellinie s muss länger sein als der Radius r.")}},
         };
