@@ -1,5 +1,6 @@
 #include "model/solver.h"
 #include "model/writing.h"
+#include "numbers/numbers.h"
 
 #include <QTest>
 #include <cmath>
@@ -70,12 +71,213 @@ QList<QStringList> givenSets(const model::Body& body)
     return sets;
 }
 
+// "V=500;O=400" as a body's givens, in cm units.
+Values parse(const QString& givens)
+{
+    Values v;
+    for (const QString& pair : givens.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList kv = pair.split(u'=');
+        v.insert(kv[0], kv[1].toDouble());
+    }
+    return v;
+}
+
+// The solutions' values of one quantity, as the window shows them in German.
+QStringList shown(const Answer& answer, const QString& symbol)
+{
+    QStringList out;
+    for (const model::Solution& s : answer.solutions)
+        out << rt::toText(s.values.value(symbol), kGerman);
+    return out;
+}
+
 } // namespace
 
 class ModelTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Given-sets with their published or hand-checked answers: closed forms,
+    // two and three solutions, each shown with 15 significant digits.
+    void solutions_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("givens");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* body, const char* givens,
+                            const char* symbol, QStringList expected) {
+            QTest::newRow(name) << QString::fromUtf8(body) << QString::fromUtf8(givens)
+                                << QString::fromUtf8(symbol) << expected;
+        };
+        // r = 2 · V : M, then h = V : (π · r²).
+        row("cylinder V M", "Zylinder", "V=512;M=256", "h", {"10,1859163578813"});
+        row("cylinder V M radius", "Zylinder", "V=512;M=256", "r", {"4"});
+        // A squat and a slender cylinder have the same volume and surface.
+        row("cylinder V O", "Zylinder", "V=500;O=400", "r",
+            {"2,87218253295224", "6,14512914054353"});
+        row("cylinder d h", "Zylinder", "d=10;h=4", "V", {"314,159265358979"});
+        row("cube O", "Würfel", "O=150", "a", {"5"});
+        row("cube e", "Würfel", "e=3", "a", {"1,73205080756888"});
+        row("sphere O", "Kugel", "O=100", "r", {"2,82094791773878"});
+        row("cone r s", "Kegel", "r=3;s=5", "h", {"4"});
+        row("cone V M", "Kegel", "V=100;M=100", "r", {"3,15934961371843", "5,06399314659052"});
+        row("cuboid a b V", "Quader", "a=5;b=4;V=120", "c", {"6"});
+        // The three edges of 2 × 3 × 4 are the roots of one cubic: which of them
+        // is the height makes three cuboids, length and width shown a ≥ b.
+        row("cuboid e O V", "Quader", "e=5.385164807134504;O=52;V=24", "c", {"4", "3", "2"});
+        row("cuboid e O V length", "Quader", "e=5.385164807134504;O=52;V=24", "a", {"3", "4", "4"});
+        row("pyramid a hs", "Pyramide", "a=6;hs=5", "h", {"4"});
+        row("pyramid O M", "Pyramide", "O=96;M=60", "a", {"6"});
+        row("frustum a1 a2 V", "Pyramidenstumpf", "a1=4;a2=2;V=56", "h", {"6"});
+        row("cone frustum r1 r2 s", "Kegelstumpf", "r1=5;r2=2;s=5", "h", {"4"});
+        row("torus V O", "Torus", "V=39.47841760435743;O=78.95683520871486", "r", {"1"});
+        row("prism n a V", "Prisma", "n=4;a=3;V=45", "h", {"5"});
+        row("spat angle from V", "Spat", "a=1;b=1;c=1;α=90;β=90;V=0.8660254037844386", "γ",
+            {"60", "120"});
+        row("hollow cylinder V w", "Hohlzylinder", "R=5;w=1;V=282.74333882308139", "h", {"10"});
+        row("spherical cap a h", "Kugelabschnitt", "a=4;h=2", "r", {"5"});
+        row("tetrahedron h", "Tetraeder", "h=1.6329931618554521", "a", {"2"});
+    }
+    void solutions()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, givens);
+        QFETCH(QString, symbol);
+        QFETCH(QStringList, expected);
+        const Answer answer = model::solve(*model::body(body), parse(givens));
+        QCOMPARE(answer.status, Answer::Solved);
+        QCOMPARE(shown(answer, symbol), expected);
+    }
+
+    // What the user reads when there is no solution: too few, too many that
+    // disagree, no solid, with the bound where a search found one.
+    void messages_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("givens");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, const char* body, const char* givens,
+                            const char* message) {
+            QTest::newRow(name) << QString::fromUtf8(body) << QString::fromUtf8(givens)
+                                << QString::fromUtf8(message);
+        };
+        row("radius only", "Zylinder", "r=2;d=4;u=12.566370614359172;G=12.566370614359172",
+            "Zu wenige Angaben: Der Zylinder ist erst durch 2 voneinander unabhängige Angaben "
+            "bestimmt. r, d, u und G legen zusammen nur 1 davon fest. Es fehlt noch eine "
+            "Angabe, etwa h, M, O oder V.");
+        // O = 2 · G + M: three givens, two edges fixed.
+        row("cuboid surfaces", "Quader", "G=6;M=20;O=32",
+            "Zu wenige Angaben: Der Quader ist erst durch 3 voneinander unabhängige Angaben "
+            "bestimmt. G, M und O legen zusammen nur 2 davon fest. Es fehlt noch eine Angabe, "
+            "etwa a, b, c, e oder V.");
+        row("prism without n", "Prisma", "a=2;h=3",
+            "Zu wenige Angaben: Für das Prisma muss immer Ecken n angegeben sein.");
+        row("diameter disagrees", "Zylinder", "r=2;d=5;h=3",
+            "Die Angaben widersprechen sich: angegeben ist d = 5 cm, aus den übrigen Angaben "
+            "folgt d = 4 cm.");
+        row("too small a surface", "Zylinder", "V=500;O=300",
+            "Keine Lösung: Bei V = 500 cm³ ist O mindestens 348,734 cm². Angegeben ist O = "
+            "300 cm².");
+        row("slant shorter than height", "Kegel", "s=3;h=4",
+            "Keine Lösung: Die Mantellinie s muss länger sein als die Höhe h.");
+        row("top larger than base", "Pyramidenstumpf", "a1=2;a2=3;h=1",
+            "Keine Lösung: Die Deckkante a2 muss kürzer sein als die Grundkante a1.");
+        row("negative height", "Zylinder", "r=10;O=100",
+            "Keine Lösung: Aus h = (O − 2 · π · r²) : (2 · π · r) ergibt sich -8,40845056908105 "
+            "cm; h muss aber größer als 0 sein.");
+        row("zero given", "Kugel", "r=0", "Keine Lösung: Radius r muss größer als 0 sein.");
+        row("spat by four", "Spat", "a=1;α=60;β=70;γ=80;V=1;O=8",
+            "Keine Lösung gefunden: Beim Spat bitte fünf der sechs Kanten und Winkel angeben "
+            "und dazu eines von V, O, M oder h.");
+    }
+    void messages()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, givens);
+        QFETCH(QString, message);
+        model::Task task;
+        task.body = model::body(body);
+        task.typed = parse(givens);
+        const Answer answer = model::solve(*task.body, task.givens());
+        QVERIFY(answer.status != Answer::Solved);
+        QCOMPARE(model::message(task, answer, kGerman), message);
+    }
+
+    // Units convert by moving the decimal point: no binary noise, cm the
+    // identity, and back again to what was typed.
+    void units_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("typed");
+        QTest::addColumn<double>("base");
+        QTest::newRow("m") << "m" << int(model::Kind::Length) << 1.2 << 120.0;
+        QTest::newRow("m small") << "m" << int(model::Kind::Length) << 0.07 << 7.0;
+        QTest::newRow("mm") << "mm" << int(model::Kind::Length) << 3.0 << 0.3;
+        QTest::newRow("km") << "km" << int(model::Kind::Length) << 0.35 << 35000.0;
+        QTest::newRow("cm") << "cm" << int(model::Kind::Length) << 0.1 << 0.1;
+        QTest::newRow("dm²") << "dm²" << int(model::Kind::Area) << 0.3 << 30.0;
+        QTest::newRow("ha") << "ha" << int(model::Kind::Area) << 1.5 << 1.5e8;
+        QTest::newRow("a") << "a" << int(model::Kind::Area) << 2.0 << 2e6;
+        QTest::newRow("l") << "l" << int(model::Kind::Volume) << 2.5 << 2500.0;
+        QTest::newRow("ml") << "ml" << int(model::Kind::Volume) << 0.1 << 0.1;
+        QTest::newRow("hl") << "hl" << int(model::Kind::Volume) << 0.03 << 3000.0;
+        QTest::newRow("mm³") << "mm³" << int(model::Kind::Volume) << 7.0 << 0.007;
+        QTest::newRow("m³") << "m³" << int(model::Kind::Volume) << 0.001 << 1000.0;
+    }
+    void units()
+    {
+        QFETCH(QString, unit);
+        QFETCH(int, kind);
+        QFETCH(double, typed);
+        QFETCH(double, base);
+        const model::Unit* u = model::unit(model::Kind(kind), unit);
+        QVERIFY(u);
+        QCOMPARE(model::toBase(typed, *u), base); // exactly the decimal's double
+        QCOMPARE(model::fromBase(base, *u), typed);
+    }
+
+    // A school exercise in mixed units, worked: the conversion shown, the
+    // volume in litres too.
+    void mixedUnits()
+    {
+        model::Task task;
+        task.body = &model::cylinder();
+        const model::Unit* metre = model::unit(model::Kind::Length, QStringLiteral("m"));
+        task.units.insert(QStringLiteral("h"), metre);
+        task.typed = parse(QStringLiteral("r=30;h=1.2"));
+        const Answer answer = model::solve(*task.body, task.givens());
+        QCOMPARE(answer.status, Answer::Solved);
+        const QStringList lines = model::workedSolution(task, answer, 0, kGerman).split(u'\n');
+        QVERIFY(lines.contains(QStringLiteral("h = 1,2 m = 120 cm")));
+        QVERIFY2(lines.contains(QStringLiteral("V = 339292,006587697 cm³ = 339,292006587697 l")),
+                 qPrintable(lines.join(u'\n')));
+        QVERIFY(lines.contains(QStringLiteral("V = π · r² · h")));
+    }
+
+    // The steps say how each quantity was found: rearranged, the closed form, or
+    // the search with how many solutions it found.
+    void workedSteps()
+    {
+        model::Task task;
+        task.body = &model::cylinder();
+        task.typed = parse(QStringLiteral("V=500;O=400"));
+        const Answer answer = model::solve(*task.body, task.givens());
+        QCOMPARE(answer.solutions.size(), size_t(2));
+        const QString second = model::workedSolution(task, answer, 1, kGerman);
+        QVERIFY(second.startsWith(QStringLiteral("Zylinder – Lösung 2 von 2")));
+        QVERIFY(second.contains(QStringLiteral(
+            "Die Gleichung für r hat keine geschlossene Lösung; sie wurde numerisch gelöst "
+            "(2 Lösungen).\nr = 6,14512914054353 cm")));
+        QVERIFY(second.contains(QStringLiteral("umgestellt nach h:\nh = V : (π · r²)\n")));
+        task.typed = parse(QStringLiteral("V=512;M=256"));
+        const QString closed =
+            model::workedSolution(task, model::solve(*task.body, task.givens()), 0, kGerman);
+        QVERIFY(
+            closed.contains(QStringLiteral("r = 2 · V : M\nr = 2 · 512 cm³ : 256 cm²\nr = 4 cm")));
+    }
+
     // From every set of givens that fixes the solid, at random dimensions, the
     // solver finds the solid again among its solutions, and every solution it
     // gives reproduces the givens.
