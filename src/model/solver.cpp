@@ -754,7 +754,10 @@ Answer solve(const Body& body, const Values& givens)
             Values values;
             for (const QString& d : body.dimensions)
                 values.insert(d, st.known.value(d));
-            if (body.interchangeable.size() == 2) {
+            // Written with the first not less than the second, unless the user
+            // named one of them.
+            if (body.interchangeable.size() == 2 && !givens.contains(body.interchangeable[0]) &&
+                !givens.contains(body.interchangeable[1])) {
                 const QString& first = body.interchangeable[0];
                 const QString& second = body.interchangeable[1];
                 if (values.value(first) < values.value(second)) {
