@@ -305,11 +305,19 @@ private slots:
                     ++missing;
                     break;
                 }
+                // Length and width are written the longer first unless one was given.
+                Values expected = truth;
+                const QStringList& swap = body.interchangeable;
+                if (swap.size() == 2 && !givens.contains(swap[0]) && !givens.contains(swap[1]) &&
+                    truth.value(swap[0]) < truth.value(swap[1])) {
+                    expected.insert(swap[0], truth.value(swap[1]));
+                    expected.insert(swap[1], truth.value(swap[0]));
+                }
                 bool found = false;
                 for (const model::Solution& s : answer.solutions) {
                     bool all = true;
                     for (const QString& d : body.dimensions)
-                        all = all && close(s.values.value(d), truth.value(d), 1e-7);
+                        all = all && close(s.values.value(d), expected.value(d), 1e-7);
                     found = found || all;
                     for (const QString& g : set) {
                         if (!close(s.values.value(g), givens.value(g), 1e-12))

@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <limits>
 
@@ -29,7 +27,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 struct Equation {
     QString symbol;
     Term formula; // reading the quantities it ties together by reference
-    QSet<QString> refs;
+    QStringList refs;
 };
 
 // The body seen through one choice of free dimensions.
@@ -147,11 +145,14 @@ double scale(const Network& net, const Values& known)
 {
     double logs = 0;
     int n = 0;
-    for (auto it = known.constBegin(); it != known.constEnd(); ++it) {
-        const double v = it.value();
+    // In a fixed order, so that the grid does not move with the hash's seed.
+    QStringList symbols = known.keys();
+    symbols.sort();
+    for (const QString& symbol : symbols) {
+        const double v = known.value(symbol);
         if (!(v > 0) || !std::isfinite(v))
             continue;
-        switch (net.kinds.value(it.key(), Kind::Count)) {
+        switch (net.kinds.value(symbol, Kind::Count)) {
         case Kind::Length:
             logs += std::log(v);
             break;
@@ -388,6 +389,9 @@ bool Search::propagate(State& st, bool validate, bool dimensionsOnly)
                 st.used[i] = true;
                 st.steps.push_back({Step::Rearranged, open.front(), e.symbol, *solved, {}, 0});
                 progress = true;
+                // From the top again: the relations are tried in their order
+                // of preference, volumes first.
+                break;
             }
         }
     }
@@ -405,9 +409,6 @@ std::pair<double, double> Search::range(const State& st, const QString& symbol) 
 
 void Search::noRoot(const Scan& scan, const QString& symbol, const QStringList& by)
 {
-    if (getenv("SOLVER_DEBUG"))
-        fprintf(stderr, "noRoot %s sign %d extreme %g\n", qPrintable(symbol), scan.sign,
-                scan.extreme);
     if (trouble.bound || scan.sign == 0 || !givens_.contains(symbol))
         return;
     const double given = givens_.value(symbol);
@@ -482,13 +483,14 @@ bool Search::searchCoupled(State& st)
             continue;
         const Equation& e = net_.equations[residual];
         // Only the steps the left-over relation needs are repeated at every trial.
-        QSet<QString> needed = e.refs;
+        QSet<QString> needed(e.refs.begin(), e.refs.end());
         needed.insert(e.symbol);
         std::vector<Step> steps;
         for (auto step = plan.steps.rbegin(); step != plan.steps.rend(); ++step) {
             if (!needed.contains(step->symbol))
                 continue;
-            needed.unite(step->formula.quantities());
+            for (const QString& q : step->formula.quantities())
+                needed.insert(q);
             steps.insert(steps.begin(), *step);
         }
         plan.steps = steps;
@@ -605,6 +607,101 @@ Values forward(const Body& body, const Values& dims)
     for (const Relation& r : body.relations)
         v.insert(r.symbol, approximate(r.formula, v));
     return v;
+}
+
+// Solves the square or overdetermined linear system a · x = b in the least
+// squares sense; false where it is singular.
+bool leastSquares(const std::vector<std::vector<double>>& a, const std::vector<double>& b,
+                  std::vector<double>& x)
+{
+    const size_t n = x.size();
+    std::vector<std::vector<double>> m(n, std::vector<double>(n + 1, 0));
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = 0; j < n; ++j) {
+            for (size_t k = 0; k < a.size(); ++k)
+                m[i][j] += a[k][i] * a[k][j];
+        }
+        for (size_t k = 0; k < a.size(); ++k)
+            m[i][n] += a[k][i] * b[k];
+    }
+    for (size_t c = 0; c < n; ++c) {
+        size_t pivot = c;
+        for (size_t i = c; i < n; ++i) {
+            if (std::fabs(m[i][c]) > std::fabs(m[pivot][c]))
+                pivot = i;
+        }
+        if (!(std::fabs(m[pivot][c]) > 1e-300))
+            return false;
+        std::swap(m[pivot], m[c]);
+        for (size_t i = 0; i < n; ++i) {
+            if (i == c)
+                continue;
+            const double f = m[i][c] / m[c][c];
+            for (size_t j = c; j <= n; ++j)
+                m[i][j] -= f * m[c][j];
+        }
+    }
+    for (size_t i = 0; i < n; ++i)
+        x[i] = m[i][n] / m[i][i];
+    return true;
+}
+
+// A root found through a helper quantity or a long chain of steps may be a
+// few units off in its last digits: Newton's method on the givens themselves,
+// kept only where it brings them closer, takes it to what a double can hold.
+void refine(const Body& body, const Values& givens, Values& dims)
+{
+    QStringList free, given;
+    for (const QString& d : body.dimensions) {
+        if (!givens.contains(d))
+            free << d;
+    }
+    for (const Quantity& q : body.quantities) {
+        if (givens.contains(q.symbol) && !body.isDimension(q.symbol))
+            given << q.symbol;
+    }
+    if (free.isEmpty() || given.size() < free.size())
+        return;
+    const auto misfit = [&](const Values& d, std::vector<double>& f) {
+        const Values v = forward(body, d);
+        double sum = 0;
+        f.clear();
+        for (const QString& g : given) {
+            f.push_back(v.value(g) / givens.value(g) - 1);
+            sum += f.back() * f.back();
+        }
+        return sum;
+    };
+    std::vector<double> f;
+    double error = misfit(dims, f);
+    for (int iteration = 0; iteration < 3 && error > 0 && std::isfinite(error); ++iteration) {
+        std::vector<std::vector<double>> jacobian(size_t(given.size()),
+                                                  std::vector<double>(size_t(free.size())));
+        for (int j = 0; j < int(free.size()); ++j) {
+            Values moved = dims;
+            const double x = dims.value(free[j]), h = 1e-7 * x;
+            moved.insert(free[j], x + h);
+            std::vector<double> fm;
+            misfit(moved, fm);
+            for (size_t i = 0; i < f.size(); ++i)
+                jacobian[i][size_t(j)] = (fm[i] - f[i]) / (h / x);
+        }
+        std::vector<double> step(size_t(free.size())), minus(f.size());
+        for (size_t i = 0; i < f.size(); ++i)
+            minus[i] = -f[i];
+        if (!leastSquares(jacobian, minus, step))
+            return;
+        Values next = dims;
+        for (int j = 0; j < int(free.size()); ++j)
+            next.insert(free[j], dims.value(free[j]) * (1 + step[size_t(j)]));
+        std::vector<double> fn;
+        const double e = misfit(next, fn);
+        if (!(e < error))
+            return;
+        dims = next;
+        error = e;
+        f = fn;
+    }
 }
 
 // How many of the free dimensions the givens fix: the rank of their
@@ -754,6 +851,7 @@ Answer solve(const Body& body, const Values& givens)
             Values values;
             for (const QString& d : body.dimensions)
                 values.insert(d, st.known.value(d));
+            refine(body, givens, values);
             // Written with the first not less than the second, unless the user
             // named one of them.
             if (body.interchangeable.size() == 2 && !givens.contains(body.interchangeable[0]) &&
@@ -819,7 +917,7 @@ Answer solve(const Body& body, const Values& givens)
             answer.status = Answer::NoSolid;
             // A condition the givens break, said in its own words.
             for (const Condition& c : body.conditions) {
-                const QSet<QString> refs = c.left.quantities() + c.right.quantities();
+                const QStringList refs = c.left.quantities() + c.right.quantities();
                 if (std::all_of(refs.begin(), refs.end(),
                                 [&](const QString& r) { return givens.contains(r); }) &&
                     !holds(c, givens)) {

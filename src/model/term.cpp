@@ -194,10 +194,10 @@ template <typename Number, typename Read> Number compute(const Node& n, const Re
     return 0;
 }
 
-void collect(const Node& n, QSet<QString>& symbols)
+void collect(const Node& n, QStringList& symbols)
 {
-    if (n.op == Node::Input || n.op == Node::Shown)
-        symbols.insert(n.symbol);
+    if ((n.op == Node::Input || n.op == Node::Shown) && !symbols.contains(n.symbol))
+        symbols << n.symbol;
     for (const auto& child : {n.a, n.b}) {
         if (child)
             collect(*child, symbols);
@@ -343,9 +343,9 @@ double Term::approximate(const std::function<double(const QString&)>& value) con
     return compute<double>(*node_, [&](const QString& symbol, bool) { return value(symbol); });
 }
 
-QSet<QString> Term::quantities() const
+QStringList Term::quantities() const
 {
-    QSet<QString> symbols;
+    QStringList symbols;
     collect(*node_, symbols);
     return symbols;
 }

@@ -71,8 +71,9 @@ public:
     // symbols and their definitions in symbols ("hs", "√(h² + (a1 : 2)²)").
     QList<std::pair<QString, QString>> namedParts() const;
 
-    // The quantities the formula reads, shown ones included.
-    QSet<QString> quantities() const;
+    // The quantities the formula reads, shown ones included, each once, in the
+    // order they are first read.
+    QStringList quantities() const;
     // How often it reads the quantity itself (not as shown).
     int occurrences(const QString& symbol) const;
     // The formula solved for a quantity it reads exactly once: the term that

@@ -154,7 +154,7 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
             if (task.typed.contains(q.symbol))
                 continue;
             const Term* f = body.formula(q.symbol);
-            const QSet<QString> reads = f ? f->quantities() : QSet<QString>{q.symbol};
+            const QStringList reads = f ? f->quantities() : QStringList{q.symbol};
             bool reaches = answer.open.isEmpty();
             for (const QString& o : answer.open)
                 reaches |= reads.contains(o) || q.symbol == o;
@@ -315,7 +315,10 @@ QString workedSolution(const Task& task, const Answer& answer, int index, const 
             lines << start + step.formula.symbols();
             lines << start + step.formula.substituted(text);
         }
-        stepValues.insert(step.symbol, solution.found.value(step.symbol));
+        // A dimension as the solution has it, polished to its last digit.
+        stepValues.insert(step.symbol, body.isDimension(step.symbol)
+                                           ? solution.values.value(step.symbol)
+                                           : solution.found.value(step.symbol));
         lines << start + text(step.symbol);
     }
 
