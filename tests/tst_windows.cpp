@@ -1,3 +1,4 @@
+#include "model/solver.h"
 #include "numbers/numbers.h"
 #include "runtime/form.h"
 #include "runtime/frame.h"
@@ -6,10 +7,12 @@
 #include "runtime/setup.h"
 #include "runtime/windows.h"
 #include "support.h"
+#include "worked/inversewindow.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -127,6 +130,7 @@ private slots:
     void enterOnTheStartWindow();
     void windowListHasTheFreeWindows_data();
     void windowListHasTheFreeWindows();
+    void inverseProblem();
 };
 
 void TestWindows::startUp()
@@ -581,6 +585,8 @@ void TestWindows::menuBringsBackMinimised_data()
                           << "foinfo";
     QTest::newRow("Rechenweg") << "mnurechenweg"
                                << "forechenweg";
+    QTest::newRow("Umkehraufgabe") << "mnuumkehraufgabe"
+                                   << "foumkehraufgabe";
 }
 
 // The menu entry brings its window back from an icon: restored, in front, active.
@@ -1211,6 +1217,74 @@ void TestWindows::windowListHasTheFreeWindows()
         QVERIFY(free->isVisible() && !free->isMinimized());
         QVERIFY(QTest::qWaitForWindowActive(free));
     }
+}
+
+// The Umkehraufgabe through its widgets: a cylinder from V and O has two
+// solutions to choose, computed boxes say so, units convert the shown value,
+// "Übernehmen" computes the same solid in its window, and a message leaves
+// the givens and clears the rest.
+void TestWindows::inverseProblem()
+{
+    menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
+    auto* window =
+        dynamic_cast<worked::InverseWindow*>(w::loaded(QStringLiteral("foumkehraufgabe")));
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->bodyName(), QStringLiteral("Würfel"));
+    window->findChild<QComboBox*>(QStringLiteral("cbokörper"))
+        ->setCurrentText(QStringLiteral("Zylinder"));
+    const auto box = [&](const char* name) {
+        return window->findChild<QLineEdit*>(QString::fromUtf8(name));
+    };
+    QTest::keyClicks(box("txtV"), QStringLiteral("500"));
+    QTest::keyClicks(box("txtO"), QStringLiteral("400"));
+    QTest::keyClick(box("txtO"), Qt::Key_Return);
+
+    model::Values givens{{QStringLiteral("V"), 500.0}, {QStringLiteral("O"), 400.0}};
+    const model::Answer answer = model::solve(model::cylinder(), givens);
+    QCOMPARE(answer.solutions.size(), size_t(2));
+    const QList<QRadioButton*> options = window->findChildren<QRadioButton*>();
+    QCOMPARE(options.size(), 2);
+    QCOMPARE(options[1]->text(), QStringLiteral("Lösung 2"));
+    QCOMPARE(box("txtr")->text(), shown(answer.solutions[0].values.value(QStringLiteral("r"))));
+    QCOMPARE(box("txtr")->accessibleDescription(), QStringLiteral("berechnet"));
+    QVERIFY(box("txtr")->font().italic());
+    QCOMPARE(box("txtV")->text(), QStringLiteral("500"));
+    QVERIFY(box("txtV")->accessibleDescription().isEmpty());
+
+    options[1]->click();
+    const double h = answer.solutions[1].values.value(QStringLiteral("h"));
+    QCOMPARE(box("txth")->text(), shown(h));
+    QVERIFY(window->solutionText().contains(QStringLiteral("Lösung 2 von 2")));
+    window->findChild<QComboBox*>(QStringLiteral("cboeinheith"))
+        ->setCurrentText(QStringLiteral("m"));
+    QCOMPARE(box("txth")->text(), shown(h / 100));
+
+    test::click(window, QStringLiteral("cmdübernehmen"));
+    QWidget* cylinder = w::loaded(QStringLiteral("fozylinder"));
+    QVERIFY(cylinder);
+    const double r = answer.solutions[1].values.value(QStringLiteral("r"));
+    QCOMPARE(cylinder->findChild<QLineEdit*>(QStringLiteral("txtradiusr"))->text(),
+             rt::toExactText(r, QLocale()));
+    QCOMPARE(test::labelText(cylinder, QStringLiteral("labvolume")), shown(500));
+
+    // Too few: the radius alone. The given box keeps its text, the computed
+    // ones are empty.
+    test::click(window, QStringLiteral("cmdleeren"));
+    QTest::keyClicks(box("txtr"), QStringLiteral("2"));
+    const auto few = test::answerBox([&] { test::click(window, QStringLiteral("cmdberechnen")); });
+    QCOMPARE(few.title, QStringLiteral("Umkehraufgabe"));
+    QCOMPARE(few.icon, QMessageBox::Information);
+    QVERIFY(few.text.startsWith(QStringLiteral("Zu wenige Angaben")));
+    QCOMPARE(box("txtr")->text(), QStringLiteral("2"));
+    QVERIFY(box("txth")->text().isEmpty());
+    QVERIFY(box("txtV")->text().isEmpty());
+
+    // Text that is no number names its box; the window stays.
+    QTest::keyClicks(box("txth"), QStringLiteral("abc"));
+    const auto bad = test::answerBox([&] { test::click(window, QStringLiteral("cmdberechnen")); });
+    QVERIFY(bad.text.contains(QStringLiteral("Höhe h")));
+    QCOMPARE(box("txth")->text(), QStringLiteral("abc"));
+    QVERIFY(window->isVisible());
 }
 
 QTEST_MAIN(TestWindows)
