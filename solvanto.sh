@@ -5,6 +5,7 @@
 # Longer checks, each one command:
 #   ./solvanto.sh fuzz [seconds per target]    ./solvanto.sh soak [actions] [seed]
 #   ./solvanto.sh screenshot                   ./solvanto.sh bench [runs]
+#   ./solvanto.sh bench-inverse [rounds] [seed]
 # The Debian package, written into this folder:
 #   ./solvanto.sh package
 set -euo pipefail
@@ -12,7 +13,7 @@ cd "$(dirname "$0")"
 
 packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libboost-math-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   qt6-translations-l10n
   desktop-file-utils appstream
@@ -105,6 +106,11 @@ case "${1:-}" in
     install_missing "${desktop_tools[@]}"
     bench/startup.sh build-bench "${2:-20}"
     ;;
+  bench-inverse)
+    install_missing
+    build
+    ./build/bench_inverse "${2:-20}" "${3:-1}"
+    ;;
   soak)
     install_missing
     build
@@ -112,7 +118,7 @@ case "${1:-}" in
       ./build/tests/tst_soak
     ;;
   *)
-    echo "usage: $0 run|test|package|fuzz [seconds]|soak [actions] [seed]|screenshot|bench [runs]" >&2
+    echo "usage: $0 run|test|package|fuzz [seconds]|soak [actions] [seed]|screenshot|bench [runs]|bench-inverse [rounds] [seed]" >&2
     exit 2
     ;;
 esac

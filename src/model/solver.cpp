@@ -9,6 +9,8 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <map>
+#include <tuple>
 
 // The solver works in tiers. A relation whose one unknown quantity occurs in
 // it once is solved for it symbolically; a closed form a pupil expects is
@@ -37,6 +39,7 @@ struct Network {
     QStringList dimensions;
     QHash<QString, Kind> kinds;
     std::vector<Equation> equations;
+    QHash<QString, int> places; // every symbol's place in a search's array
 };
 
 Network network(const Body& body, const Chart* chart)
@@ -82,7 +85,24 @@ Network network(const Body& body, const Chart* chart)
     };
     std::stable_sort(net.equations.begin(), net.equations.end(),
                      [&](const Equation& a, const Equation& b) { return rank(a) < rank(b); });
+    for (auto it = net.kinds.constBegin(); it != net.kinds.constEnd(); ++it)
+        net.places.insert(it.key(), 0);
+    QStringList symbols = net.places.keys();
+    symbols.sort();
+    for (int i = 0; i < int(symbols.size()); ++i)
+        net.places.insert(symbols[i], i);
     return net;
+}
+
+// A body's networks are made once: they depend on nothing but the body.
+const Network& networkOf(const Body& body, const Chart* chart)
+{
+    static std::map<std::pair<const Body*, const Chart*>, Network> made;
+    const auto key = std::make_pair(&body, chart);
+    auto it = made.find(key);
+    if (it == made.end())
+        it = made.emplace(key, network(body, chart)).first;
+    return it->second;
 }
 
 struct State {
@@ -188,7 +208,7 @@ struct Scan {
 Scan roots(const std::function<double(double)>& f, double lo, double hi, bool logarithmic)
 {
     namespace bt = boost::math::tools;
-    constexpr int kPoints = 217;
+    constexpr int kPoints = 217; // 12 a decade over 18 decades
     std::vector<double> xs(kPoints), fs(kPoints);
     for (int i = 0; i < kPoints; ++i) {
         const double t = double(i) / (kPoints - 1);
@@ -316,6 +336,21 @@ private:
     bool searchCoupled(State& st);
     void noRoot(const Scan& scan, const QString& symbol, const QStringList& by);
     std::pair<double, double> range(const State& st, const QString& symbol) const;
+    // The known values in the network's places, NaN for the rest.
+    std::vector<double> places(const State& st) const
+    {
+        std::vector<double> v(size_t(net_.places.size()), kNaN);
+        for (auto it = st.known.constBegin(); it != st.known.constEnd(); ++it) {
+            const auto slot = net_.places.constFind(it.key());
+            if (slot != net_.places.constEnd())
+                v[size_t(*slot)] = it.value();
+        }
+        return v;
+    }
+    Compiled compiled(const Term& t) const
+    {
+        return t.compile([this](const QString& s) { return net_.places.value(s, 0); });
+    }
 
     const Network& net_;
     const Values& givens_;
@@ -420,10 +455,12 @@ void Search::searchOne(State& st, int equation, const QString& unknown)
 {
     const Equation& e = net_.equations[equation];
     const double target = st.known.value(e.symbol);
-    Values work = st.known;
+    std::vector<double> work = places(st);
+    const int at = net_.places.value(unknown);
+    const Compiled formula = compiled(e.formula);
     const auto f = [&](double x) {
-        work.insert(unknown, x);
-        return approximate(e.formula, work) - target;
+        work[size_t(at)] = x;
+        return formula.run(work.data()) - target;
     };
     const auto [lo, hi] = range(st, unknown);
     const Scan scan = roots(f, lo, hi, net_.kinds.value(unknown) != Kind::Angle);
@@ -494,12 +531,17 @@ bool Search::searchCoupled(State& st)
             steps.insert(steps.begin(), *step);
         }
         plan.steps = steps;
-        Values work = st.known;
+        std::vector<double> work = places(st);
+        std::vector<std::pair<size_t, Compiled>> program;
+        for (const Step& step : plan.steps)
+            program.emplace_back(size_t(net_.places.value(step.symbol)), compiled(step.formula));
+        const Compiled left = compiled(e.formula);
+        const size_t at = size_t(net_.places.value(u)), right = size_t(net_.places.value(e.symbol));
         const auto f = [&](double x) {
-            work.insert(u, x);
-            for (const Step& step : plan.steps)
-                work.insert(step.symbol, approximate(step.formula, work));
-            return approximate(e.formula, work) - work.value(e.symbol);
+            work[at] = x;
+            for (const auto& [slot, code] : program)
+                work[slot] = code.run(work.data());
+            return left.run(work.data()) - work[right];
         };
         const auto [lo, hi] = range(st, u);
         const Scan scan = roots(f, lo, hi, net_.kinds.value(u) != Kind::Angle);
@@ -600,6 +642,16 @@ QSet<QString> dependencies(const Body& body, const QString& symbol)
     return deps;
 }
 
+const QSet<QString>& dependenciesOnce(const Body& body, const QString& symbol)
+{
+    static std::map<std::pair<const Body*, QString>, QSet<QString>> known;
+    const auto key = std::make_pair(&body, symbol);
+    auto it = known.find(key);
+    if (it == known.end())
+        it = known.emplace(key, dependencies(body, symbol)).first;
+    return it->second;
+}
+
 // The quantities of a solid, computed without checks from its dimensions.
 Values forward(const Body& body, const Values& dims)
 {
@@ -674,6 +726,8 @@ void refine(const Body& body, const Values& givens, Values& dims)
     };
     std::vector<double> f;
     double error = misfit(dims, f);
+    if (error < 1e-30) // already as close as the digits go
+        return;
     for (int iteration = 0; iteration < 3 && error > 0 && std::isfinite(error); ++iteration) {
         std::vector<std::vector<double>> jacobian(size_t(given.size()),
                                                   std::vector<double>(size_t(free.size())));
@@ -704,6 +758,21 @@ void refine(const Body& body, const Values& givens, Values& dims)
     }
 }
 
+int rank(const Body& body, const QStringList& given, const Values& givens);
+
+// The rank depends on which quantities are given (and the prism's corners),
+// not on their values: it is worked out once for each such set.
+int rankOnce(const Body& body, const QStringList& given, const Values& givens)
+{
+    static std::map<std::tuple<const Body*, QStringList, double>, int> known;
+    const double corners = body.alwaysGiven.isEmpty() ? 0 : givens.value(body.alwaysGiven[0]);
+    const auto key = std::make_tuple(&body, given, corners);
+    auto it = known.find(key);
+    if (it == known.end())
+        it = known.emplace(key, rank(body, given, givens)).first;
+    return it->second;
+}
+
 // How many of the free dimensions the givens fix: the rank of their
 // derivatives by the dimensions, at two ordinary solids of the body. A count
 // of givens is not enough: a cuboid's O, G and M tie only two of its three
@@ -727,21 +796,26 @@ int rank(const Body& body, const QStringList& given, const Values& givens)
                          : kind == Kind::Angle ? angles[point][a++ % 3]
                                                : lengths[point][l++ % 4]);
         }
+        // Relative derivatives by central differences: one row per given.
+        const Values here = forward(body, at);
         std::vector<std::vector<double>> rows;
         for (const QString& g : given) {
-            if (body.alwaysGiven.contains(g))
-                continue;
-            std::vector<double> row;
-            for (const QString& d : free) {
-                const double x = at.value(d), h = 1e-6 * x;
-                Values up = at, down = at;
-                up.insert(d, x + h);
-                down.insert(d, x - h);
-                const double q = forward(body, at).value(g);
-                row.push_back((forward(body, up).value(g) - forward(body, down).value(g)) /
-                              (2 * h) * x / q);
+            if (!body.alwaysGiven.contains(g))
+                rows.emplace_back();
+        }
+        for (const QString& d : free) {
+            const double x = at.value(d), h = 1e-6 * x;
+            Values up = at, down = at;
+            up.insert(d, x + h);
+            down.insert(d, x - h);
+            const Values above = forward(body, up), below = forward(body, down);
+            size_t row = 0;
+            for (const QString& g : given) {
+                if (body.alwaysGiven.contains(g))
+                    continue;
+                rows[row++].push_back((above.value(g) - below.value(g)) / (2 * h) * x /
+                                      here.value(g));
             }
-            rows.push_back(row);
         }
         // Gaussian elimination with the largest pivot first.
         int r = 0;
@@ -785,7 +859,7 @@ Answer solve(const Body& body, const Values& givens)
 {
     Answer answer;
     // A given value out of its range: no solid, whatever the others say.
-    const Network plain = network(body, nullptr);
+    const Network& plain = networkOf(body, nullptr);
     for (const Quantity& q : body.quantities) {
         if (givens.contains(q.symbol) && !admissible(plain, q.symbol, givens.value(q.symbol))) {
             answer.status = Answer::NoSolid;
@@ -805,10 +879,10 @@ Answer solve(const Body& body, const Values& givens)
 
     // Too few: a dimension that must always be given, or givens that fix
     // fewer dimensions than the body has.
-    const int fixed = rank(body, given, givens);
+    const int fixed = rankOnce(body, given, givens);
     QSet<QString> reached;
     for (const QString& g : given)
-        reached.unite(dependencies(body, g));
+        reached.unite(dependenciesOnce(body, g));
     for (const QString& d : body.alwaysGiven) {
         if (!givens.contains(d))
             answer.open << d;
@@ -836,7 +910,7 @@ Answer solve(const Body& body, const Values& givens)
     for (const Chart& c : body.charts)
         charts.push_back(&c);
     for (const Chart* chart : charts) {
-        const Network net = network(body, chart);
+        const Network& net = networkOf(body, chart);
         Search search(net, givens);
         State start;
         start.known = givens;

@@ -1,6 +1,8 @@
 #include "term.h"
 
 #include <cmath>
+#include <limits>
+#include <tuple>
 
 namespace model {
 
@@ -353,6 +355,103 @@ QStringList Term::quantities() const
 int Term::occurrences(const QString& symbol) const
 {
     return count(*node_, symbol);
+}
+
+namespace {
+
+// Operands first, then the operation: a stack machine.
+void emitCode(const Node& n, const std::function<int(const QString&)>& slotOf,
+              std::vector<std::tuple<int, double, int>>& code)
+{
+    if (n.op == Node::Input || n.op == Node::Shown) {
+        code.emplace_back(Node::Input, 0, slotOf(n.symbol));
+        return;
+    }
+    if (n.op == Node::Named) {
+        emitCode(*n.a, slotOf, code);
+        return;
+    }
+    for (const auto& child : {n.a, n.b}) {
+        if (child)
+            emitCode(*child, slotOf, code);
+    }
+    code.emplace_back(n.op, n.value, -1);
+}
+
+} // namespace
+
+Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
+{
+    std::vector<std::tuple<int, double, int>> code;
+    emitCode(*node_, slotOf, code);
+    Compiled c;
+    for (const auto& [op, value, slot] : code)
+        c.code_.push_back({op, value, slot});
+    return c;
+}
+
+double Compiled::run(const double* values) const
+{
+    double stack[64];
+    int top = 0;
+    for (const Instruction& i : code_) {
+        if (top >= 63)
+            return std::numeric_limits<double>::quiet_NaN();
+        switch (i.op) {
+        case Node::Number:
+        case Node::Constant:
+            stack[top++] = i.value;
+            break;
+        case Node::Input:
+            stack[top++] = values[i.slot];
+            break;
+        case Node::Radians:
+            stack[top - 1] = (stack[top - 1] * i.value) / 180;
+            break;
+        case Node::Degrees:
+            stack[top - 1] = (stack[top - 1] * 180) / i.value;
+            break;
+        case Node::Add:
+            --top;
+            stack[top - 1] = stack[top - 1] + stack[top];
+            break;
+        case Node::Sub:
+            --top;
+            stack[top - 1] = stack[top - 1] - stack[top];
+            break;
+        case Node::Mul:
+            --top;
+            stack[top - 1] = stack[top - 1] * stack[top];
+            break;
+        case Node::Div:
+            --top;
+            stack[top - 1] = stack[top - 1] / stack[top];
+            break;
+        case Node::Pow: {
+            // The common powers without the general power function: a search
+            // spends most of its time here.
+            const double x = stack[top - 1];
+            stack[top - 1] = i.value == 2     ? x * x
+                             : i.value == 3   ? x * x * x
+                             : i.value == 0.5 ? std::sqrt(x)
+                                              : std::pow(x, i.value);
+            break;
+        }
+        case Node::Sin:
+            stack[top - 1] = std::sin(stack[top - 1]);
+            break;
+        case Node::Cos:
+            stack[top - 1] = std::cos(stack[top - 1]);
+            break;
+        case Node::Tan:
+            stack[top - 1] = std::tan(stack[top - 1]);
+            break;
+        case Node::Acos:
+            stack[top - 1] = std::acos(stack[top - 1]);
+            break;
+        }
+    }
+    return top == 1 ? stack[0] : std::numeric_limits<double>::quiet_NaN();
 }
 
 Term Term::referencing(const QSet<QString>& quantities) const

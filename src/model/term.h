@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // A formula written once: the program computes it, and the worked solutions
 // write it, in symbols and with the numbers put in, from the same tree, so
@@ -25,6 +26,24 @@ public:
     virtual rt::Real value(const QString& symbol) const = 0;
     // A result as the user reads it, at the digits it is shown with.
     virtual rt::Real shown(const QString& symbol) const = 0;
+};
+
+class Term;
+
+// A term turned into a short program over numbered slots, for a search that
+// evaluates it thousands of times: no names looked up, no error raised.
+class Compiled {
+public:
+    double run(const double* values) const;
+
+private:
+    friend class Term;
+    struct Instruction {
+        int op;
+        double value; // a number, an exponent, π
+        int slot;
+    };
+    std::vector<Instruction> code_;
 };
 
 class Term {
@@ -70,6 +89,9 @@ public:
     // The named parts the formula uses, each once, innermost first: their
     // symbols and their definitions in symbols ("hs", "√(h² + (a1 : 2)²)").
     QList<std::pair<QString, QString>> namedParts() const;
+
+    // The same without checks, every quantity read from the slot `slotOf` gives it.
+    Compiled compile(const std::function<int(const QString& symbol)>& slotOf) const;
 
     // The quantities the formula reads, shown ones included, each once, in the
     // order they are first read.
