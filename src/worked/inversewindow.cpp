@@ -159,6 +159,7 @@ InverseWindow::InverseWindow()
             [this](int i) { build(*model::bodies().at(size_t(i))); });
     connect(solutions_, &QButtonGroup::idClicked, this, &InverseWindow::show);
     build(*model::bodies().front());
+    bodies_->setFocus();
 
     resize(sizeHint());
 }
@@ -232,13 +233,20 @@ void InverseWindow::build(const model::Body& body)
         rows_.push_back(row);
     }
     grid_->setColumnStretch(3, 1);
-    for (QAbstractButton* b : solutions_->buttons())
-        delete b;
-    solutionsBox_->hide();
+    dropSolutionOptions();
     text_->clear();
     const int index = bodies_->findText(body.name);
     if (bodies_->currentIndex() != index)
         bodies_->setCurrentIndex(index);
+}
+
+void InverseWindow::dropSolutionOptions()
+{
+    while (QLayoutItem* item = solutionsLayout_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    solutionsBox_->hide();
 }
 
 bool InverseWindow::isGiven(const Row& row) const
@@ -277,9 +285,7 @@ void InverseWindow::clearComputed()
             markComputed(row, false);
         }
     }
-    for (QAbstractButton* b : solutions_->buttons())
-        delete b;
-    solutionsBox_->hide();
+    dropSolutionOptions();
     answer_ = {};
     shown_ = -1;
     text_->clear();
@@ -323,6 +329,7 @@ void InverseWindow::cmdberechnen_Click()
             solutions_->addButton(option, i);
             solutionsLayout_->addWidget(option);
         }
+        solutionsLayout_->addStretch();
         solutions_->button(0)->setChecked(true);
         solutionsBox_->show();
     }

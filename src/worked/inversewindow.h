@@ -59,6 +59,7 @@ private:
     bool isGiven(const Row& row) const;
     void markComputed(Row& row, bool computed);
     void clearComputed();
+    void dropSolutionOptions();
     void show(int solution);
     model::Task task() const;
     const model::Unit& unitOf(const Row& row) const;
