@@ -131,6 +131,7 @@ private slots:
     void windowListHasTheFreeWindows_data();
     void windowListHasTheFreeWindows();
     void inverseProblem();
+    void inverseOpensOnTheActiveSolid();
 };
 
 void TestWindows::startUp()
@@ -1285,6 +1286,31 @@ void TestWindows::inverseProblem()
     QVERIFY(bad.text.contains(QStringLiteral("Höhe h")));
     QCOMPARE(box("txth")->text(), QStringLiteral("abc"));
     QVERIFY(window->isVisible());
+}
+
+// The Umkehraufgabe opens on the solid of the active calculator window, the
+// pyramid's option deciding which; a window the user has typed into keeps its
+// solid.
+void TestWindows::inverseOpensOnTheActiveSolid()
+{
+    w::show(QStringLiteral("fopyramide"));
+    auto* frustum = w::loaded(QStringLiteral("fopyramide"))
+                        ->findChild<QRadioButton*>(QStringLiteral("opstumpf"));
+    frustum->setChecked(true);
+    menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
+    auto* window =
+        dynamic_cast<worked::InverseWindow*>(w::loaded(QStringLiteral("foumkehraufgabe")));
+    QCOMPARE(window->bodyName(), QStringLiteral("Pyramidenstumpf"));
+    QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("txth")), QStringLiteral("3"));
+    test::click(window, QStringLiteral("cmdok"));
+    QVERIFY(!window->isVisible());
+    w::show(QStringLiteral("fokugel"));
+    menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
+    QCOMPARE(window->bodyName(), QStringLiteral("Pyramidenstumpf"));
+    test::click(window, QStringLiteral("cmdleeren"));
+    test::click(window, QStringLiteral("cmdok"));
+    menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
+    QCOMPARE(window->bodyName(), QStringLiteral("Kugel"));
 }
 
 QTEST_MAIN(TestWindows)
