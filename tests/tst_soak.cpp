@@ -1,16 +1,17 @@
 // A random user: a seeded, reproducible sequence of actions through the real
 // widgets, with the program's invariants checked after every step. On a
 // failure the sequence is shrunk and printed with its seed.
-#include "root/rootwindow.h"
 #include "numbers/errors.h"
-#include "runtime/frame.h"
 #include "numbers/numbers.h"
+#include "root/rootwindow.h"
+#include "runtime/frame.h"
 #include "runtime/windows.h"
 #include "solids/catalogue.h"
 #include "support.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -47,21 +48,34 @@ enum Kind {
     FrameBeenden,
     MenuRechenweg,
     ChooseASolid,
+    MenuInverse,
+    InverseButton,
 };
 
-const char* const kKindNames[] = {"Option wählen",    "Weiter",
-                                  "Tippen",           "Berechnen",
-                                  "Zurück",           "Kindfenster schließen",
-                                  "Beenden (Start)",  "Anordnen",
-                                  "Wurzelziehen",     "Info",
-                                  "Wurzel ziehen",    "Info OK",
-                                  "Info schließen",   "Wurzelfenster schließen",
-                                  "Gehe zu",          "Variante wählen",
-                                  "Beenden (Rahmen)", "Rechenweg",
-                                  "Körper wählen"};
+const char* const kKindNames[] = {"Option wählen",
+                                  "Weiter",
+                                  "Tippen",
+                                  "Berechnen",
+                                  "Zurück",
+                                  "Kindfenster schließen",
+                                  "Beenden (Start)",
+                                  "Anordnen",
+                                  "Wurzelziehen",
+                                  "Info",
+                                  "Wurzel ziehen",
+                                  "Info OK",
+                                  "Info schließen",
+                                  "Wurzelfenster schließen",
+                                  "Gehe zu",
+                                  "Variante wählen",
+                                  "Beenden (Rahmen)",
+                                  "Rechenweg",
+                                  "Körper wählen",
+                                  "Umkehraufgabe",
+                                  "Umkehraufgabe: Knopf oder Körper"};
 
 // How often each action comes up, in the order of Kind.
-const int kWeights[] = {12, 12, 30, 25, 3, 2, 1, 3, 2, 2, 5, 2, 1, 1, 3, 3, 1, 2, 1};
+const int kWeights[] = {12, 12, 30, 25, 3, 2, 1, 3, 2, 2, 5, 2, 1, 1, 3, 3, 1, 2, 1, 2, 8};
 
 struct Action {
     Kind kind;
@@ -218,7 +232,9 @@ Snapshot results()
     Snapshot s;
     for (QWidget* window : loadedOf(kCalculatorNames + QStringList{"fowurzel"})) {
         for (auto* l : window->findChildren<QLabel*>()) {
-            if (l->objectName().startsWith(QStringLiteral("lab")))
+            // The root window's note on its reading is words, not a result.
+            if (l->objectName().startsWith(QStringLiteral("lab")) &&
+                l->objectName() != QStringLiteral("labgelesen"))
                 s << qMakePair(QPointer<QLabel>(l), l->text());
         }
     }
@@ -299,7 +315,8 @@ private:
             return nullptr;
         case Type: {
             QList<QLineEdit*> boxes;
-            for (QWidget* x : loadedOf(kCalculatorNames + QStringList{"fowurzel"}))
+            for (QWidget* x :
+                 loadedOf(kCalculatorNames + QStringList{"fowurzel", "foumkehraufgabe"}))
                 boxes << sortedChildren<QLineEdit*>(x);
             if (QLineEdit* box = pickFrom(boxes, a.pick)) {
                 box->setFocus();
@@ -408,6 +425,29 @@ private:
         case ChooseASolid:
             if (QAction* e = entry("mnukörperwählen"))
                 e->trigger();
+            return nullptr;
+        case MenuInverse:
+            if (QAction* e = entry("mnuumkehraufgabe"))
+                e->trigger();
+            return nullptr;
+        case InverseButton:
+            // Any of its buttons, a solution's option, a unit or another solid.
+            if (QWidget* inverse = w::loaded(QStringLiteral("foumkehraufgabe"))) {
+                QList<QWidget*> controls;
+                // Not "Übernehmen": it computes in a calculator window, which the
+                // invariants tie to that window's own "Berechnen".
+                for (auto* b : sortedChildren<QAbstractButton*>(inverse)) {
+                    if (b->objectName() != QStringLiteral("cmdübernehmen"))
+                        controls << b;
+                }
+                for (auto* c : sortedChildren<QComboBox*>(inverse))
+                    controls << c;
+                QWidget* c = pickFrom(controls, a.pick);
+                if (auto* combo = qobject_cast<QComboBox*>(c))
+                    combo->setCurrentIndex(int(a.pick / 7 % quint32(combo->count())));
+                else if (auto* button = qobject_cast<QAbstractButton*>(c))
+                    button->click();
+            }
             return nullptr;
         }
         return nullptr;
