@@ -268,8 +268,9 @@ private slots:
         const QString second = model::workedSolution(task, answer, 1, kGerman);
         QVERIFY(second.startsWith(QStringLiteral("Zylinder – Lösung 2 von 2")));
         QVERIFY(second.contains(QStringLiteral(
-            "Die Gleichung für r hat keine geschlossene Lösung; sie wurde numerisch gelöst "
-            "(2 Lösungen).\nr = 6,14512914054353 cm")));
+            "Die Gleichung für r hat keine geschlossene Lösung; sie wurde numerisch gelöst.\n"
+            "Lösungen: r = 2,87218253295224 cm; r = 6,14512914054353 cm\nr = 6,14512914054353 "
+            "cm")));
         QVERIFY(second.contains(QStringLiteral("umgestellt nach h:\nh = V : (π · r²)\n")));
         task.typed = parse(QStringLiteral("V=512;M=256"));
         const QString closed =

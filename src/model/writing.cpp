@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace model {
@@ -26,6 +27,18 @@ double shifted(double value, int shift)
     double out = 0;
     std::from_chars(text.data(), text.data() + text.size(), out);
     return out;
+}
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// A value exactly as it reads back, with its unit: what the user typed.
+QString exactly(double value, const Unit& unit, const QLocale& locale)
+{
+    const QString number = rt::toExactText(value, locale);
+    const QString u = QString::fromUtf8(unit.text);
+    if (u.isEmpty())
+        return number;
+    return unit.kind == Kind::Angle ? number + u : number + u' ' + u;
 }
 
 QString caption(const Body& body, const QString& symbol)
@@ -259,18 +272,21 @@ QString workedSolution(const Task& task, const Answer& answer, int index, const 
         }
         const Unit& u = task.unitOf(q.symbol);
         QString line =
-            q.symbol + QStringLiteral(" = ") + withUnit(task.typed.value(q.symbol), u, locale);
+            q.symbol + QStringLiteral(" = ") + exactly(task.typed.value(q.symbol), u, locale);
         if (u.pow10 != 0)
             line +=
-                QStringLiteral(" = ") + withUnit(base.value(q.symbol), defaultUnit(q.kind), locale);
+                QStringLiteral(" = ") + exactly(base.value(q.symbol), defaultUnit(q.kind), locale);
         lines << line;
     }
     lines << QString() << QStringLiteral("Gesucht:") << sought.join(QStringLiteral(", "));
 
     // Values as the steps computed them, in the formulas' units.
     Values stepValues = base;
+    // A given as typed, anything computed with the digits of the boxes.
     const auto text = [&](const QString& s) {
-        return withUnit(stepValues.value(s), defaultUnit(kindOf(body, s)), locale);
+        const Unit& u = defaultUnit(kindOf(body, s));
+        return task.typed.contains(s) ? exactly(base.value(s), u, locale)
+                                      : withUnit(stepValues.value(s), u, locale);
     };
     const auto relationLine = [&](const QString& symbol) {
         const Term* f = body.formula(symbol);
@@ -288,8 +304,12 @@ QString workedSolution(const Task& task, const Answer& answer, int index, const 
         lines << QString() << QStringLiteral("Rechnung %1:").arg(solution.chart);
 
     for (const Step& step : solution.steps) {
-        if (step.kind == Step::Computed)
+        // What a helper quantity gives back is written; the rest follows below.
+        if (step.kind == Step::Computed &&
+            (!body.isDimension(step.symbol) || task.typed.contains(step.symbol))) {
+            stepValues.insert(step.symbol, solution.found.value(step.symbol));
             continue;
+        }
         lines << QString();
         const QString start = step.symbol + QStringLiteral(" = ");
         if (step.kind == Step::Numeric) {
@@ -298,16 +318,27 @@ QString workedSolution(const Task& task, const Answer& answer, int index, const 
                 equations << relationLine(e);
             lines << QStringLiteral("Aus %1:").arg(listed(equations));
             lines << QStringLiteral("Die Gleichung für %1 hat keine geschlossene Lösung; sie wurde "
-                                    "numerisch gelöst (%2).")
-                         .arg(step.symbol, step.roots == 1
-                                               ? QStringLiteral("eine Lösung")
-                                               : QStringLiteral("%1 Lösungen").arg(step.roots));
+                                    "numerisch gelöst.")
+                         .arg(step.symbol);
+            // Every value the search found for it, one for each solution.
+            QStringList found;
+            for (const Solution& other : answer.solutions) {
+                const QString v = withUnit(other.found.value(step.symbol, kNaN),
+                                           defaultUnit(kindOf(body, step.symbol)), locale);
+                if (other.found.contains(step.symbol) && !found.contains(v))
+                    found << v;
+            }
+            if (found.size() > 1)
+                lines << QStringLiteral("Lösungen: ") + step.symbol + QStringLiteral(" = ") +
+                             found.join(QStringLiteral("; ") + step.symbol + QStringLiteral(" = "));
         } else {
             if (step.kind == Step::Shortcut) {
                 QStringList used;
                 for (const QString& s : step.formula.quantities())
                     used << relationLine(s);
                 lines << QStringLiteral("Aus %1:").arg(listed(used));
+            } else if (step.kind == Step::Computed) {
+                lines << caption(body, step.symbol) + u':';
             } else {
                 lines << relationLine(step.relation);
                 lines << QStringLiteral("umgestellt nach %1:").arg(step.symbol);
