@@ -301,7 +301,7 @@ void TestAccessibility::tabOrderIsTheStoredOne_data()
         {"fotorus", {"txtringradiusr", "txtrohrradiusr", "cmdberechnen", "cmdzurück"}},
         {"fowurzel", {"txtWurzelArt", "txtBasis", "cmdWurzelZiehen"}},
         {"foinfo", {"Picture1", "cmdzurück"}},
-        {"forechenweg", {"txtrechenweg", "cmdkopieren", "cmdok"}},
+        {"forechenweg", {"txtrechenweg", "cmdkopieren", "chkarbeitsblatt", "cmdok"}},
     };
     for (const auto& p : plain)
         QTest::newRow(p.window) << QString::fromUtf8(p.window) << p.order << p.order;
