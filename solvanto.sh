@@ -17,6 +17,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   qt6-translations-l10n
   desktop-file-utils appstream
+  poppler-utils
   locales xvfb xauth
   dpkg-dev file lintian
 )

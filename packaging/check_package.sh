@@ -55,7 +55,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # Package names alone, without versions or alternatives' bars.
 names=" $(echo "$depends" | tr ',|' '\n\n' | awk '{ print $1 }' | tr '\n' ' ') "
-for p in libqt6widgets6 fonts-liberation2 fonts-dejavu-core fonts-comic-neue qt6-translations-l10n; do
+for p in libqt6widgets6 libqt6printsupport6 fonts-liberation2 fonts-dejavu-core fonts-comic-neue qt6-translations-l10n; do
   if [[ $names != *" $p "* ]]; then
     echo "Depends lacks $p" >&2
     fail=1

@@ -1,5 +1,7 @@
 #include "inversewindow.h"
 
+#include "printbar.h"
+
 #include "names.h"
 #include "numbers/errors.h"
 #include "numbers/numbers.h"
@@ -98,6 +100,7 @@ InverseWindow::InverseWindow()
     , grid_(nullptr)
     , rowsBox_(new QWidget(this))
     , text_(new QTextEdit(this))
+    , print_(new PrintBar(this, [this] { return document(); }))
 {
     setObjectName(QString::fromUtf8(names::kInverse));
     setWindowTitle(kTitle);
@@ -148,11 +151,20 @@ InverseWindow::InverseWindow()
         buttons->addWidget(b);
     }
 
+    // Printing and saving in a row of their own, under the worked solution's
+    // own buttons.
+    auto* printing = new QHBoxLayout;
+    print_->setFont(rt::font({"MS Sans Serif", 9.75}));
+    print_->setAvailable(false);
+    printing->addWidget(print_);
+    printing->addStretch();
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(solutionsBox_);
     layout->addWidget(rowsBox_);
     layout->addLayout(buttons);
+    layout->addLayout(printing);
     layout->addWidget(text_, 1);
 
     connect(bodies_, &QComboBox::currentIndexChanged, this,
@@ -289,6 +301,7 @@ void InverseWindow::clearComputed()
     answer_ = {};
     shown_ = -1;
     text_->clear();
+    print_->setAvailable(false);
 }
 
 model::Task InverseWindow::task() const
@@ -358,6 +371,7 @@ void InverseWindow::show(int index)
     for (const Row& row : rows_)
         t.units.insert(row.quantity.symbol, &unitOf(row));
     text_->setPlainText(model::workedSolution(t, answer_, index, locale));
+    print_->setAvailable(true);
     if (QAbstractButton* option = solutions_->button(index))
         option->setChecked(true);
 }
@@ -428,6 +442,28 @@ void InverseWindow::cmdkopieren_Click()
 void InverseWindow::cmdok_Click()
 {
     rt::windows::hide(QString::fromUtf8(names::kInverse));
+}
+
+// What is printed: the solid's sketch from its calculator window, and the
+// worked solution shown.
+Document InverseWindow::document() const
+{
+    const Calculator c = calculatorFor(*body_);
+    // Headed by the solid alone: which of several solutions this is belongs to
+    // the working, not to the task a class is given.
+    QStringList lines = solutionText().split(u'\n');
+    if (!lines.isEmpty())
+        lines.front() = body_->name;
+    Document d =
+        worked::document(body_->name, c.solid ? c.solid->sketch(*c.variant) : solids::Sketch(), {},
+                         lines.join(u'\n'));
+    if (solutionCount() > 1) {
+        d.solution.insert(d.task.size(), QString());
+        d.solution.insert(d.task.size() + 1,
+                          QStringLiteral("Lösung %1 von %2:").arg(shown_ + 1).arg(solutionCount()));
+    }
+    d.kind = kTitle;
+    return d;
 }
 
 QString InverseWindow::solutionText() const

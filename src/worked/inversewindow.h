@@ -2,6 +2,7 @@
 
 #include "model/solver.h"
 #include "model/writing.h"
+#include "worksheet.h"
 
 #include <QWidget>
 #include <vector>
@@ -17,6 +18,8 @@ class QTextEdit;
 class QWidget;
 
 namespace worked {
+
+class PrintBar;
 
 // foumkehraufgabe: any quantities of a solid given, in any unit, every other
 // one found, with every solution and the way there. A box the user typed in
@@ -44,6 +47,8 @@ public:
     void chooseSolution(int index);
 
     QSize sizeHint() const override;
+    // The solid's sketch and the worked solution shown, for printing.
+    Document document() const;
 
 private:
     struct Row {
@@ -77,6 +82,7 @@ private:
     QGridLayout* grid_;
     QWidget* rowsBox_;
     QTextEdit* text_;
+    PrintBar* print_;
 };
 
 } // namespace worked

@@ -1,6 +1,7 @@
 #include "rechenwegwindow.h"
 
 #include "names.h"
+#include "printbar.h"
 #include "runtime/events.h"
 #include "runtime/frame.h"
 #include "runtime/look.h"
@@ -51,6 +52,7 @@ public:
     }
 
     const QString& focus() const { return focus_; }
+    const solids::Sketch& sketch() const { return sketch_; }
 
     void show(const solids::Solid* solid, const solids::Variant* variant, const QString& focus)
     {
@@ -79,6 +81,7 @@ private:
 RechenwegWindow::RechenwegWindow()
     : sketch_(new SketchView(this))
     , text_(new QTextEdit(this))
+    , print_(new PrintBar(this, [this] { return document(); }))
 {
     setWindowTitle(QStringLiteral("Rechenweg"));
     setFont(rt::font(rt::kDefaultFont));
@@ -100,9 +103,12 @@ RechenwegWindow::RechenwegWindow()
         b->setFont(rt::font({"MS Sans Serif", 9.75}));
         b->setAutoDefault(true); // answers Enter when it has the focus
     }
+    print_->setFont(rt::font({"MS Sans Serif", 9.75}));
+    print_->placeInTabOrder(copy, ok);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(copy);
+    buttons->addWidget(print_);
     buttons->addStretch();
     buttons->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
@@ -213,9 +219,11 @@ void RechenwegWindow::follow(solids::CalculatorWindow* window)
 
 void RechenwegWindow::refresh()
 {
+    print_->setAvailable(followed_);
     if (!followed_) {
         sketch_->show(nullptr, nullptr, {});
         text_->setPlainText(kNothing);
+        heading_.clear();
         return;
     }
     const solids::Solid& solid = followed_->solid();
@@ -232,6 +240,7 @@ void RechenwegWindow::refresh()
     QWidget* focus = followed_->focusWidget();
     sketch_->show(&solid, reading.variant, focus ? focus->objectName() : QString());
     const QString text = solution(solid, reading, QLocale());
+    heading_ = title(solid, reading.variant ? *reading.variant : solid.calculator.variants.front());
     if (text != text_->toPlainText())
         text_->setPlainText(text);
 }
@@ -239,6 +248,11 @@ void RechenwegWindow::refresh()
 QString RechenwegWindow::highlighted() const
 {
     return sketch_->focus();
+}
+
+Document RechenwegWindow::document() const
+{
+    return worked::document(heading_, sketch_->sketch(), highlighted(), solutionText());
 }
 
 QString RechenwegWindow::solutionText() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workedsolution.h"
+#include "worksheet.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,11 +17,13 @@ class CalculatorWindow;
 
 namespace worked {
 
+class PrintBar;
 class SketchView;
 
 // forechenweg: the sketch and the worked solution of the active calculator
 // window of the frame, following it as the user switches windows, types and
-// computes. "OK" hides it; "Kopieren" and Ctrl+C copy the solution.
+// computes. "OK" hides it; "Kopieren" and Ctrl+C copy the solution; it prints,
+// or saves as a PDF, what it shows.
 class RechenwegWindow final : public QWidget {
 public:
     RechenwegWindow();
@@ -34,6 +37,8 @@ public:
     const solids::CalculatorWindow* followed() const { return followed_; }
     // The text box whose letter stands out in the sketch.
     QString highlighted() const;
+    // What printing and saving put on paper: the sketch and the solution shown.
+    Document document() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,6 +56,8 @@ private:
     QMetaObject::Connection focusWatch_;
     SketchView* sketch_;
     QTextEdit* text_;
+    PrintBar* print_;
+    QString heading_; // the solid's name, as the solution is headed
 };
 
 } // namespace worked
