@@ -40,6 +40,20 @@ struct Network {
     QHash<QString, Kind> kinds;
     std::vector<Equation> equations;
     QHash<QString, int> places; // every symbol's place in a search's array
+
+    // Equation i solved for one of its quantities, worked out once.
+    const std::optional<Term>& solvedFor(size_t i, const QString& unknown) const
+    {
+        const auto key = std::make_pair(i, unknown);
+        auto it = solved.find(key);
+        if (it == solved.end())
+            it = solved
+                     .emplace(key, equations[i].formula.solvedFor(
+                                       unknown, Term::quantity(equations[i].symbol)))
+                     .first;
+        return it->second;
+    }
+    mutable std::map<std::pair<size_t, QString>, std::optional<Term>> solved;
 };
 
 Network network(const Body& body, const Chart* chart)
@@ -411,7 +425,7 @@ bool Search::propagate(State& st, bool validate, bool dimensionsOnly)
                 progress = true;
             } else if (known(st, e.symbol) && open.size() == 1 &&
                        (!dimensionsOnly || net_.dimensions.contains(open.front()))) {
-                const auto solved = e.formula.solvedFor(open.front(), Term::quantity(e.symbol));
+                const std::optional<Term>& solved = net_.solvedFor(i, open.front());
                 if (!solved)
                     continue;
                 const double v = approximate(*solved, st.known);
