@@ -259,7 +259,7 @@ void TestPrint::pdfOfTheSolution()
 
     // The page as an image, beside the test program for a look: ink in the
     // sketch and in the solution below it, white margins.
-    const QString png = QDir::current().filePath("tst_print-" + solid);
+    const QString png = QDir(QCoreApplication::applicationDirPath()).filePath("tst_print-" + solid);
     poppler(QStringLiteral("pdftoppm"),
             {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
              QStringLiteral("-singlefile"), file, png});
