@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <limits>
+#include <vector>
+
+// The one place the solver searches for roots: a grid, and Boost.Math's
+// TOMS 748 and Brent's method to polish what the grid brackets. The function
+// is evaluated unchecked: a point outside its domain gives NaN, and no error
+// unwinds through the search.
+namespace model {
+
+struct Scan {
+    std::vector<double> roots;
+    // Where no root was found: the least and the greatest value of f seen,
+    // refined, with the sign f kept throughout (+1, -1, or 0 for both or none).
+    int sign = 0;
+    double extreme = std::numeric_limits<double>::quiet_NaN();
+};
+
+// Every root of f between lo and hi (> 0 where the grid is logarithmic):
+// sign changes on the grid, roots just inside the edge of f's domain, and
+// pairs of roots close together where |f| dips between two grid points.
+Scan roots(const std::function<double(double)>& f, double lo, double hi, bool logarithmic);
+
+} // namespace model
