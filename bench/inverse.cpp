@@ -37,32 +37,6 @@ model::Values dimensions(const model::Body& body, std::mt19937& rng)
     }
 }
 
-std::vector<QStringList> givenSets(const model::Body& body)
-{
-    QStringList free;
-    for (const model::Quantity& q : body.quantities) {
-        if (!body.alwaysGiven.contains(q.symbol))
-            free << q.symbol;
-    }
-    const int k = int(body.dimensions.size() - body.alwaysGiven.size());
-    std::vector<QStringList> sets;
-    for (unsigned mask = 0; mask < (1u << free.size()); ++mask) {
-        if (std::popcount(mask) != k)
-            continue;
-        QStringList set = body.alwaysGiven;
-        int dims = 0;
-        for (int i = 0; i < int(free.size()); ++i) {
-            if (mask & (1u << i)) {
-                set << free[i];
-                dims += body.isDimension(free[i]) ? 1 : 0;
-            }
-        }
-        if (dims >= body.leastDimensions)
-            sets.push_back(set);
-    }
-    return sets;
-}
-
 double median(std::vector<double> v)
 {
     if (v.empty())
@@ -87,7 +61,7 @@ int main(int argc, char** argv)
         std::vector<double> times;
         double error = 0;
         int sets = 0;
-        for (const QStringList& set : givenSets(*body)) {
+        for (const QStringList& set : model::givenSets(*body)) {
             bool counted = false;
             for (int round = 0; round < rounds; ++round) {
                 const model::Values truth = dimensions(*body, rng);

@@ -43,34 +43,6 @@ bool close(double a, double b, double tolerance)
     return std::fabs(a - b) <= tolerance * std::max(std::fabs(a), std::fabs(b));
 }
 
-// Every set of givens with as many quantities as the body has dimensions.
-QList<QStringList> givenSets(const model::Body& body)
-{
-    QStringList free;
-    for (const model::Quantity& q : body.quantities) {
-        if (!body.alwaysGiven.contains(q.symbol))
-            free << q.symbol;
-    }
-    const int k = int(body.dimensions.size() - body.alwaysGiven.size());
-    QList<QStringList> sets;
-    const int n = int(free.size());
-    for (int mask = 0; mask < (1 << n); ++mask) {
-        if (__builtin_popcount(unsigned(mask)) != k)
-            continue;
-        QStringList set = body.alwaysGiven;
-        int dimensions = 0;
-        for (int i = 0; i < n; ++i) {
-            if (mask & (1 << i)) {
-                set << free[i];
-                dimensions += body.isDimension(free[i]) ? 1 : 0;
-            }
-        }
-        if (dimensions >= body.leastDimensions)
-            sets << set;
-    }
-    return sets;
-}
-
 // "V=500;O=400" as a body's givens, in cm units.
 Values parse(const QString& givens)
 {
@@ -295,7 +267,7 @@ private slots:
         std::mt19937 rng(7);
         int solved = 0, missing = 0;
         QStringList failures;
-        for (const QStringList& set : givenSets(body)) {
+        for (const QStringList& set : model::givenSets(body)) {
             for (int round = 0; round < 3; ++round) {
                 const Values truth = randomDimensions(body, rng);
                 Values givens;

@@ -34,6 +34,20 @@ struct Condition {
     Compare compare;
     Term right;
     QString reason; // "Die Deckkante a2 muss kürzer sein als die Grundkante a1"
+
+    // Whether the two sides' values, however computed, stand as it says.
+    bool holdsFor(double l, double r) const
+    {
+        switch (compare) {
+        case Compare::Greater:
+            return l > r;
+        case Compare::Less:
+            return l < r;
+        case Compare::NotGreater:
+            return !(l > r);
+        }
+        return false;
+    }
 };
 
 // A quantity given by a formula in the others.

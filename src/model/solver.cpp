@@ -4,6 +4,7 @@
 #include "roots.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -160,16 +161,7 @@ bool admissible(const Network& net, const QString& symbol, double v)
 
 bool holds(const Condition& c, const Values& values)
 {
-    const double l = approximate(c.left, values), r = approximate(c.right, values);
-    switch (c.compare) {
-    case Compare::Greater:
-        return l > r;
-    case Compare::Less:
-        return l < r;
-    case Compare::NotGreater:
-        return !(l > r);
-    }
-    return false;
+    return c.holdsFor(approximate(c.left, values), approximate(c.right, values));
 }
 
 // The length that the givens suggest: the search grid is laid around it.
@@ -285,7 +277,7 @@ bool Search::propagate(State& st, bool validate, bool dimensionsOnly)
                 if (validate && !admissible(net_, sc.symbol, v))
                     return false;
                 st.known.insert(sc.symbol, v);
-                st.steps.push_back({Step::Shortcut, sc.symbol, {}, sc.formula, {}, 0});
+                st.steps.push_back({Step::Shortcut, sc.symbol, {}, sc.formula, {}});
                 progress = true;
             }
         }
@@ -300,7 +292,7 @@ bool Search::propagate(State& st, bool validate, bool dimensionsOnly)
                     return false;
                 st.known.insert(e.symbol, v);
                 st.used[i] = true;
-                st.steps.push_back({Step::Computed, e.symbol, e.symbol, e.formula, {}, 0});
+                st.steps.push_back({Step::Computed, e.symbol, e.symbol, e.formula, {}});
                 progress = true;
             } else if (known(st, e.symbol) && open.size() == 1 &&
                        (!dimensionsOnly || net_.dimensions.contains(open.front()))) {
@@ -315,7 +307,7 @@ bool Search::propagate(State& st, bool validate, bool dimensionsOnly)
                 }
                 st.known.insert(open.front(), v);
                 st.used[i] = true;
-                st.steps.push_back({Step::Rearranged, open.front(), e.symbol, *solved, {}, 0});
+                st.steps.push_back({Step::Rearranged, open.front(), e.symbol, *solved, {}});
                 progress = true;
                 // From the top again: the relations are tried in their order
                 // of preference, volumes first.
@@ -370,8 +362,7 @@ void Search::searchOne(State& st, int equation, const QString& unknown)
         State branch = st;
         branch.known.insert(unknown, x);
         branch.used[equation] = true;
-        branch.steps.push_back(
-            {Step::Numeric, unknown, {}, {}, {e.symbol}, int(scan.roots.size())});
+        branch.steps.push_back({Step::Numeric, unknown, {}, {}, {e.symbol}});
         run(branch);
     }
 }
@@ -458,7 +449,7 @@ bool Search::searchCoupled(State& st)
             State branch = st;
             branch.known.insert(u, x);
             bool fine = admissible(net_, u, x);
-            branch.steps.push_back({Step::Numeric, u, {}, {}, equations, int(scan.roots.size())});
+            branch.steps.push_back({Step::Numeric, u, {}, {}, equations});
             for (const Step& step : plan.steps) {
                 const double v = approximate(step.formula, branch.known);
                 fine = fine && admissible(net_, step.symbol, v);
@@ -742,6 +733,32 @@ bool same(const Solution& a, const Solution& b, const QStringList& dims)
 }
 
 } // namespace
+
+std::vector<QStringList> givenSets(const Body& body)
+{
+    QStringList free;
+    for (const Quantity& q : body.quantities) {
+        if (!body.alwaysGiven.contains(q.symbol))
+            free << q.symbol;
+    }
+    const int k = int(body.dimensions.size() - body.alwaysGiven.size());
+    std::vector<QStringList> sets;
+    for (unsigned mask = 0; mask < (1u << free.size()); ++mask) {
+        if (std::popcount(mask) != k)
+            continue;
+        QStringList set = body.alwaysGiven;
+        int dimensions = 0;
+        for (int i = 0; i < int(free.size()); ++i) {
+            if (mask & (1u << i)) {
+                set << free[i];
+                dimensions += body.isDimension(free[i]) ? 1 : 0;
+            }
+        }
+        if (dimensions >= body.leastDimensions)
+            sets.push_back(set);
+    }
+    return sets;
+}
 
 bool agree(double a, double b)
 {

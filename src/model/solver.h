@@ -26,10 +26,8 @@ struct Step {
     QString symbol;   // the quantity found
     QString relation; // the relation used (Computed, Rearranged)
     Term formula;     // what gives the quantity (all but Numeric)
-    // Numeric: the relations solved together, and how many values of the
-    // quantity satisfy them.
+    // Numeric: the relations solved together.
     QStringList equations;
-    int roots = 0;
 };
 
 struct Solution {
@@ -75,6 +73,11 @@ struct Answer {
 };
 
 Answer solve(const Body& body, const Values& givens);
+
+// Every set of as many givens as the body has free dimensions that the solver
+// is offered (the Spat's with at least five of its edges and angles), its
+// dimensions that must always be given included: what a round trip tries.
+std::vector<QStringList> givenSets(const Body& body);
 
 // Two values agree when they differ by less than half a unit in the ninth
 // significant digit.

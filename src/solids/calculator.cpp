@@ -50,10 +50,7 @@ Check holds(std::vector<const model::Condition*> conditions, const char* message
     return {[conditions](const Inputs& in) {
                 for (const model::Condition* c : conditions) {
                     const Real l = c->left.evaluate(in), r = c->right.evaluate(in);
-                    const bool ok = c->compare == model::Compare::Greater ? l > r
-                                    : c->compare == model::Compare::Less  ? l < r
-                                                                          : !(l > r);
-                    if (!ok)
+                    if (!c->holdsFor(l.value(), r.value()))
                         return false;
                 }
                 return true;

@@ -2,6 +2,8 @@
 
 #include "model/body.h"
 
+#include <map>
+
 // What the bodies' files share: quantities by their symbols, and the rows of
 // the inverse solver's list.
 namespace model::build {
@@ -26,6 +28,17 @@ inline Quantity volume(const char* symbol, const char* caption)
 inline Quantity angle(const char* symbol, const char* caption)
 {
     return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Kind::Angle};
+}
+
+// A body whose base edge or radius is named as the caller asks (a1 in the
+// calculator window, a in the list of the inverse solver): made once a name.
+template <class Make>
+const Body& once(std::map<QString, Body>& made, const QString& base, Make make)
+{
+    auto it = made.find(base);
+    if (it == made.end())
+        it = made.emplace(base, make()).first;
+    return it->second;
 }
 
 inline Relation rel(const char* symbol, const Term& formula)

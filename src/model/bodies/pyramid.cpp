@@ -1,7 +1,5 @@
 #include "common.h"
 
-#include <map>
-
 namespace model {
 
 using namespace build;
@@ -11,35 +9,30 @@ using namespace build;
 const Body& pyramid(const QString& base)
 {
     static std::map<QString, Body> made;
-    auto found = made.find(base);
-    if (found != made.end())
-        return found->second;
-    const Term a = Term::quantity(base), h = q("h");
-    const Term hs = Term::named("hs", pow(pow(h, 2) + pow(a / 2, 2), 0.5));
-    const QString caption = QStringLiteral("Grundkante ") + base;
-    return made
-        .emplace(base,
-                 Body{
-                     .name = QStringLiteral("Pyramide"),
-                     .quantities = {{base, caption, Kind::Length},
-                                    length("h", "Höhe h"),
-                                    length("hs", "Seitenhöhe hs"),
-                                    length("s", "Seitenkante s"),
-                                    area("G", "Grundfläche G"),
-                                    area("M", "Mantel M"),
-                                    area("O", "Oberfläche O"),
-                                    volume("V", "Volumen V")},
-                     .dimensions = {base, QStringLiteral("h")},
-                     .relations = {rel("O", pow(a, 2) + 2 * a * hs),
-                                   rel("V", Term(1) / 3 * pow(a, 2) * h), rel("M", 2 * a * hs),
-                                   rel("hs", hs), rel("s", pow(pow(h, 2) + pow(a, 2) / 2, 0.5)),
-                                   rel("G", pow(a, 2))},
-                     // The base is what the whole surface has more than the mantle.
-                     .shortcuts = {{{QStringLiteral("O"), QStringLiteral("M")},
-                                    base,
-                                    pow(q("O") - q("M"), 0.5)}},
-                 })
-        .first->second;
+    return once(made, base, [&] {
+        const Term a = Term::quantity(base), h = q("h");
+        const Term hs = Term::named("hs", pow(pow(h, 2) + pow(a / 2, 2), 0.5));
+        const QString caption = QStringLiteral("Grundkante ") + base;
+        return Body{
+            .name = QStringLiteral("Pyramide"),
+            .quantities = {{base, caption, Kind::Length},
+                           length("h", "Höhe h"),
+                           length("hs", "Seitenhöhe hs"),
+                           length("s", "Seitenkante s"),
+                           area("G", "Grundfläche G"),
+                           area("M", "Mantel M"),
+                           area("O", "Oberfläche O"),
+                           volume("V", "Volumen V")},
+            .dimensions = {base, QStringLiteral("h")},
+            .relations = {rel("O", pow(a, 2) + 2 * a * hs), rel("V", Term(1) / 3 * pow(a, 2) * h),
+                          rel("M", 2 * a * hs), rel("hs", hs),
+                          rel("s", pow(pow(h, 2) + pow(a, 2) / 2, 0.5)), rel("G", pow(a, 2))},
+            // The base is what the whole surface has more than the mantle.
+            .shortcuts = {{{QStringLiteral("O"), QStringLiteral("M")},
+                           base,
+                           pow(q("O") - q("M"), 0.5)}},
+        };
+    });
 }
 
 } // namespace model
