@@ -258,8 +258,10 @@ void TestPrint::pdfOfTheSolution()
         QVERIFY2(hasLine(text, line), qPrintable(line + " not in\n" + text.join(u'\n')));
 
     // The page as an image, beside the test program for a look: ink in the
-    // sketch and in the solution below it, white margins.
-    const QString png = QDir(QCoreApplication::applicationDirPath()).filePath("tst_print-" + solid);
+    // sketch and in the solution below it, white margins. The runs in each
+    // locale go on at the same time, so each writes a file of its own.
+    const QString png = QDir(QCoreApplication::applicationDirPath())
+                            .filePath("tst_print-" + solid + "-" + QLocale().name());
     poppler(QStringLiteral("pdftoppm"),
             {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
              QStringLiteral("-singlefile"), file, png});
