@@ -122,6 +122,51 @@ private slots:
         QCOMPARE(shown(answer, symbol), expected);
     }
 
+    // Solids that a coarse search steps over: a root beside a pole, pieces
+    // of the domain narrower than the grid against a given's value, two
+    // roots close together beside a third, a square base's double root.
+    // Every solid the givens allow is found, each once.
+    void hiddenSolutions_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("givens");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QList<double>>("expected");
+        const auto row = [](const char* name, const char* body, const char* givens,
+                            const char* symbol, QList<double> expected) {
+            QTest::newRow(name) << QString::fromUtf8(body) << QString::fromUtf8(givens)
+                                << QString::fromUtf8(symbol) << expected;
+        };
+        row("hollow cylinder beside the pole r = R", "Hohlzylinder",
+            "R=10;O=390.1858075758523;V=163.9911365173872", "r", {8, 8.4094534211370835});
+        row("cuboid almost flat from e G M", "Quader",
+            "e=28.65785232706736;G=409.5;M=12.149999999999999", "c", {0.15});
+        row("frustum almost a prism", "Pyramidenstumpf",
+            "s=36.02776706930364;M=216.0833172644293;V=93", "h", {36});
+        row("cuboid almost flat from e O V", "Quader", "e=11.180787092150535;O=103;V=5", "c",
+            {10, 5, 0.1});
+        row("square base from e O V", "Quader", "e=14.145317246354002;O=212;V=30", "c", {0.3, 10});
+        row("cone frustum with two roots close together", "Kegelstumpf",
+            "α=346.3941764967719;O=4670.36755373426;V=5833.544858634541", "r2",
+            {0.5, 0.53958909119204235});
+    }
+    void hiddenSolutions()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, givens);
+        QFETCH(QString, symbol);
+        QFETCH(QList<double>, expected);
+        const Answer answer = model::solve(*model::body(body), parse(givens));
+        QCOMPARE(answer.status, Answer::Solved);
+        QList<double> found;
+        for (const model::Solution& s : answer.solutions)
+            found << s.values.value(symbol);
+        QCOMPARE(found.size(), expected.size());
+        for (qsizetype i = 0; i < found.size(); ++i)
+            QVERIFY2(close(found[i], expected[i], 1e-7),
+                     qPrintable(QString::number(found[i], 'g', 17)));
+    }
+
     // What the user reads when there is no solution: too few, too many that
     // disagree, no solid, with the bound where a search found one.
     void messages_data()

@@ -19,8 +19,13 @@ struct Scan {
 };
 
 // Every root of f between lo and hi (> 0 where the grid is logarithmic):
-// sign changes on the grid, roots just inside the edge of f's domain, and
-// pairs of roots close together where |f| dips between two grid points.
-Scan roots(const std::function<double(double)>& f, double lo, double hi, bool logarithmic);
+// sign changes on a grid made finer where f changes its sign, turns or bends
+// the other way, roots crowding towards an edge of f's domain or a pole, and
+// pairs of roots close together where |f| dips between two points. The
+// domain of f is looked for closely around the marks, where it may end. f
+// compares values of about `size`: a dip that comes within a 1e-11th of it
+// is a double root (a square base, whose two edges are one root twice).
+Scan roots(const std::function<double(double)>& f, double lo, double hi, bool logarithmic,
+           const std::vector<double>& marks = {}, double size = 0);
 
 } // namespace model

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -221,6 +222,20 @@ private:
     bool searchCoupled(State& st);
     void noRoot(const Scan& scan, const QString& symbol, const QStringList& by);
     std::pair<double, double> range(const State& st, const QString& symbol) const;
+    // The givens of the unknown's kind: where its domain may end.
+    std::vector<double> marks(const QString& unknown) const
+    {
+        std::vector<double> out;
+        const Kind kind = net_.kinds.value(unknown, Kind::Count);
+        if (kind == Kind::Angle || kind == Kind::Count)
+            return out;
+        for (auto it = givens_.constBegin(); it != givens_.constEnd(); ++it) {
+            if (net_.kinds.value(it.key(), Kind::Count) == kind)
+                out.push_back(it.value());
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    }
     // The known values in the network's places, NaN for the rest.
     std::vector<double> places(const State& st) const
     {
@@ -348,7 +363,8 @@ void Search::searchOne(State& st, int equation, const QString& unknown)
         return formula.run(work.data()) - target;
     };
     const auto [lo, hi] = range(st, unknown);
-    const Scan scan = roots(f, lo, hi, net_.kinds.value(unknown) != Kind::Angle);
+    const Scan scan = roots(f, lo, hi, net_.kinds.value(unknown) != Kind::Angle, marks(unknown),
+                            std::fabs(target));
     QStringList by;
     for (const QString& r : e.refs) {
         if (r != unknown)
@@ -428,7 +444,8 @@ bool Search::searchCoupled(State& st)
             return left.run(work.data()) - work[right];
         };
         const auto [lo, hi] = range(st, u);
-        const Scan scan = roots(f, lo, hi, net_.kinds.value(u) != Kind::Angle);
+        const Scan scan = roots(f, lo, hi, net_.kinds.value(u) != Kind::Angle, marks(u),
+                                std::fabs(lookup(st.known, e.symbol)));
         QStringList equations;
         for (const Step& step : plan.steps) {
             if (step.kind == Step::Rearranged)
@@ -582,64 +599,118 @@ bool leastSquares(const std::vector<std::vector<double>>& a, const std::vector<d
     return true;
 }
 
+// A body's relations as short programs over numbered slots, made once: the
+// Newton steps below run them many times.
+struct Program {
+    QHash<QString, int> places;
+    std::vector<std::pair<size_t, Compiled>> steps;
+};
+
+const Program& programOf(const Body& body)
+{
+    static std::map<const Body*, Program> made;
+    auto it = made.find(&body);
+    if (it == made.end()) {
+        Program p;
+        for (const Quantity& q : body.quantities)
+            p.places.insert(q.symbol, int(p.places.size()));
+        for (const Relation& r : body.relations) {
+            p.steps.emplace_back(size_t(p.places.value(r.symbol)),
+                                 r.formula.compile([&](const QString& symbol) {
+                                     return p.places.value(symbol, 0);
+                                 }));
+        }
+        it = made.emplace(&body, std::move(p)).first;
+    }
+    return it->second;
+}
+
 // A root found through a helper quantity or a long chain of steps may be a
 // few units off in its last digits: Newton's method on the givens themselves,
 // kept only where it brings them closer, takes it to what a double can hold.
 void refine(const Body& body, const Values& givens, Values& dims)
 {
-    QStringList free, given;
+    const Program& program = programOf(body);
+    std::vector<size_t> free, given;
     for (const QString& d : body.dimensions) {
         if (!givens.contains(d))
-            free << d;
+            free.push_back(size_t(program.places.value(d)));
     }
+    std::vector<double> target;
     for (const Quantity& q : body.quantities) {
-        if (givens.contains(q.symbol) && !body.isDimension(q.symbol))
-            given << q.symbol;
+        if (givens.contains(q.symbol) && !body.isDimension(q.symbol)) {
+            given.push_back(size_t(program.places.value(q.symbol)));
+            target.push_back(givens.value(q.symbol));
+        }
     }
-    if (free.isEmpty() || given.size() < free.size())
+    if (free.empty() || given.size() < free.size())
         return;
-    const auto misfit = [&](const Values& d, std::vector<double>& f) {
-        const Values v = forward(body, d);
+    std::vector<double> x(size_t(program.places.size()), kNaN);
+    for (const QString& d : body.dimensions)
+        x[size_t(program.places.value(d))] = dims.value(d);
+    const auto misfit = [&](std::vector<double> v, std::vector<double>& f) {
+        for (const auto& [slot, code] : program.steps)
+            v[slot] = code.run(v.data());
         double sum = 0;
         f.clear();
-        for (const QString& g : given) {
-            f.push_back(v.value(g) / givens.value(g) - 1);
+        for (size_t i = 0; i < given.size(); ++i) {
+            f.push_back(v[given[i]] / target[i] - 1);
             sum += f.back() * f.back();
         }
         return sum;
     };
     std::vector<double> f;
-    double error = misfit(dims, f);
-    if (error < 1e-30) // already as close as the digits go
-        return;
-    for (int iteration = 0; iteration < 3 && error > 0 && std::isfinite(error); ++iteration) {
-        std::vector<std::vector<double>> jacobian(size_t(given.size()),
-                                                  std::vector<double>(size_t(free.size())));
-        for (int j = 0; j < int(free.size()); ++j) {
-            Values moved = dims;
-            const double x = dims.value(free[j]), h = 1e-7 * x;
-            moved.insert(free[j], x + h);
+    double error = misfit(x, f);
+    // Below 1e-30 the givens are as close as their digits go.
+    for (int iteration = 0; iteration < 3 && error >= 1e-30 && std::isfinite(error); ++iteration) {
+        std::vector<std::vector<double>> jacobian(given.size(), std::vector<double>(free.size()));
+        for (size_t j = 0; j < free.size(); ++j) {
+            std::vector<double> moved = x;
+            const double at = x[free[j]], h = 1e-7 * at;
+            moved[free[j]] = at + h;
             std::vector<double> fm;
             misfit(moved, fm);
             for (size_t i = 0; i < f.size(); ++i)
-                jacobian[i][size_t(j)] = (fm[i] - f[i]) / (h / x);
+                jacobian[i][j] = (fm[i] - f[i]) / (h / at);
         }
-        std::vector<double> step(size_t(free.size())), minus(f.size());
+        std::vector<double> step(free.size()), minus(f.size());
         for (size_t i = 0; i < f.size(); ++i)
             minus[i] = -f[i];
         if (!leastSquares(jacobian, minus, step))
-            return;
-        Values next = dims;
-        for (int j = 0; j < int(free.size()); ++j)
-            next.insert(free[j], dims.value(free[j]) * (1 + step[size_t(j)]));
+            break;
+        std::vector<double> next = x;
+        for (size_t j = 0; j < free.size(); ++j)
+            next[free[j]] = x[free[j]] * (1 + step[j]);
         std::vector<double> fn;
         const double e = misfit(next, fn);
         if (!(e < error))
-            return;
-        dims = next;
+            break;
+        x = next;
         error = e;
         f = fn;
     }
+    // Where a rounder value gives the givens back as well, it is the better
+    // guess: an exercise's 3 rather than 3.0000000000000058.
+    if (error < 1e-24) {
+        for (const int digits : {12, 14}) {
+            std::vector<double> round = x;
+            for (const size_t slot : free) {
+                char text[32];
+                const auto written = std::to_chars(text, text + sizeof text, x[slot],
+                                                   std::chars_format::general, digits);
+                std::from_chars(text, written.ptr, round[slot]);
+            }
+            if (round == x)
+                continue;
+            std::vector<double> fr;
+            if (misfit(round, fr) <= error) {
+                x = round;
+                break;
+            }
+        }
+    }
+    for (const QString& d : body.dimensions)
+        dims.insert(d, x[size_t(program.places.value(d))]);
 }
 
 int rank(const Body& body, const QStringList& given, const Values& givens);
@@ -819,8 +890,10 @@ Answer solve(const Body& body, const Values& givens)
     std::vector<const Chart*> charts{nullptr};
     for (const Chart& c : body.charts)
         charts.push_back(&c);
+    std::optional<Answer> unsolved;
     for (const Chart* chart : charts) {
         const Network& net = networkOf(body, chart);
+        Answer attempt;
         Search search(net, givens);
         State start;
         start.known = givens;
@@ -879,12 +952,12 @@ Answer solve(const Body& body, const Values& givens)
             }
             Solution s{values, st.steps, st.known, chart ? chart->note : QString()};
             const bool seen =
-                std::any_of(answer.solutions.begin(), answer.solutions.end(),
+                std::any_of(attempt.solutions.begin(), attempt.solutions.end(),
                             [&](const Solution& other) { return same(other, s, body.dimensions); });
             if (!seen)
-                answer.solutions.push_back(std::move(s));
+                attempt.solutions.push_back(std::move(s));
         }
-        std::sort(answer.solutions.begin(), answer.solutions.end(),
+        std::sort(attempt.solutions.begin(), attempt.solutions.end(),
                   [&](const Solution& a, const Solution& b) {
                       for (const QString& d : body.dimensions) {
                           if (a.values.value(d) != b.values.value(d))
@@ -892,30 +965,38 @@ Answer solve(const Body& body, const Values& givens)
                       }
                       return false;
                   });
-        if (!answer.solutions.empty()) {
-            answer.status = Answer::Solved;
+        if (!attempt.solutions.empty()) {
+            attempt.status = Answer::Solved;
         } else if (!trouble.contradicting.isEmpty()) {
-            answer.status = Answer::Contradiction;
-            answer.contradicting = trouble.contradicting;
+            attempt.status = Answer::Contradiction;
+            attempt.contradicting = trouble.contradicting;
         } else {
-            answer.status = Answer::NoSolid;
+            attempt.status = Answer::NoSolid;
             // A condition the givens break, said in its own words.
             for (const Condition& c : body.conditions) {
                 const QStringList refs = c.left.quantities() + c.right.quantities();
                 if (std::all_of(refs.begin(), refs.end(),
                                 [&](const QString& r) { return givens.contains(r); }) &&
                     !holds(c, givens)) {
-                    answer.reason = c.reason;
+                    attempt.reason = c.reason;
                     break;
                 }
             }
-            if (answer.reason.isEmpty())
-                answer.reason = trouble.reason.isEmpty() ? trouble.error : trouble.reason;
-            answer.bound = trouble.bound;
-            answer.invalid = trouble.invalid;
+            if (attempt.reason.isEmpty())
+                attempt.reason = trouble.reason.isEmpty() ? trouble.error : trouble.reason;
+            attempt.bound = trouble.bound;
+            attempt.invalid = trouble.invalid;
         }
-        return answer;
+        if (attempt.status == Answer::Solved)
+            return attempt;
+        // A search that found nothing in one choice of dimensions may find
+        // the solid in another, where no narrow domain hides it; the first
+        // choice's reason stands if none does.
+        if (!unsolved)
+            unsolved = std::move(attempt);
     }
+    if (unsolved)
+        return *unsolved;
     answer.status = Answer::Unsolved;
     return answer;
 }

@@ -1,8 +1,10 @@
 #include "term.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <tuple>
+#include <type_traits>
 
 namespace model {
 
@@ -183,6 +185,18 @@ template <typename Number, typename Read> Number compute(const Node& n, const Re
     case Node::Div:
         return at(n.a) / at(n.b);
     case Node::Pow:
+        if constexpr (std::is_same_v<Number, double>) {
+            // The root of a difference that is 0 but for rounding, such as the
+            // discriminant of a square base's equal edges, is 0: its terms
+            // may come out of a subtraction that cost them digits.
+            if (n.value == 0.5 && n.a->op == Node::Sub) {
+                const double left = at(n.a->a), right = at(n.a->b);
+                const double d = left - right;
+                if (d < 0 && -d <= 1e-10 * std::max(std::fabs(left), std::fabs(right)))
+                    return 0.0;
+                return pow(d, n.value);
+            }
+        }
         return pow(at(n.a), n.value);
     case Node::Sin:
         return sin(at(n.a));
