@@ -145,7 +145,9 @@ private slots:
             "s=36.02776706930364;M=216.0833172644293;V=93", "h", {36});
         row("cuboid almost flat from e O V", "Quader", "e=11.180787092150535;O=103;V=5", "c",
             {10, 5, 0.1});
-        row("square base from e O V", "Quader", "e=14.145317246354002;O=212;V=30", "c", {0.3, 10});
+        row("square base from e O V", "Quader", "e=14.145317246354002;O=212;V=30", "c", {10, 0.3});
+        // A triple root leaves each way to it a few 1e-6ths off: one cube.
+        row("cube from e O V", "Quader", "e=3.46410161513775;O=24;V=8", "c", {2});
         row("cone frustum with two roots close together", "Kegelstumpf",
             "α=346.3941764967719;O=4670.36755373426;V=5833.544858634541", "r2",
             {0.5, 0.53958909119204235});
@@ -193,6 +195,12 @@ private slots:
         row("diameter disagrees", "Zylinder", "r=2;d=5;h=3",
             "Die Angaben widersprechen sich: angegeben ist d = 5 cm, aus den übrigen Angaben "
             "folgt d = 4 cm.");
+        // Said with what V gives, not with a solid half way between O and V.
+        row("surface and volume disagree", "Würfel", "O=96;V=6464",
+            "Die Angaben widersprechen sich: angegeben ist O = 96 cm², aus den übrigen Angaben "
+            "folgt O = 2082,02280535443 cm².");
+        row("side height shorter than the height", "Pyramide", "h=6;hs=5",
+            "Keine Lösung: Die Seitenhöhe hs muss länger sein als die Höhe h.");
         row("too small a surface", "Zylinder", "V=500;O=300",
             "Keine Lösung: Bei V = 500 cm³ ist O mindestens 348,734 cm². Angegeben ist O = "
             "300 cm².");

@@ -40,6 +40,12 @@ private:
     double edge(double inside, double outside) const;
     double polish(double a, double b, double fa, double fb);
     bool across(double a, double b) const;
+    // Whether a root between a and b has been found already.
+    bool known(double a, double b) const
+    {
+        return std::any_of(roots_.begin(), roots_.end(),
+                           [&](double r) { return a <= r && r <= b; });
+    }
     bool continuous(size_t i, size_t j) const
     {
         return std::isfinite(points_[i].f) && std::isfinite(points_[j].f) &&
@@ -150,7 +156,8 @@ void Scanner::explore()
                 add(e);
                 approach(e, from, 4);
             }
-        } else if (here && a.f != 0 && b.f != 0 && (a.f < 0) != (b.f < 0) && !across(a.x, b.x)) {
+        } else if (here && a.f != 0 && b.f != 0 && (a.f < 0) != (b.f < 0) && !across(a.x, b.x) &&
+                   !known(a.x, b.x)) {
             const size_t before = poles_.size();
             const double x = polish(a.x, b.x, a.f, b.f);
             if (std::isfinite(x)) {
@@ -307,7 +314,7 @@ Scan Scanner::run(double lo, double hi, const std::vector<double>& marks)
         }
         if (i + 1 < n && continuous(i, i + 1)) {
             const Point& q = points_[i + 1];
-            if (q.f != 0 && (p.f < 0) != (q.f < 0)) {
+            if (q.f != 0 && (p.f < 0) != (q.f < 0) && !known(p.x, q.x)) {
                 const double x = polish(p.x, q.x, p.f, q.f);
                 if (std::isfinite(x))
                     roots_.push_back(x);

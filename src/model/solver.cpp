@@ -690,9 +690,11 @@ void refine(const Body& body, const Values& givens, Values& dims)
         f = fn;
     }
     // Where a rounder value gives the givens back as well, it is the better
-    // guess: an exercise's 3 rather than 3.0000000000000058.
-    if (error < 1e-24) {
-        for (const int digits : {12, 14}) {
+    // guess: an exercise's 3 rather than 3.0000000000000058, and its cube of
+    // edge 2 rather than 2.00001 × 2.00001 × 1.99998, which a triple root
+    // leaves as uncertain as that.
+    if (std::isfinite(error)) {
+        for (const int digits : {3, 6, 9, 12, 14}) {
             std::vector<double> round = x;
             for (const size_t slot : free) {
                 char text[32];
@@ -795,11 +797,13 @@ int rank(const Body& body, const QStringList& given, const Values& givens)
     return best + int(body.alwaysGiven.size());
 }
 
+// Two ways to one solid: within a 1e-4th, as near as a root found two or
+// three times over lets its ways come apart.
 bool same(const Solution& a, const Solution& b, const QStringList& dims)
 {
     return std::all_of(dims.begin(), dims.end(), [&](const QString& d) {
         return std::fabs(a.values.value(d) - b.values.value(d)) <=
-               1e-9 * std::fabs(b.values.value(d));
+               1e-4 * std::fabs(b.values.value(d));
     });
 }
 
@@ -908,6 +912,7 @@ Answer solve(const Body& body, const Values& givens)
             Values values;
             for (const QString& d : body.dimensions)
                 values.insert(d, st.known.value(d));
+            const Values found = values;
             refine(body, givens, values);
             // Written with the first not less than the second, unless the user
             // named one of them.
@@ -946,8 +951,18 @@ Answer solve(const Body& body, const Values& givens)
                     disagreeing.insert(g, values.value(g));
             }
             if (!disagreeing.isEmpty()) {
-                if (trouble.contradicting.isEmpty())
-                    trouble.contradicting = disagreeing;
+                // Said with the values that follow from the givens this way
+                // used, not from the compromise that Newton's steps find
+                // between givens that disagree.
+                if (trouble.contradicting.isEmpty()) {
+                    const Values way = forward(body, found);
+                    Values following;
+                    for (const QString& g : given) {
+                        if (!agree(way.value(g), givens.value(g)))
+                            following.insert(g, way.value(g));
+                    }
+                    trouble.contradicting = following.isEmpty() ? disagreeing : following;
+                }
                 continue;
             }
             Solution s{values, st.steps, st.known, chart ? chart->note : QString()};

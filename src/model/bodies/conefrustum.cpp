@@ -36,7 +36,9 @@ const Body& coneFrustum(const QString& base)
                           rel("α", Term::constant(360, "360°") * (r - r2) /
                                        Term::shown(QStringLiteral("s")))},
             .conditions = {{r2, Compare::Less, r,
-                            QStringLiteral("Der Radius r2 muss kleiner sein als %1.").arg(base)}},
+                            QStringLiteral("Der Radius r2 muss kleiner sein als %1.").arg(base)},
+                           {h, Compare::NotGreater, q("s"),
+                            QStringLiteral("Die Mantellinie s muss länger sein als die Höhe h.")}},
             .charts = {{difference,
                         {length("h", "Höhe h"), length("d", "Differenz d"), length("p", "Summe p")},
                         {{base, (p + d) / 2},

@@ -27,7 +27,12 @@ const Body& frustum()
                           rel("s", pow(pow(h, 2) + pow(a1 - a2, 2) / 2, 0.5))},
             .conditions = {{a2, Compare::Less, a1,
                             QStringLiteral("Die Deckkante a2 muss kürzer sein als die "
-                                           "Grundkante a1.")}},
+                                           "Grundkante a1.")},
+                           {h, Compare::NotGreater, q("hs"),
+                            QStringLiteral("Die Seitenhöhe hs muss länger sein als die Höhe h.")},
+                           {q("hs"), Compare::NotGreater, q("s"),
+                            QStringLiteral(
+                                "Die Seitenkante s muss länger sein als die Seitenhöhe hs.")}},
             .charts = {{QStringLiteral("mit d = a1 − a2 und p = a1 + a2"),
                         {length("h", "Höhe h"), length("d", "Differenz d"), length("p", "Summe p")},
                         {rel("a1", (p + d) / 2), rel("a2", (p - d) / 2),

@@ -27,6 +27,12 @@ const Body& pyramid(const QString& base)
             .relations = {rel("O", pow(a, 2) + 2 * a * hs), rel("V", Term(1) / 3 * pow(a, 2) * h),
                           rel("M", 2 * a * hs), rel("hs", hs),
                           rel("s", pow(pow(h, 2) + pow(a, 2) / 2, 0.5)), rel("G", pow(a, 2))},
+            // Said in their own words where given heights cannot stand so.
+            .conditions = {{h, Compare::NotGreater, q("hs"),
+                            QStringLiteral("Die Seitenhöhe hs muss länger sein als die Höhe h.")},
+                           {q("hs"), Compare::NotGreater, q("s"),
+                            QStringLiteral(
+                                "Die Seitenkante s muss länger sein als die Seitenhöhe hs.")}},
             // The base is what the whole surface has more than the mantle.
             .shortcuts = {{{QStringLiteral("O"), QStringLiteral("M")},
                            base,
