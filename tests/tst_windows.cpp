@@ -1091,6 +1091,9 @@ void TestWindows::opensInTheFirstBox()
                  qPrintable(other->objectName()));
     QTest::keyClick(opened->window()->windowHandle(), Qt::Key_7);
     QCOMPARE(opened->findChild<QLineEdit*>(box)->text(), "7");
+    // The cone opens as "Kegel", which has no top radius to type.
+    if (window == "fokegel")
+        QVERIFY(!opened->findChild<QLineEdit*>(QStringLiteral("txtradiusr2"))->isEnabled());
 }
 
 void TestWindows::enterOnTheStartWindow_data()

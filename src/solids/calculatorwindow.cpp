@@ -31,6 +31,8 @@ CalculatorWindow::CalculatorWindow(const Solid& solid)
         if (auto* option = qobject_cast<QRadioButton*>(control(QString::fromUtf8(v.option))))
             connect(option, &QRadioButton::toggled, this, &CalculatorWindow::enableBoxes);
     }
+    // An option the window opens with chosen ("Kegel") sends no signal.
+    enableBoxes();
 }
 
 void CalculatorWindow::enableBoxes()
