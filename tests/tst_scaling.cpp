@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTextEdit>
 
 // Every window at the device pixel ratio the test runs with (CTest runs it once
 // more with QT_SCALE_FACTOR=2): no caption is cut off and nothing lies outside
@@ -123,7 +125,8 @@ QList<Shown> allWindows()
                      QStringLiteral("cmdberechnen")};
     }
     return all << Shown{names::kRoot, {}, QStringLiteral("cmdWurzelZiehen")}
-               << Shown{names::kInfo, {}, {}} << Shown{names::kWorkedSolution, {}, {}};
+               << Shown{names::kInfo, {}, {}} << Shown{names::kWorkedSolution, {}, {}}
+               << Shown{names::kInverse, {}, {}};
 }
 
 } // namespace
@@ -139,6 +142,7 @@ private slots:
     void nothingClipped();
     void typedNumbersStayVisible_data();
     void typedNumbersStayVisible();
+    void inverseWithItsLongestListFits();
 };
 
 // A run meant to be scaled really is.
@@ -238,6 +242,14 @@ void TestScaling::typedNumbersStayVisible()
     QFETCH(QString, window);
     w::show(window);
     QWidget* form = w::loaded(window);
+    // The variant that reads every box (the frustums).
+    const solids::Calculator& calculator = solids::solid(window).calculator;
+    for (const solids::Variant& v : calculator.variants) {
+        const bool all = std::all_of(calculator.dimensions.begin(), calculator.dimensions.end(),
+                                     [&](const solids::Dimension& d) { return uses(v, d); });
+        if (all && v.option)
+            form->findChild<QRadioButton*>(QString::fromUtf8(v.option))->setChecked(true);
+    }
     const QString typed = "123456" + QLocale().decimalPoint() + "789";
     for (const solids::Dimension& d : solids::solid(window).calculator.dimensions) {
         auto* box = form->findChild<QLineEdit*>(QString::fromUtf8(d.box));
@@ -257,6 +269,31 @@ void TestScaling::typedNumbersStayVisible()
         test::type(form, box->objectName(), QStringLiteral("1"));
         QCOMPARE(box->width(), stored);
     }
+}
+
+// The Umkehraufgabe's longest list, a Spat, with two solutions to choose:
+// the window stays whole on the screen, with room for the solution's lines.
+void TestScaling::inverseWithItsLongestListFits()
+{
+    w::show(QString::fromUtf8(names::kInverse));
+    QWidget* window = w::loaded(QString::fromUtf8(names::kInverse));
+    window->findChild<QComboBox*>(QStringLiteral("cbokörper"))
+        ->setCurrentText(QStringLiteral("Spat"));
+    const QStringList givens = {
+        "txta=1",  "txtb=1",  "txtc=1",
+        "txtα=90", "txtβ=90", "txtV=0" + QString(QLocale().decimalPoint()) + "8660254037844386"};
+    for (const QString& g : givens)
+        test::type(window, g.section(u'=', 0, 0), g.section(u'=', 1));
+    test::click(window, QStringLiteral("cmdberechnen"));
+    QCoreApplication::processEvents();
+    QCOMPARE(window->findChildren<QRadioButton*>().size(), 2);
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+    for (auto* c : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (c->isVisibleTo(window))
+            QVERIFY2(window->rect().contains(c->geometry()), qPrintable(c->objectName()));
+    }
+    auto* text = window->findChild<QTextEdit*>();
+    QVERIFY(text->viewport()->height() >= 3 * text->fontMetrics().lineSpacing());
 }
 
 QTEST_MAIN(TestScaling)

@@ -1271,6 +1271,22 @@ void TestWindows::inverseProblem()
              rt::toExactText(r, QLocale()));
     QCOMPARE(test::labelText(cylinder, QStringLiteral("labvolume")), shown(500));
 
+    // What the user types into a computed box stays, whichever solution or
+    // unit is chosen next; a given's unit changed makes the rest stale.
+    box("txtd")->selectAll();
+    QTest::keyClicks(box("txtd"), QStringLiteral("7"));
+    options[0]->click();
+    window->findChild<QComboBox*>(QStringLiteral("cboeinheitM"))
+        ->setCurrentText(QStringLiteral("dm²"));
+    QCOMPARE(box("txtd")->text(), QStringLiteral("7"));
+    QCOMPARE(box("txtr")->text(), shown(answer.solutions[0].values.value(QStringLiteral("r"))));
+    window->findChild<QComboBox*>(QStringLiteral("cboeinheitV"))
+        ->setCurrentText(QStringLiteral("l"));
+    QVERIFY(box("txtr")->text().isEmpty());
+    QVERIFY(window->solutionText().isEmpty());
+    QCOMPARE(box("txtV")->text(), QStringLiteral("500"));
+    QCOMPARE(box("txtd")->text(), QStringLiteral("7"));
+
     // Too few: the radius alone. The given box keeps its text, the computed
     // ones are empty.
     test::click(window, QStringLiteral("cmdleeren"));

@@ -1,6 +1,9 @@
 #include "look.h"
 
+#include <QFontMetrics>
 #include <QStringList>
+#include <QVariant>
+#include <QWidget>
 #include <cmath>
 #include <cstring>
 
@@ -89,6 +92,14 @@ QPalette palette(SystemColor background)
         p.setColor(group, QPalette::ToolTipText, black);
     }
     return p;
+}
+
+void roomForCaption(QWidget* button)
+{
+    const QFontMetrics metrics = button->fontMetrics();
+    const QString caption = button->property("text").toString();
+    button->setMinimumWidth(metrics.horizontalAdvance(caption) + 2 * metrics.averageCharWidth() +
+                            8);
 }
 
 } // namespace rt

@@ -32,6 +32,10 @@ QFont font(const FontSpec& wanted);
 
 QColor color(SystemColor c);
 
+// A button of a window laid out by Qt, wide enough to leave room on both
+// sides of its caption in the font it has now.
+void roomForCaption(QWidget* button);
+
 // Every colour a window draws with, fixed together with its background: texts,
 // boxes, buttons and selections keep their contrast whatever palette the
 // desktop sets, a dark one included.

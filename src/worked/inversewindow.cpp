@@ -14,10 +14,10 @@
 #include "solids/catalogue.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -85,6 +86,18 @@ const model::Body* bodyOf(const solids::CalculatorWindow& window)
     return model::body(
         QString::fromUtf8(variant.name ? variant.name : window.solid().layout.caption));
 }
+
+// The rows, as tall as they are where there is room; they scroll where the
+// screen is too small for them and a few lines of the solution, as a Spat's
+// ten at twice the scale.
+class RowsArea final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        return widget() ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+};
 
 QString controlName(const QString& prefix, const QString& symbol)
 {
@@ -147,6 +160,7 @@ InverseWindow::InverseWindow()
         auto* b = new QPushButton(QString::fromUtf8(a.caption), this);
         b->setObjectName(QString::fromUtf8(a.name));
         b->setFont(rt::font({"MS Sans Serif", 9.75}));
+        rt::roomForCaption(b);   // "Übernehmen" filled its button
         b->setAutoDefault(true); // answers Enter when it has the focus
         rt::onClick(b, this, a.handler);
         if (qstrcmp(a.name, "cmdok") == 0)
@@ -158,14 +172,27 @@ InverseWindow::InverseWindow()
     // own buttons.
     auto* printing = new QHBoxLayout;
     print_->setFont(rt::font({"MS Sans Serif", 9.75}));
+    print_->fitCaptions();
     print_->setAvailable(false);
     printing->addWidget(print_);
     printing->addStretch();
 
+    auto* rowsArea = new RowsArea(this);
+    rowsArea_ = rowsArea;
+    rowsArea->setObjectName(QStringLiteral("scrgrößen"));
+    rowsArea->setWidget(rowsBox_);
+    rowsArea->setWidgetResizable(true);
+    rowsArea->setFrameShape(QFrame::NoFrame);
+    rowsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rowsArea->viewport()->setAutoFillBackground(false);
+    rowsBox_->setAutoFillBackground(false);
+    rowsArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    text_->setMinimumHeight(4 * text_->fontMetrics().lineSpacing());
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(solutionsBox_);
-    layout->addWidget(rowsBox_);
+    layout->addWidget(rowsArea);
     layout->addLayout(buttons);
     layout->addLayout(printing);
     layout->addWidget(text_, 1);
@@ -231,9 +258,14 @@ void InverseWindow::build(const model::Body& body)
             grid_->addWidget(row.unit, at, 2);
             setTabOrder(previous, row.unit);
             previous = row.unit;
-            // A computed value is shown again in the unit chosen.
-            connect(row.unit, &QComboBox::currentIndexChanged, this, [this] {
-                if (shown_ >= 0)
+            // A computed value is shown again in the unit chosen; a given one
+            // now means another length, and what was found from it is gone.
+            connect(row.unit, &QComboBox::currentIndexChanged, this, [this, at] {
+                if (shown_ < 0 || size_t(at) >= rows_.size())
+                    return;
+                if (isGiven(rows_[size_t(at)]))
+                    clearComputed();
+                else
                     show(shown_);
             });
         }
@@ -249,8 +281,10 @@ void InverseWindow::build(const model::Body& body)
         rows_.push_back(row);
     }
     grid_->setColumnStretch(3, 1);
+    rowsArea_->updateGeometry();
     dropSolutionOptions();
     text_->clear();
+    print_->setAvailable(false);
     const int index = bodies_->findText(body.name);
     if (bodies_->currentIndex() != index)
         bodies_->setCurrentIndex(index);
@@ -362,7 +396,8 @@ void InverseWindow::show(int index)
     const model::Solution& s = answer_.solutions[size_t(index)];
     const QLocale locale;
     for (Row& row : rows_) {
-        if (solved_.typed.contains(row.quantity.symbol) && isGiven(row))
+        // What the user typed stays, also into a box that was computed.
+        if (isGiven(row))
             continue;
         const QString text =
             rt::toText(model::fromBase(s.values.value(row.quantity.symbol), unitOf(row)), locale);
@@ -371,13 +406,19 @@ void InverseWindow::show(int index)
         row.written = text;
         markComputed(row, true);
     }
-    model::Task t = solved_;
-    for (const Row& row : rows_)
-        t.units.insert(row.quantity.symbol, &unitOf(row));
-    text_->setPlainText(model::workedSolution(t, answer_, index, locale));
+    text_->setPlainText(workedText(index));
     print_->setAvailable(true);
     if (QAbstractButton* option = solutions_->button(index))
         option->setChecked(true);
+}
+
+// One solution's way, its results in the rows' units.
+QString InverseWindow::workedText(int index) const
+{
+    model::Task t = solved_;
+    for (const Row& row : rows_)
+        t.units.insert(row.quantity.symbol, &unitOf(row));
+    return model::workedSolution(t, answer_, index, QLocale());
 }
 
 void InverseWindow::chooseSolution(int index)
@@ -449,7 +490,7 @@ void InverseWindow::cmdok_Click()
 }
 
 // What is printed: the solid's sketch from its calculator window, and the
-// worked solution shown.
+// worked solution, every solution's way where there are several.
 Document InverseWindow::document() const
 {
     const Calculator c = calculatorFor(*body_);
@@ -462,9 +503,15 @@ Document InverseWindow::document() const
         worked::document(body_->name, c.solid ? c.solid->sketch(*c.variant) : solids::Sketch(), {},
                          lines.join(u'\n'));
     if (solutionCount() > 1) {
-        d.solution.insert(d.task.size(), QString());
-        d.solution.insert(d.task.size() + 1,
-                          QStringLiteral("Lösung %1 von %2:").arg(shown_ + 1).arg(solutionCount()));
+        // Every solution's way, one after the other: an answer page leaves
+        // none of them out.
+        QStringList all = d.task;
+        for (int i = 0; i < solutionCount(); ++i) {
+            const Document one = worked::document(body_->name, {}, {}, workedText(i));
+            all << QString() << QStringLiteral("Lösung %1 von %2:").arg(i + 1).arg(solutionCount());
+            all << one.solution.mid(one.task.size());
+        }
+        d.solution = all;
     }
     d.kind = kTitle;
     return d;

@@ -66,6 +66,7 @@ private:
     void clearComputed();
     void dropSolutionOptions();
     void show(int solution);
+    QString workedText(int solution) const;
     model::Task task() const;
     const model::Unit& unitOf(const Row& row) const;
 
@@ -81,6 +82,7 @@ private:
     QButtonGroup* solutions_;
     QGridLayout* grid_;
     QWidget* rowsBox_;
+    QWidget* rowsArea_ = nullptr;
     QTextEdit* text_;
     PrintBar* print_;
 };

@@ -1,6 +1,7 @@
 #include "printbar.h"
 
 #include "runtime/events.h"
+#include "runtime/look.h"
 #include "runtime/messages.h"
 
 #include <QAction>
@@ -61,6 +62,12 @@ PrintBar::PrintBar(QWidget* window, Source source)
     printing_->setShortcutContext(Qt::WindowShortcut);
     window->addAction(printing_);
     rt::onTriggered(printing_, this, &PrintBar::cmddrucken_Click);
+}
+
+void PrintBar::fitCaptions()
+{
+    for (QPushButton* b : {print_, save_})
+        rt::roomForCaption(b);
 }
 
 void PrintBar::setAvailable(bool available)
