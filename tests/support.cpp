@@ -78,6 +78,9 @@ void type(QWidget* window, const QString& box, const QString& text)
 
 ShownBox computeLongNumbers(QWidget* window, const QString& option, const QString& button)
 {
+    // The option first: a box only the frustum reads is greyed out until then.
+    if (!option.isEmpty())
+        window->findChild<QRadioButton*>(option)->setChecked(true);
     const QString point = QLocale().decimalPoint();
     const QString longNumber = QStringLiteral("987654") + point + "321";
     for (auto* box : window->findChildren<QLineEdit*>())
@@ -102,8 +105,6 @@ ShownBox computeLongNumbers(QWidget* window, const QString& option, const QStrin
                 type(window, QString::fromUtf8(d.box), "59" + point + "87654321");
         }
     }
-    if (!option.isEmpty())
-        window->findChild<QRadioButton*>(option)->setChecked(true);
     return answerBox([&] { click(window, button); });
 }
 

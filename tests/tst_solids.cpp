@@ -200,14 +200,15 @@ rt::Form* enter(const QString& window, const QString& option, const QString& inp
 {
     w::show(window);
     rt::Form* f = form(window);
+    // The option first, as a user chooses it: a box only the frustum reads
+    // is greyed out until it is chosen. An empty name would find any option.
+    if (auto* o = option.isEmpty() ? nullptr : f->findChild<QRadioButton*>(option))
+        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
     const auto t = texts(solidOf(window), inputs, QLocale().decimalPoint().front());
     for (auto it = t.cbegin(); it != t.cend(); ++it) {
         if (!it.value().isEmpty())
             test::type(f, it.key(), it.value());
     }
-    // An empty name would find any option.
-    if (auto* o = option.isEmpty() ? nullptr : f->findChild<QRadioButton*>(option))
-        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
     return f;
 }
 

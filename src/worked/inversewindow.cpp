@@ -183,6 +183,7 @@ InverseWindow::InverseWindow()
     rowsArea->setWidget(rowsBox_);
     rowsArea->setWidgetResizable(true);
     rowsArea->setFrameShape(QFrame::NoFrame);
+    rowsArea->setFocusPolicy(Qt::NoFocus); // Tab goes from row to row
     rowsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rowsArea->viewport()->setAutoFillBackground(false);
     rowsBox_->setAutoFillBackground(false);
