@@ -42,10 +42,11 @@ QFont serif(int points, bool bold = false)
     return f;
 }
 
-// "Gegeben:", "Volume:": a caption, set in bold.
+// "Gegeben:", "Volume:": a caption, set in bold; "umgestellt nach h:" is a
+// step of the working.
 bool isCaption(const QString& line)
 {
-    return line.endsWith(u':') && !line.contains(u'=');
+    return line.endsWith(u':') && !line.contains(u'=') && line.front().isUpper();
 }
 
 // The device's pages, filled from top to bottom.
@@ -104,10 +105,18 @@ QStringList rowsOf(const QString& line, const QFontMetricsF& metrics, double wid
     QStringList rows;
     QString rest = line;
     double free = width;
+    // Not after a number: it keeps its unit, or the operator that follows.
+    const auto breakable = [&](qsizetype at) { return at > 0 && !rest[at - 1].isDigit(); };
+    const auto previous = [&](qsizetype from) {
+        qsizetype at = rest.lastIndexOf(u' ', from);
+        while (at > 0 && !breakable(at))
+            at = rest.lastIndexOf(u' ', at - 1);
+        return at;
+    };
     while (metrics.horizontalAdvance(rest) > free) {
-        qsizetype cut = rest.lastIndexOf(u' ');
+        qsizetype cut = previous(-1);
         while (cut > 0 && metrics.horizontalAdvance(rest.left(cut)) > free)
-            cut = rest.lastIndexOf(u' ', cut - 1);
+            cut = previous(cut - 1);
         if (cut <= 0)
             break; // one word alone: squeezed when painted
         rows << rest.left(cut);
@@ -186,7 +195,11 @@ void paintNameLine(Pages& pages)
     }
     QPainter& painter = pages.painter();
     painter.setFont(font);
-    const double stretch = std::max(1.0, (pages.width() - words) / blanks);
+    // The last run's ink may reach past its advance: it ends at the margin.
+    const QRectF lastInk = metrics.tightBoundingRect(pieces.last());
+    const double overhang =
+        std::max(0.0, lastInk.right() - metrics.horizontalAdvance(pieces.last()));
+    const double stretch = std::max(1.0, (pages.width() - words) / (blanks + overhang));
     const double baseline = pages.y + metrics.ascent();
     double x = 0;
     for (const QString& piece : pieces) {
@@ -194,8 +207,15 @@ void paintNameLine(Pages& pages)
         painter.save();
         painter.translate(x, baseline);
         const bool blank = piece.startsWith(u'_');
-        if (blank)
+        if (blank) {
             painter.scale(stretch, 1);
+            // One unbroken rule under the underscores, which leave gaps
+            // between them when stretched; they stay for the text.
+            const QRectF ink = metrics.tightBoundingRect(piece);
+            painter.fillRect(
+                QRectF(ink.left(), ink.top(), width - ink.left() + overhang, ink.height()),
+                Qt::black);
+        }
         painter.drawText(QPointF(0, 0), piece);
         painter.restore();
         x += blank ? width * stretch : width;
