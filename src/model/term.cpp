@@ -502,9 +502,19 @@ std::optional<Term> Term::solvedFor(const QString& symbol, const Term& target) c
         case Node::Sub:
             value = left ? value + b : a - value;
             break;
-        case Node::Mul:
-            value = left ? value / b : value / a;
+        case Node::Mul: {
+            // Undoing a fraction such as 1/3 multiplies by what it divides:
+            // 3 · V : (a1² + a1 · a2 + a2²), not V : (…) : (1/3).
+            const Node& factor = left ? *n.b : *n.a;
+            if (isFraction(factor) && factor.a->value == 1) {
+                const Term times(factor.b->value);
+                const Node& v = *value.node_;
+                value = v.op == Node::Div ? times * Term(v.a) / Term(v.b) : times * value;
+            } else {
+                value = left ? value / b : value / a;
+            }
             break;
+        }
         case Node::Div:
             value = left ? value * b : a / value;
             break;

@@ -288,7 +288,7 @@ QString workedSolution(const Task& task, const Answer& answer, int index, const 
         return task.typed.contains(s) ? exactly(base.value(s), u, locale)
                                       : withUnit(stepValues.value(s), u, locale);
     };
-    const auto relationLine = [&](const QString& symbol) {
+    const auto formulaOf = [&](const QString& symbol) {
         const Term* f = body.formula(symbol);
         for (const Chart& c : body.charts) {
             if (solution.chart != c.note)
@@ -298,6 +298,10 @@ QString workedSolution(const Task& task, const Answer& answer, int index, const 
                     f = &r.formula;
             }
         }
+        return f;
+    };
+    const auto relationLine = [&](const QString& symbol) {
+        const Term* f = formulaOf(symbol);
         return f ? symbol + QStringLiteral(" = ") + f->symbols() : symbol;
     };
     if (!solution.chart.isEmpty())
@@ -317,6 +321,19 @@ QString workedSolution(const Task& task, const Answer& answer, int index, const 
             for (const QString& e : step.equations)
                 equations << relationLine(e);
             lines << QStringLiteral("Aus %1:").arg(listed(equations));
+            // A named part (the Spat's w) is said where it is first used.
+            QStringList parts;
+            for (const QString& e : step.equations) {
+                if (const Term* f = formulaOf(e)) {
+                    for (const auto& [name, definition] : f->namedParts()) {
+                        const QString line =
+                            QStringLiteral("mit ") + name + QStringLiteral(" = ") + definition;
+                        if (!parts.contains(line))
+                            parts << line;
+                    }
+                }
+            }
+            lines << parts;
             lines << QStringLiteral("Die Gleichung für %1 hat keine geschlossene Lösung; sie wurde "
                                     "numerisch gelöst.")
                          .arg(step.symbol);
