@@ -302,6 +302,16 @@ private slots:
             model::workedSolution(task, model::solve(*task.body, task.givens()), 0, kGerman);
         QVERIFY(
             closed.contains(QStringLiteral("r = 2 · V : M\nr = 2 · 512 cm³ : 256 cm²\nr = 4 cm")));
+        // A third undone is three times, and a named part is said where a
+        // search first uses it.
+        task.body = &model::frustum();
+        task.typed = parse(QStringLiteral("a1=4;a2=2;V=56"));
+        QVERIFY(model::workedSolution(task, model::solve(*task.body, task.givens()), 0, kGerman)
+                    .contains(QStringLiteral("h = 3 · V : (a1² + a1 · a2 + a2²)\n")));
+        task.body = &model::parallelepiped();
+        task.typed = parse(QStringLiteral("a=1;b=1;c=1;α=90;β=90;V=0.8660254037844386"));
+        QVERIFY(model::workedSolution(task, model::solve(*task.body, task.givens()), 0, kGerman)
+                    .contains(QStringLiteral("Aus V = a · b · c · √(w):\nmit w = ")));
     }
 
     // From every set of givens that fixes the solid, at random dimensions, the
