@@ -363,7 +363,7 @@ void TestPrint::unwritablePath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("message");
     QTest::newRow("Ordner fehlt") << dir_.filePath("fehlt/Zylinder.pdf")
-                                  << "kann nicht angelegt werden";
+                                  << "gibt es nicht";
     QTest::newRow("ein Ordner") << dir_.path() << "ist ein Ordner";
     QTest::newRow("kein Dateisystem zum Schreiben") << "/proc/solvanto-Zylinder.pdf"
                                                     << "kann nicht angelegt werden";

@@ -341,6 +341,10 @@ QString writePdf(const QString& path, const Document& document, bool worksheet)
     if (info.isDir())
         return QStringLiteral("%1 ist ein Ordner. Bitte wählen Sie einen Dateinamen.")
             .arg(shown(path));
+    if (!info.absoluteDir().exists())
+        return QStringLiteral("Die Datei %1 kann nicht angelegt werden, denn den Ordner %2 gibt "
+                              "es nicht. Bitte wählen Sie einen anderen Ordner.")
+            .arg(shown(path), shown(info.absolutePath()));
     const QByteArray bytes = pdf(document, worksheet);
     QSaveFile file(path);
     // Where the folder forbids a new file but the file itself may be written.
