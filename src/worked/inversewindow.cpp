@@ -509,8 +509,12 @@ Document InverseWindow::document() const
         QStringList all = d.task;
         for (int i = 0; i < solutionCount(); ++i) {
             const Document one = worked::document(body_->name, {}, {}, workedText(i));
-            all << QString() << QStringLiteral("Lösung %1 von %2:").arg(i + 1).arg(solutionCount());
-            all << one.solution.mid(one.task.size());
+            QStringList way = one.solution.mid(one.task.size());
+            // The heading stays on the page of the working it heads.
+            while (!way.isEmpty() && way.front().trimmed().isEmpty())
+                way.removeFirst();
+            all << QString() << QStringLiteral("Lösung %1 von %2:").arg(i + 1).arg(solutionCount())
+                << way;
         }
         d.solution = all;
     }
