@@ -40,6 +40,7 @@ struct Network {
     QHash<QString, Kind> kinds;
     std::vector<Equation> equations;
     QHash<QString, int> places; // every symbol's place in a search's array
+    QStringList symbols;        // every symbol, in order
 
     // Equation i solved for one of its quantities, worked out once.
     const std::optional<Term>& solvedFor(size_t i, const QString& unknown) const
@@ -101,10 +102,10 @@ Network network(const Body& body, const Chart* chart)
                      [&](const Equation& a, const Equation& b) { return rank(a) < rank(b); });
     for (auto it = net.kinds.constBegin(); it != net.kinds.constEnd(); ++it)
         net.places.insert(it.key(), 0);
-    QStringList symbols = net.places.keys();
-    symbols.sort();
-    for (int i = 0; i < int(symbols.size()); ++i)
-        net.places.insert(symbols[i], i);
+    net.symbols = net.places.keys();
+    net.symbols.sort();
+    for (int i = 0; i < int(net.symbols.size()); ++i)
+        net.places.insert(net.symbols[i], i);
     return net;
 }
 
@@ -171,10 +172,11 @@ double scale(const Network& net, const Values& known)
     double logs = 0;
     int n = 0;
     // In a fixed order, so that the grid does not move with the hash's seed.
-    QStringList symbols = known.keys();
-    symbols.sort();
-    for (const QString& symbol : symbols) {
-        const double v = known.value(symbol);
+    for (const QString& symbol : net.symbols) {
+        const auto it = known.constFind(symbol);
+        if (it == known.constEnd())
+            continue;
+        const double v = *it;
         if (!(v > 0) || !std::isfinite(v))
             continue;
         switch (net.kinds.value(symbol, Kind::Count)) {

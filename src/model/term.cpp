@@ -399,73 +399,131 @@ Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
     std::vector<std::tuple<int, double, int>> code;
     emitCode(*node_, slotOf, code);
     Compiled c;
-    for (const auto& [op, value, slot] : code)
-        c.code_.push_back({op, value, slot});
+    int depth = 0, deepest = 0;
+    for (const auto& [op, value, slot] : code) {
+        Compiled::Code k = Compiled::Push;
+        switch (op) {
+        case Node::Number:
+        case Node::Constant:
+            k = Compiled::Push;
+            break;
+        case Node::Input:
+            k = Compiled::Load;
+            break;
+        case Node::Radians:
+            k = Compiled::Radians;
+            break;
+        case Node::Degrees:
+            k = Compiled::Degrees;
+            break;
+        case Node::Add:
+            k = Compiled::Add;
+            break;
+        case Node::Sub:
+            k = Compiled::Sub;
+            break;
+        case Node::Mul:
+            k = Compiled::Mul;
+            break;
+        case Node::Div:
+            k = Compiled::Div;
+            break;
+        case Node::Pow:
+            // The common powers without the general power function: a search
+            // spends most of its time here.
+            k = value == 2     ? Compiled::Square
+                : value == 3   ? Compiled::Cube
+                : value == 0.5 ? Compiled::Root
+                               : Compiled::Power;
+            break;
+        case Node::Sin:
+            k = Compiled::Sin;
+            break;
+        case Node::Cos:
+            k = Compiled::Cos;
+            break;
+        case Node::Tan:
+            k = Compiled::Tan;
+            break;
+        case Node::Acos:
+            k = Compiled::Acos;
+            break;
+        }
+        depth +=
+            k == Compiled::Push || k == Compiled::Load ? 1
+            : k == Compiled::Add || k == Compiled::Sub || k == Compiled::Mul || k == Compiled::Div
+                ? -1
+                : 0;
+        deepest = std::max(deepest, depth);
+        c.code_.push_back({k, slot, value});
+    }
+    c.fits_ = deepest <= 64 && depth == 1;
     return c;
 }
 
 double Compiled::run(const double* values) const
 {
+    if (!fits_)
+        return std::numeric_limits<double>::quiet_NaN();
     double stack[64];
-    int top = 0;
+    double* top = stack; // one past the last value
     for (const Instruction& i : code_) {
-        if (top >= 63)
-            return std::numeric_limits<double>::quiet_NaN();
-        switch (i.op) {
-        case Node::Number:
-        case Node::Constant:
-            stack[top++] = i.value;
+        switch (i.code) {
+        case Push:
+            *top++ = i.value;
             break;
-        case Node::Input:
-            stack[top++] = values[i.slot];
+        case Load:
+            *top++ = values[i.slot];
             break;
-        case Node::Radians:
-            stack[top - 1] = (stack[top - 1] * i.value) / 180;
+        case Radians:
+            top[-1] = (top[-1] * i.value) / 180;
             break;
-        case Node::Degrees:
-            stack[top - 1] = (stack[top - 1] * 180) / i.value;
+        case Degrees:
+            top[-1] = (top[-1] * 180) / i.value;
             break;
-        case Node::Add:
+        case Add:
             --top;
-            stack[top - 1] = stack[top - 1] + stack[top];
+            top[-1] = top[-1] + top[0];
             break;
-        case Node::Sub:
+        case Sub:
             --top;
-            stack[top - 1] = stack[top - 1] - stack[top];
+            top[-1] = top[-1] - top[0];
             break;
-        case Node::Mul:
+        case Mul:
             --top;
-            stack[top - 1] = stack[top - 1] * stack[top];
+            top[-1] = top[-1] * top[0];
             break;
-        case Node::Div:
+        case Div:
             --top;
-            stack[top - 1] = stack[top - 1] / stack[top];
+            top[-1] = top[-1] / top[0];
             break;
-        case Node::Pow: {
-            // The common powers without the general power function: a search
-            // spends most of its time here.
-            const double x = stack[top - 1];
-            stack[top - 1] = i.value == 2     ? x * x
-                             : i.value == 3   ? x * x * x
-                             : i.value == 0.5 ? std::sqrt(x)
-                                              : std::pow(x, i.value);
+        case Square:
+            top[-1] = top[-1] * top[-1];
             break;
-        }
-        case Node::Sin:
-            stack[top - 1] = std::sin(stack[top - 1]);
+        case Cube:
+            top[-1] = top[-1] * top[-1] * top[-1];
             break;
-        case Node::Cos:
-            stack[top - 1] = std::cos(stack[top - 1]);
+        case Root:
+            top[-1] = std::sqrt(top[-1]);
             break;
-        case Node::Tan:
-            stack[top - 1] = std::tan(stack[top - 1]);
+        case Power:
+            top[-1] = std::pow(top[-1], i.value);
             break;
-        case Node::Acos:
-            stack[top - 1] = std::acos(stack[top - 1]);
+        case Sin:
+            top[-1] = std::sin(top[-1]);
+            break;
+        case Cos:
+            top[-1] = std::cos(top[-1]);
+            break;
+        case Tan:
+            top[-1] = std::tan(top[-1]);
+            break;
+        case Acos:
+            top[-1] = std::acos(top[-1]);
             break;
         }
     }
-    return top == 1 ? stack[0] : std::numeric_limits<double>::quiet_NaN();
+    return stack[0];
 }
 
 Term Term::referencing(const QSet<QString>& quantities) const

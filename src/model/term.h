@@ -38,12 +38,31 @@ public:
 
 private:
     friend class Term;
+    enum Code : int {
+        Push,
+        Load,
+        Radians,
+        Degrees,
+        Add,
+        Sub,
+        Mul,
+        Div,
+        Square,
+        Cube,
+        Root,
+        Power,
+        Sin,
+        Cos,
+        Tan,
+        Acos
+    };
     struct Instruction {
-        int op;
-        double value; // a number, an exponent, π
+        Code code;
         int slot;
+        double value; // a number, an exponent, π
     };
     std::vector<Instruction> code_;
+    bool fits_ = true; // the stack is deep enough for it
 };
 
 class Term {
