@@ -555,15 +555,6 @@ const QSet<QString>& dependenciesOnce(const Body& body, const QString& symbol)
     return it->second;
 }
 
-// The quantities of a solid, computed without checks from its dimensions.
-Values forward(const Body& body, const Values& dims)
-{
-    Values v = dims;
-    for (const Relation& r : body.relations)
-        v.insert(r.symbol, approximate(r.formula, v));
-    return v;
-}
-
 // Solves the square or overdetermined linear system a · x = b in the least
 // squares sense; false where it is singular.
 bool leastSquares(const std::vector<std::vector<double>>& a, const std::vector<double>& b,
@@ -606,6 +597,13 @@ bool leastSquares(const std::vector<std::vector<double>>& a, const std::vector<d
 struct Program {
     QHash<QString, int> places;
     std::vector<std::pair<size_t, Compiled>> steps;
+
+    // Every relation's value from the dimensions in their places.
+    void run(std::vector<double>& values) const
+    {
+        for (const auto& [slot, code] : steps)
+            values[slot] = code.run(values.data());
+    }
 };
 
 const Program& programOf(const Body& body)
@@ -625,6 +623,20 @@ const Program& programOf(const Body& body)
         it = made.emplace(&body, std::move(p)).first;
     }
     return it->second;
+}
+
+// The quantities of a solid, computed without checks from its dimensions.
+Values forward(const Body& body, const Values& dims)
+{
+    const Program& program = programOf(body);
+    std::vector<double> v(size_t(program.places.size()), kNaN);
+    for (auto it = dims.constBegin(); it != dims.constEnd(); ++it)
+        v[size_t(program.places.value(it.key()))] = it.value();
+    program.run(v);
+    Values all;
+    for (auto it = program.places.constBegin(); it != program.places.constEnd(); ++it)
+        all.insert(it.key(), v[size_t(it.value())]);
+    return all;
 }
 
 // A root found through a helper quantity or a long chain of steps may be a
@@ -651,8 +663,7 @@ void refine(const Body& body, const Values& givens, Values& dims)
     for (const QString& d : body.dimensions)
         x[size_t(program.places.value(d))] = dims.value(d);
     const auto misfit = [&](std::vector<double> v, std::vector<double>& f) {
-        for (const auto& [slot, code] : program.steps)
-            v[slot] = code.run(v.data());
+        program.run(v);
         double sum = 0;
         f.clear();
         for (size_t i = 0; i < given.size(); ++i) {

@@ -394,68 +394,25 @@ void emitCode(const Node& n, const std::function<int(const QString&)>& slotOf,
 
 } // namespace
 
+// The powers a search meets most, each an operation of its own so that it
+// needs no general power function: a search spends most of its time here.
+enum Power { Square = Term::Node::Acos + 1, Cube, Root };
+
 Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
 {
     std::vector<std::tuple<int, double, int>> code;
     emitCode(*node_, slotOf, code);
     Compiled c;
     int depth = 0, deepest = 0;
-    for (const auto& [op, value, slot] : code) {
-        Compiled::Code k = Compiled::Push;
-        switch (op) {
-        case Node::Number:
-        case Node::Constant:
-            k = Compiled::Push;
-            break;
-        case Node::Input:
-            k = Compiled::Load;
-            break;
-        case Node::Radians:
-            k = Compiled::Radians;
-            break;
-        case Node::Degrees:
-            k = Compiled::Degrees;
-            break;
-        case Node::Add:
-            k = Compiled::Add;
-            break;
-        case Node::Sub:
-            k = Compiled::Sub;
-            break;
-        case Node::Mul:
-            k = Compiled::Mul;
-            break;
-        case Node::Div:
-            k = Compiled::Div;
-            break;
-        case Node::Pow:
-            // The common powers without the general power function: a search
-            // spends most of its time here.
-            k = value == 2     ? Compiled::Square
-                : value == 3   ? Compiled::Cube
-                : value == 0.5 ? Compiled::Root
-                               : Compiled::Power;
-            break;
-        case Node::Sin:
-            k = Compiled::Sin;
-            break;
-        case Node::Cos:
-            k = Compiled::Cos;
-            break;
-        case Node::Tan:
-            k = Compiled::Tan;
-            break;
-        case Node::Acos:
-            k = Compiled::Acos;
-            break;
-        }
-        depth +=
-            k == Compiled::Push || k == Compiled::Load ? 1
-            : k == Compiled::Add || k == Compiled::Sub || k == Compiled::Mul || k == Compiled::Div
-                ? -1
-                : 0;
+    for (auto [op, value, slot] : code) {
+        if (op == Node::Pow)
+            op = value == 2 ? Square : value == 3 ? Cube : value == 0.5 ? Root : op;
+        const bool loads = op == Node::Number || op == Node::Constant || op == Node::Input;
+        const bool binary =
+            op == Node::Add || op == Node::Sub || op == Node::Mul || op == Node::Div;
+        depth += loads ? 1 : binary ? -1 : 0;
         deepest = std::max(deepest, depth);
-        c.code_.push_back({k, slot, value});
+        c.code_.push_back({op, slot, value});
     }
     c.fits_ = deepest <= 64 && depth == 1;
     return c;
@@ -468,32 +425,33 @@ double Compiled::run(const double* values) const
     double stack[64];
     double* top = stack; // one past the last value
     for (const Instruction& i : code_) {
-        switch (i.code) {
-        case Push:
+        switch (i.op) {
+        case Node::Number:
+        case Node::Constant:
             *top++ = i.value;
             break;
-        case Load:
+        case Node::Input:
             *top++ = values[i.slot];
             break;
-        case Radians:
+        case Node::Radians:
             top[-1] = (top[-1] * i.value) / 180;
             break;
-        case Degrees:
+        case Node::Degrees:
             top[-1] = (top[-1] * 180) / i.value;
             break;
-        case Add:
+        case Node::Add:
             --top;
             top[-1] = top[-1] + top[0];
             break;
-        case Sub:
+        case Node::Sub:
             --top;
             top[-1] = top[-1] - top[0];
             break;
-        case Mul:
+        case Node::Mul:
             --top;
             top[-1] = top[-1] * top[0];
             break;
-        case Div:
+        case Node::Div:
             --top;
             top[-1] = top[-1] / top[0];
             break;
@@ -506,19 +464,19 @@ double Compiled::run(const double* values) const
         case Root:
             top[-1] = std::sqrt(top[-1]);
             break;
-        case Power:
+        case Node::Pow:
             top[-1] = std::pow(top[-1], i.value);
             break;
-        case Sin:
+        case Node::Sin:
             top[-1] = std::sin(top[-1]);
             break;
-        case Cos:
+        case Node::Cos:
             top[-1] = std::cos(top[-1]);
             break;
-        case Tan:
+        case Node::Tan:
             top[-1] = std::tan(top[-1]);
             break;
-        case Acos:
+        case Node::Acos:
             top[-1] = std::acos(top[-1]);
             break;
         }

@@ -38,26 +38,8 @@ public:
 
 private:
     friend class Term;
-    enum Code : int {
-        Push,
-        Load,
-        Radians,
-        Degrees,
-        Add,
-        Sub,
-        Mul,
-        Div,
-        Square,
-        Cube,
-        Root,
-        Power,
-        Sin,
-        Cos,
-        Tan,
-        Acos
-    };
     struct Instruction {
-        Code code;
+        int op; // the term's own operation, or one of the powers it is split into
         int slot;
         double value; // a number, an exponent, π
     };

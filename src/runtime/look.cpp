@@ -1,9 +1,8 @@
 #include "look.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QStringList>
-#include <QVariant>
-#include <QWidget>
 #include <cmath>
 #include <cstring>
 
@@ -94,12 +93,11 @@ QPalette palette(SystemColor background)
     return p;
 }
 
-void roomForCaption(QWidget* button)
+void roomForCaption(QAbstractButton* button)
 {
     const QFontMetrics metrics = button->fontMetrics();
-    const QString caption = button->property("text").toString();
-    button->setMinimumWidth(metrics.horizontalAdvance(caption) + 2 * metrics.averageCharWidth() +
-                            8);
+    button->setMinimumWidth(metrics.horizontalAdvance(button->text()) +
+                            2 * metrics.averageCharWidth() + 8);
 }
 
 } // namespace rt

@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QString>
 
+class QAbstractButton;
+
 // Fonts and system colours as the window descriptions name them, mapped once
 // onto what this machine has.
 namespace rt {
@@ -34,7 +36,7 @@ QColor color(SystemColor c);
 
 // A button of a window laid out by Qt, wide enough to leave room on both
 // sides of its caption in the font it has now.
-void roomForCaption(QWidget* button);
+void roomForCaption(QAbstractButton* button);
 
 // Every colour a window draws with, fixed together with its background: texts,
 // boxes, buttons and selections keep their contrast whatever palette the

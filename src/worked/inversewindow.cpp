@@ -172,7 +172,6 @@ InverseWindow::InverseWindow()
     // own buttons.
     auto* printing = new QHBoxLayout;
     print_->setFont(rt::font({"MS Sans Serif", 9.75}));
-    print_->fitCaptions();
     print_->setAvailable(false);
     printing->addWidget(print_);
     printing->addStretch();

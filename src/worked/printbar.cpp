@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -64,10 +65,13 @@ PrintBar::PrintBar(QWidget* window, Source source)
     rt::onTriggered(printing_, this, &PrintBar::cmddrucken_Click);
 }
 
-void PrintBar::fitCaptions()
+void PrintBar::changeEvent(QEvent* event)
 {
-    for (QPushButton* b : {print_, save_})
-        rt::roomForCaption(b);
+    if (event->type() == QEvent::FontChange) {
+        for (QPushButton* b : {print_, save_})
+            rt::roomForCaption(b);
+    }
+    QWidget::changeEvent(event);
 }
 
 void PrintBar::setAvailable(bool available)

@@ -27,10 +27,12 @@ public:
     // With nothing to print, the buttons and Ctrl+P are off.
     void setAvailable(bool available);
     bool worksheet() const;
-    // Room around the buttons' captions in the font the window gave the bar.
-    void fitCaptions();
     // Puts the bar's controls into the window's tab order between two others.
     void placeInTabOrder(QWidget* before, QWidget* after);
+
+protected:
+    // Room around the buttons' captions in the font the window gives the bar.
+    void changeEvent(QEvent* event) override;
 
 private:
     Source source_;

@@ -104,7 +104,6 @@ RechenwegWindow::RechenwegWindow()
         b->setAutoDefault(true); // answers Enter when it has the focus
     }
     print_->setFont(rt::font({"MS Sans Serif", 9.75}));
-    print_->fitCaptions();
     print_->placeInTabOrder(copy, ok);
 
     auto* buttons = new QHBoxLayout;
