@@ -17,41 +17,9 @@ program=${SOLVANTO:-build/src/solvanto}
 [ -x "$program" ] || { echo "no program at $program; build first (./solvanto.sh run)" >&2; exit 1; }
 work=$(mktemp -d /tmp/arbeitsblatt.XXXXXX)
 
-key() {
-  xdotool key --delay 60 "$@"
-  sleep 0.3
-}
-
-type_text() {
-  xdotool type --delay 60 "$1"
-  sleep 0.2
-}
-
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-  display=$((display + 1))
-done
-export DISPLAY=:$display
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do
-    kill "$pid" 2>/dev/null || true
-  done
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.05
-done
-LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 HOME=$work "$program" >/dev/null 2>&1 &
-pids+=($!)
-frame=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvanto$' | head -n 1)
-xdotool windowfocus --sync "$frame"
-xdotool mousemove 0 0
-sleep 0.5
+. tools/xsession.sh
+start_x 1280x800
+start_program HOME="$work"
 
 # The cylinder: Tab, Tab to the options, Down to it, Space, Tab to "Weiter".
 key Tab Tab Down space Tab Return

@@ -25,38 +25,14 @@ else
   folder=/tmp screen=2560x1600
 fi
 
-key() {
-  xdotool key --delay 60 "$@"
-  sleep 0.3
-}
-
-type_text() {
-  xdotool type --delay 60 "$1"
-  sleep 0.2
-}
+. tools/xsession.sh
 
 # One solid: start the program, choose it, type its dimensions, open the
 # Rechenweg from the Extras menu and save that window.
 shoot() {
   local name=$1 choose=$2 fill=$3
-  local display=90
-  while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-  done
-  export DISPLAY=:$display
-  Xvfb "$DISPLAY" -screen 0 "${screen}x24" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-  local xvfb=$!
-  for _ in $(seq 100); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.05
-  done
-  LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_SCALE_FACTOR=$scale "$program" >/dev/null 2>&1 &
-  local app=$!
-  local frame
-  frame=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvanto$' | head -n 1)
-  xdotool windowfocus --sync "$frame"
-  xdotool mousemove 0 0 # keep the pointer out of the picture
-  sleep 0.5
+  start_x "$screen"
+  start_program QT_SCALE_FACTOR="$scale"
   $choose
   $fill
   # Extras (Alt+E), its second entry.
@@ -69,8 +45,7 @@ shoot() {
   [ "$scale" = 1 ] || out=$folder/rechenweg-$name-${scale}x.png
   import -window "$window" "$out"
   echo "$out: $(identify -format '%wx%h' "$out")"
-  kill "$app" "$xvfb" 2>/dev/null || true
-  wait "$app" "$xvfb" 2>/dev/null || true
+  stop_x
 }
 
 # Start window: the focus is on "Weiter"; Tab, Tab reaches the options, the

@@ -28,45 +28,12 @@ else
   screen=2560x1600
 fi
 
-# A display number nobody uses.
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-  display=$((display + 1))
-done
-export DISPLAY=:$display
-
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do
-    kill "$pid" 2>/dev/null || true
-  done
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
-
-Xvfb "$DISPLAY" -screen 0 "${screen}x24" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.05
-done
-
-# German, as the program is meant to be used; the program itself reads no
-# variable, Qt takes the language and the decimal comma from the locale.
-LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_SCALE_FACTOR=$scale "$program" >/dev/null 2>&1 &
-pids+=($!)
-frame=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvanto$' | head -n 1)
-xdotool windowfocus --sync "$frame"
-xdotool mousemove 0 0 # keep the pointer out of the picture
-sleep 0.5
+. tools/xsession.sh
+start_x "$screen"
+start_program QT_SCALE_FACTOR="$scale"
 mkdir -p "$(dirname "$out")"
 import -window "$frame" "$start"
 echo "$start: $(identify -format '%wx%h' "$start")"
-
-key() {
-  xdotool key --delay 40 "$@"
-  sleep 0.2
-}
 
 # Start window: the focus is on "Weiter"; Tab, Tab reaches the options, the
 # arrow keys walk them to "Kugel", Space chooses it, Tab goes on to "Weiter".
@@ -74,7 +41,7 @@ key Tab Tab Down Down Right space
 key Tab space
 sleep 0.5
 # Sphere window: the focus starts in the radius; Enter there computes.
-xdotool type --delay 60 '2,5'
+type_text '2,5'
 key Return
 sleep 0.5
 

@@ -24,35 +24,9 @@ else
   out=/tmp/umkehraufgabe-zylinder-${scale}x.png screen=2560x1600
 fi
 
-key() {
-  xdotool key --delay 60 "$@"
-  sleep 0.3
-}
-
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-  display=$((display + 1))
-done
-export DISPLAY=:$display
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do
-    kill "$pid" 2>/dev/null || true
-  done
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
-Xvfb "$DISPLAY" -screen 0 "${screen}x24" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.05
-done
-LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_SCALE_FACTOR=$scale "$program" >/dev/null 2>&1 &
-pids+=($!)
-frame=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvanto$' | head -n 1)
-xdotool windowfocus --sync "$frame"
-xdotool mousemove 0 0 # keep the pointer out of the picture
+. tools/xsession.sh
+start_x "$screen"
+start_program QT_SCALE_FACTOR="$scale"
 
 # Extras (Alt+E), its third entry; the window opens on the solid list.
 key alt+e
@@ -62,9 +36,9 @@ sleep 0.5
 # "Z" chooses Zylinder; each row is a box and its unit: O is the seventh row.
 key Z
 for _ in $(seq 13); do key Tab; done
-xdotool type --delay 60 '400'
+type_text '400'
 key Tab Tab
-xdotool type --delay 60 '500'
+type_text '500'
 key Return
 sleep 0.8
 import -window "$window" "$out"
