@@ -26,10 +26,10 @@ model::Values dimensions(const model::Body& body, std::mt19937& rng)
     for (;;) {
         model::Values v;
         for (const QString& d : body.dimensions) {
-            const model::Kind kind = body.quantity(d)->kind;
-            v.insert(d, kind == model::Kind::Count   ? corners(rng)
-                        : kind == model::Kind::Angle ? angle(rng)
-                                                     : std::pow(10.0, exponent(rng)));
+            const model::Dimension kind = body.quantity(d)->dimension;
+            v.insert(d, kind == model::Dimension::Count   ? corners(rng)
+                        : kind == model::Dimension::Angle ? angle(rng)
+                                                          : std::pow(10.0, exponent(rng)));
         }
         const model::Answer a = model::solve(body, v);
         if (a.status == model::Answer::Solved)

@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Then for each given: a quantity, a unit and a double of 8 bytes.
     for (size_t at = 1; at + 10 <= size; at += 10) {
         const model::Quantity& q = body.quantities[data[at] % body.quantities.size()];
-        const auto& units = model::units(q.kind);
-        task.units.insert(q.symbol, &units[data[at + 1] % units.size()]);
+        const auto units = model::units(q.dimension);
+        task.units.insert(q.symbol, units[data[at + 1] % units.size()]);
         double v;
         std::memcpy(&v, data + at + 2, sizeof v);
         task.typed.insert(q.symbol, v);

@@ -24,10 +24,10 @@ Values randomDimensions(const model::Body& body, std::mt19937& rng)
     for (;;) {
         Values v;
         for (const QString& d : body.dimensions) {
-            const model::Kind kind = body.quantity(d)->kind;
-            if (kind == model::Kind::Count)
+            const model::Dimension kind = body.quantity(d)->dimension;
+            if (kind == model::Dimension::Count)
                 v.insert(d, corners(rng));
-            else if (kind == model::Kind::Angle)
+            else if (kind == model::Dimension::Angle)
                 v.insert(d, angle(rng));
             else
                 v.insert(d, std::pow(10.0, exponent(rng)));
@@ -234,30 +234,37 @@ private slots:
     void units_data()
     {
         QTest::addColumn<QString>("unit");
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("mass");
         QTest::addColumn<double>("typed");
         QTest::addColumn<double>("base");
-        QTest::newRow("m") << "m" << int(model::Kind::Length) << 1.2 << 120.0;
-        QTest::newRow("m small") << "m" << int(model::Kind::Length) << 0.07 << 7.0;
-        QTest::newRow("mm") << "mm" << int(model::Kind::Length) << 3.0 << 0.3;
-        QTest::newRow("km") << "km" << int(model::Kind::Length) << 0.35 << 35000.0;
-        QTest::newRow("cm") << "cm" << int(model::Kind::Length) << 0.1 << 0.1;
-        QTest::newRow("dm²") << "dm²" << int(model::Kind::Area) << 0.3 << 30.0;
-        QTest::newRow("ha") << "ha" << int(model::Kind::Area) << 1.5 << 1.5e8;
-        QTest::newRow("a") << "a" << int(model::Kind::Area) << 2.0 << 2e6;
-        QTest::newRow("l") << "l" << int(model::Kind::Volume) << 2.5 << 2500.0;
-        QTest::newRow("ml") << "ml" << int(model::Kind::Volume) << 0.1 << 0.1;
-        QTest::newRow("hl") << "hl" << int(model::Kind::Volume) << 0.03 << 3000.0;
-        QTest::newRow("mm³") << "mm³" << int(model::Kind::Volume) << 7.0 << 0.007;
-        QTest::newRow("m³") << "m³" << int(model::Kind::Volume) << 0.001 << 1000.0;
+        QTest::newRow("m") << "m" << 1 << 0 << 1.2 << 120.0;
+        QTest::newRow("m small") << "m" << 1 << 0 << 0.07 << 7.0;
+        QTest::newRow("mm") << "mm" << 1 << 0 << 3.0 << 0.3;
+        QTest::newRow("km") << "km" << 1 << 0 << 0.35 << 35000.0;
+        QTest::newRow("cm") << "cm" << 1 << 0 << 0.1 << 0.1;
+        QTest::newRow("dm²") << "dm²" << 2 << 0 << 0.3 << 30.0;
+        QTest::newRow("ha") << "ha" << 2 << 0 << 1.5 << 1.5e8;
+        QTest::newRow("a") << "a" << 2 << 0 << 2.0 << 2e6;
+        QTest::newRow("l") << "l" << 3 << 0 << 2.5 << 2500.0;
+        QTest::newRow("ml") << "ml" << 3 << 0 << 0.1 << 0.1;
+        QTest::newRow("hl") << "hl" << 3 << 0 << 0.03 << 3000.0;
+        QTest::newRow("mm³") << "mm³" << 3 << 0 << 7.0 << 0.007;
+        QTest::newRow("m³") << "m³" << 3 << 0 << 0.001 << 1000.0;
+        QTest::newRow("t") << "t" << 0 << 1 << 0.25 << 250000.0;
+        QTest::newRow("mg") << "mg" << 0 << 1 << 7.0 << 0.007;
+        QTest::newRow("kg/m³") << "kg/m³" << -3 << 1 << 8920.0 << 8.92;
+        QTest::newRow("t/m³") << "t/m³" << -3 << 1 << 2.4 << 2.4;
     }
     void units()
     {
         QFETCH(QString, unit);
-        QFETCH(int, kind);
+        QFETCH(int, length);
+        QFETCH(int, mass);
         QFETCH(double, typed);
         QFETCH(double, base);
-        const model::Unit* u = model::unit(model::Kind(kind), unit);
+        const model::Unit* u =
+            model::unit(model::Dimension{std::int8_t(length), std::int8_t(mass)}, unit);
         QVERIFY(u);
         QCOMPARE(model::toBase(typed, *u), base); // exactly the decimal's double
         QCOMPARE(model::fromBase(base, *u), typed);
@@ -269,7 +276,7 @@ private slots:
     {
         model::Task task;
         task.body = &model::cylinder();
-        const model::Unit* metre = model::unit(model::Kind::Length, QStringLiteral("m"));
+        const model::Unit* metre = model::unit(model::Dimension::Length, QStringLiteral("m"));
         task.units.insert(QStringLiteral("h"), metre);
         task.typed = parse(QStringLiteral("r=30;h=1.2"));
         const Answer answer = model::solve(*task.body, task.givens());

@@ -39,4 +39,32 @@ const Body* body(const QString& name)
     return nullptr;
 }
 
+const Body* bodyById(const QString& id)
+{
+    for (const Body* b : bodies()) {
+        if (b->id == id)
+            return b;
+    }
+    return nullptr;
+}
+
+QString definite(const Body& body)
+{
+    switch (body.gender) {
+    case Gender::Feminine:
+        return QStringLiteral("die ") + body.name;
+    case Gender::Neuter:
+        return QStringLiteral("das ") + body.name;
+    case Gender::Masculine:
+        break;
+    }
+    return QStringLiteral("der ") + body.name;
+}
+
+QString none(const Body& body)
+{
+    return (body.gender == Gender::Feminine ? QStringLiteral("keine ") : QStringLiteral("kein ")) +
+           body.name;
+}
+
 } // namespace model

@@ -3,6 +3,7 @@
 #include "term.h"
 
 #include <QString>
+#include <cstdint>
 #include <numbers>
 #include <vector>
 
@@ -17,12 +18,35 @@ namespace model {
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kExactPi = std::numbers::pi;
 
-enum class Kind { Length, Area, Volume, Angle, Count };
+// A quantity's physical dimension: powers of length, mass and money, or an
+// angle, or a count. A volume is length³, a density mass · length⁻³; a new
+// kind of quantity is a new row of data, not a new branch.
+struct Dimension {
+    std::int8_t length = 0;
+    std::int8_t mass = 0;
+    std::int8_t money = 0;
+    bool angle = false;
+    bool count = false;
+
+    friend constexpr bool operator==(const Dimension&, const Dimension&) = default;
+
+    static const Dimension Length, Area, Volume, Angle, Count, Mass, Density;
+};
+inline constexpr Dimension Dimension::Length{1};
+inline constexpr Dimension Dimension::Area{2};
+inline constexpr Dimension Dimension::Volume{3};
+inline constexpr Dimension Dimension::Angle{0, 0, 0, true};
+inline constexpr Dimension Dimension::Count{0, 0, 0, false, true};
+inline constexpr Dimension Dimension::Mass{0, 1};
+inline constexpr Dimension Dimension::Density{-3, 1};
+
+// How a body is spoken of in a German sentence.
+enum class Gender { Masculine, Feminine, Neuter };
 
 struct Quantity {
     QString symbol;  // "r"
     QString caption; // "Radius r"
-    Kind kind;
+    Dimension dimension;
 };
 
 // How a condition compares its two sides.
@@ -75,7 +99,9 @@ struct Chart {
 };
 
 struct Body {
+    QString id;                         // "cylinder": stable, whatever the name reads
     QString name;                       // "Zylinder"
+    Gender gender = Gender::Masculine;  // der Zylinder
     std::vector<Quantity> quantities{}; // in the order a window lists them
     QStringList dimensions{};           // the free ones, which fix the solid
     QStringList alwaysGiven{};          // dimensions that must be given (the prism's n)
@@ -100,6 +126,13 @@ struct Body {
 const std::vector<const Body*>& bodies();
 // The body of that name, or nullptr.
 const Body* body(const QString& name);
+// The body of that id, or nullptr.
+const Body* bodyById(const QString& id);
+
+// "der Zylinder", "die Kugel", "das Prisma"
+QString definite(const Body& body);
+// "kein Zylinder", "keine Kugel", "kein Prisma"
+QString none(const Body& body);
 
 // The bodies, each in a file of its own. The pyramid and its frustum name
 // their base edge as the caller asks: the calculator window writes a1 for both.

@@ -37,7 +37,7 @@ struct Network {
     const Body* body = nullptr;
     const Chart* chart = nullptr;
     QStringList dimensions;
-    QHash<QString, Kind> kinds;
+    QHash<QString, Dimension> kinds;
     std::vector<Equation> equations;
     QHash<QString, int> places; // every symbol's place in a search's array
     QStringList symbols;        // every symbol, in order
@@ -65,12 +65,12 @@ Network network(const Body& body, const Chart* chart)
     QSet<QString> names;
     for (const Quantity& q : body.quantities) {
         names.insert(q.symbol);
-        net.kinds.insert(q.symbol, q.kind);
+        net.kinds.insert(q.symbol, q.dimension);
     }
     if (chart) {
         for (const Quantity& d : chart->dimensions) {
             names.insert(d.symbol);
-            net.kinds.insert(d.symbol, d.kind);
+            net.kinds.insert(d.symbol, d.dimension);
             net.dimensions << d.symbol;
         }
     } else {
@@ -95,8 +95,8 @@ Network network(const Body& body, const Chart* chart)
     // search is the smaller quantity, and the bound a pupil expects reads "at
     // this volume the surface is at least …".
     const auto rank = [&](const Equation& e) {
-        const Kind k = net.kinds.value(e.symbol, Kind::Length);
-        return k == Kind::Volume ? 0 : k == Kind::Area ? 1 : 2;
+        const Dimension k = net.kinds.value(e.symbol, Dimension::Length);
+        return k == Dimension::Volume ? 0 : k == Dimension::Area ? 1 : 2;
     };
     std::stable_sort(net.equations.begin(), net.equations.end(),
                      [&](const Equation& a, const Equation& b) { return rank(a) < rank(b); });
@@ -151,14 +151,12 @@ bool admissible(const Network& net, const QString& symbol, double v)
 {
     if (!std::isfinite(v))
         return false;
-    switch (net.kinds.value(symbol, Kind::Length)) {
-    case Kind::Angle:
+    const Dimension kind = net.kinds.value(symbol, Dimension::Length);
+    if (kind.angle)
         return v > 0 && v < (net.dimensions.contains(symbol) ? 180 : 360);
-    case Kind::Count:
+    if (kind.count)
         return v >= 3 && v == std::floor(v);
-    default:
-        return v > 0;
-    }
+    return v > 0;
 }
 
 bool holds(const Condition& c, const Values& values)
@@ -179,27 +177,20 @@ double scale(const Network& net, const Values& known)
         const double v = *it;
         if (!(v > 0) || !std::isfinite(v))
             continue;
-        switch (net.kinds.value(symbol, Kind::Count)) {
-        case Kind::Length:
-            logs += std::log(v);
-            break;
-        case Kind::Area:
-            logs += std::log(v) / 2;
-            break;
-        case Kind::Volume:
-            logs += std::log(v) / 3;
-            break;
-        default:
+        // Pure powers of a length only: a mass or a density says nothing
+        // of a size on its own.
+        const Dimension kind = net.kinds.value(symbol, Dimension::Count);
+        if (kind.length <= 0 || kind.mass != 0 || kind.money != 0 || kind.angle || kind.count)
             continue;
-        }
+        logs += std::log(v) / kind.length;
         ++n;
     }
     return n ? std::exp(logs / n) : 1.0;
 }
 
-int power(Kind kind)
+int power(Dimension kind)
 {
-    return kind == Kind::Area ? 2 : kind == Kind::Volume ? 3 : 1;
+    return kind == Dimension::Area ? 2 : kind == Dimension::Volume ? 3 : 1;
 }
 
 class Search {
@@ -228,11 +219,11 @@ private:
     std::vector<double> marks(const QString& unknown) const
     {
         std::vector<double> out;
-        const Kind kind = net_.kinds.value(unknown, Kind::Count);
-        if (kind == Kind::Angle || kind == Kind::Count)
+        const Dimension kind = net_.kinds.value(unknown, Dimension::Count);
+        if (kind == Dimension::Angle || kind == Dimension::Count)
             return out;
         for (auto it = givens_.constBegin(); it != givens_.constEnd(); ++it) {
-            if (net_.kinds.value(it.key(), Kind::Count) == kind)
+            if (net_.kinds.value(it.key(), Dimension::Count) == kind)
                 out.push_back(it.value());
         }
         std::sort(out.begin(), out.end());
@@ -337,8 +328,8 @@ bool Search::propagate(State& st, bool validate, bool dimensionsOnly)
 
 std::pair<double, double> Search::range(const State& st, const QString& symbol) const
 {
-    const Kind kind = net_.kinds.value(symbol, Kind::Length);
-    if (kind == Kind::Angle)
+    const Dimension kind = net_.kinds.value(symbol, Dimension::Length);
+    if (kind == Dimension::Angle)
         return {1e-9, 180 - 1e-9};
     const double p = power(kind), l = scale(net_, st.known);
     return {std::pow(l * 1e-9, p), std::pow(l * 1e9, p)};
@@ -365,8 +356,8 @@ void Search::searchOne(State& st, int equation, const QString& unknown)
         return formula.run(work.data()) - target;
     };
     const auto [lo, hi] = range(st, unknown);
-    const Scan scan = roots(f, lo, hi, net_.kinds.value(unknown) != Kind::Angle, marks(unknown),
-                            std::fabs(target));
+    const Scan scan = roots(f, lo, hi, net_.kinds.value(unknown) != Dimension::Angle,
+                            marks(unknown), std::fabs(target));
     QStringList by;
     for (const QString& r : e.refs) {
         if (r != unknown)
@@ -446,7 +437,7 @@ bool Search::searchCoupled(State& st)
             return left.run(work.data()) - work[right];
         };
         const auto [lo, hi] = range(st, u);
-        const Scan scan = roots(f, lo, hi, net_.kinds.value(u) != Kind::Angle, marks(u),
+        const Scan scan = roots(f, lo, hi, net_.kinds.value(u) != Dimension::Angle, marks(u),
                                 std::fabs(lookup(st.known, e.symbol)));
         QStringList equations;
         for (const Step& step : plan.steps) {
@@ -503,7 +494,7 @@ void Search::run(State st)
         if (st.used[i] || !known(st, e.symbol))
             continue;
         const QStringList open = unknownRefs(st, e);
-        if (open.size() == 1 && net_.kinds.value(open.front()) != Kind::Count) {
+        if (open.size() == 1 && net_.kinds.value(open.front()) != Dimension::Count) {
             searchOne(st, int(i), open.front());
             return;
         }
@@ -761,10 +752,10 @@ int rank(const Body& body, const QStringList& given, const Values& givens)
         Values at;
         int l = 0, a = 0;
         for (const QString& d : body.dimensions) {
-            const Kind kind = body.quantity(d)->kind;
-            at.insert(d, kind == Kind::Count   ? givens.value(d, 5)
-                         : kind == Kind::Angle ? angles[point][a++ % 3]
-                                               : lengths[point][l++ % 4]);
+            const Dimension kind = body.quantity(d)->dimension;
+            at.insert(d, kind == Dimension::Count   ? givens.value(d, 5)
+                         : kind == Dimension::Angle ? angles[point][a++ % 3]
+                                                    : lengths[point][l++ % 4]);
         }
         // Relative derivatives by central differences: one row per given.
         const Values here = forward(body, at);

@@ -38,7 +38,7 @@ QString exactly(double value, const Unit& unit, const QLocale& locale)
     const QString u = QString::fromUtf8(unit.text);
     if (u.isEmpty())
         return number;
-    return unit.kind == Kind::Angle ? number + u : number + u' ' + u;
+    return unit.dimension.angle ? number + u : number + u' ' + u;
 }
 
 QString caption(const Body& body, const QString& symbol)
@@ -56,34 +56,18 @@ QString listed(const QStringList& items)
            items.last();
 }
 
-Kind kindOf(const Body& body, const QString& symbol)
+Dimension kindOf(const Body& body, const QString& symbol)
 {
     const Quantity* q = body.quantity(symbol);
     if (q)
-        return q->kind;
+        return q->dimension;
     for (const Chart& c : body.charts) {
         for (const Quantity& d : c.dimensions) {
             if (d.symbol == symbol)
-                return d.kind;
+                return d.dimension;
         }
     }
-    return Kind::Length;
-}
-
-QString bodyWithArticle(const Body& body)
-{
-    static const QHash<QString, QString> articles = {
-        {QStringLiteral("Würfel"), QStringLiteral("der Würfel")},
-        {QStringLiteral("Quader"), QStringLiteral("der Quader")},
-        {QStringLiteral("Pyramide"), QStringLiteral("die Pyramide")},
-        {QStringLiteral("Pyramidenstumpf"), QStringLiteral("der Pyramidenstumpf")},
-        {QStringLiteral("Zylinder"), QStringLiteral("der Zylinder")},
-        {QStringLiteral("Kegel"), QStringLiteral("der Kegel")},
-        {QStringLiteral("Kugel"), QStringLiteral("die Kugel")},
-        {QStringLiteral("Prisma"), QStringLiteral("das Prisma")},
-        {QStringLiteral("Spat"), QStringLiteral("der Spat")},
-        {QStringLiteral("Torus"), QStringLiteral("der Torus")}};
-    return articles.value(body.name, body.name);
+    return Dimension::Length;
 }
 
 // Six significant digits, for a bound: "348,734".
@@ -112,7 +96,7 @@ QString withUnit(double value, const Unit& unit, const QLocale& locale)
     const QString u = QString::fromUtf8(unit.text);
     if (u.isEmpty())
         return number;
-    return unit.kind == Kind::Angle ? number + u : number + u' ' + u;
+    return unit.dimension.angle ? number + u : number + u' ' + u;
 }
 
 const Unit& Task::unitOf(const QString& symbol) const
@@ -147,9 +131,9 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
     case Answer::Missing: {
         if (body.alwaysGiven.size() && !task.typed.contains(body.alwaysGiven.front()))
             return QStringLiteral("Zu wenige Angaben: Für %1 muss immer %2 angegeben sein.")
-                .arg(bodyWithArticle(body), caption(body, body.alwaysGiven.front()));
+                .arg(definite(body), caption(body, body.alwaysGiven.front()));
         const int needed = int(body.dimensions.size());
-        QString what = bodyWithArticle(body);
+        QString what = definite(body);
         what[0] = what[0].toUpper();
         QString text = QStringLiteral("Zu wenige Angaben: %1 ist erst durch %2 voneinander "
                                       "unabhängige Angaben bestimmt.")
@@ -224,10 +208,11 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
             return text + answer.reason;
         if (answer.invalid) {
             const Answer::Invalid& bad = *answer.invalid;
-            const Kind kind = kindOf(body, bad.symbol);
-            const QString range = kind == Kind::Angle   ? QStringLiteral("zwischen 0° und 180°")
-                                  : kind == Kind::Count ? QStringLiteral("eine ganze Zahl ab 3")
-                                                        : QStringLiteral("größer als 0");
+            const Dimension kind = kindOf(body, bad.symbol);
+            const QString range = kind == Dimension::Angle ? QStringLiteral("zwischen 0° und 180°")
+                                  : kind == Dimension::Count
+                                      ? QStringLiteral("eine ganze Zahl ab 3")
+                                      : QStringLiteral("größer als 0");
             if (task.typed.contains(bad.symbol))
                 return text +
                        QStringLiteral("%1 muss %2 sein.").arg(caption(body, bad.symbol), range);
@@ -238,8 +223,7 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
             return text + QStringLiteral("Aus %1 = %2 ergibt sich %3; %1 muss aber %4 sein.")
                               .arg(bad.symbol, bad.formula.symbols(), value, range);
         }
-        return text +
-               QStringLiteral("Mit diesen Angaben lässt sich kein %1 bilden.").arg(body.name);
+        return text + QStringLiteral("Mit diesen Angaben lässt sich %1 bilden.").arg(none(body));
     }
     case Answer::Unsolved:
         if (!answer.reason.isEmpty())
@@ -274,8 +258,8 @@ QString workedSolution(const Task& task, const Answer& answer, int index, const 
         QString line =
             q.symbol + QStringLiteral(" = ") + exactly(task.typed.value(q.symbol), u, locale);
         if (u.pow10 != 0)
-            line +=
-                QStringLiteral(" = ") + exactly(base.value(q.symbol), defaultUnit(q.kind), locale);
+            line += QStringLiteral(" = ") +
+                    exactly(base.value(q.symbol), defaultUnit(q.dimension), locale);
         lines << line;
     }
     lines << QString() << QStringLiteral("Gesucht:") << sought.join(QStringLiteral(", "));
@@ -388,14 +372,14 @@ QString workedSolution(const Task& task, const Answer& answer, int index, const 
 
     // Everything once more in the rows' units, volumes also in litres.
     lines << QString() << QStringLiteral("Ergebnis:");
-    const Unit& litre = *unit(Kind::Volume, QStringLiteral("l"));
+    const Unit& litre = *unit(Dimension::Volume, QStringLiteral("l"));
     for (const Quantity& q : body.quantities) {
         const Unit& u = task.unitOf(q.symbol);
         const double v = task.typed.contains(q.symbol)
                              ? task.typed.value(q.symbol)
                              : fromBase(solution.values.value(q.symbol), u);
         QString line = q.symbol + QStringLiteral(" = ") + withUnit(v, u, locale);
-        if (q.kind == Kind::Volume && &u != &litre)
+        if (q.dimension == Dimension::Volume && &u != &litre)
             line += QStringLiteral(" = ") + withUnit(fromBase(toBase(v, u), litre), litre, locale);
         lines << line;
     }

@@ -243,18 +243,18 @@ void InverseWindow::build(const model::Body& body)
         grid_->addWidget(row.box, at, 1);
         setTabOrder(previous, row.box);
         previous = row.box;
-        if (q.kind == model::Kind::Angle || q.kind == model::Kind::Count) {
+        if (q.dimension.angle || q.dimension.count) {
             row.fixedUnit =
-                new QLabel(QString::fromUtf8(model::units(q.kind).front().text), rowsBox_);
+                new QLabel(QString::fromUtf8(model::units(q.dimension).front()->text), rowsBox_);
             grid_->addWidget(row.fixedUnit, at, 2);
         } else {
             row.unit = new QComboBox(rowsBox_);
             row.unit->setObjectName(controlName(QStringLiteral("cboeinheit"), q.symbol));
             row.unit->setAccessibleName(QStringLiteral("Einheit ") + q.caption);
             row.unit->view()->setAccessibleName(row.unit->accessibleName());
-            for (const model::Unit& u : model::units(q.kind))
-                row.unit->addItem(QString::fromUtf8(u.text));
-            row.unit->setCurrentText(QString::fromUtf8(model::defaultUnit(q.kind).text));
+            for (const model::Unit* u : model::units(q.dimension))
+                row.unit->addItem(QString::fromUtf8(u->text));
+            row.unit->setCurrentText(QString::fromUtf8(model::defaultUnit(q.dimension).text));
             grid_->addWidget(row.unit, at, 2);
             setTabOrder(previous, row.unit);
             previous = row.unit;
@@ -308,10 +308,10 @@ bool InverseWindow::isGiven(const Row& row) const
 const model::Unit& InverseWindow::unitOf(const Row& row) const
 {
     if (row.unit) {
-        if (const model::Unit* u = model::unit(row.quantity.kind, row.unit->currentText()))
+        if (const model::Unit* u = model::unit(row.quantity.dimension, row.unit->currentText()))
             return *u;
     }
-    return model::defaultUnit(row.quantity.kind);
+    return model::defaultUnit(row.quantity.dimension);
 }
 
 void InverseWindow::markComputed(Row& row, bool computed)

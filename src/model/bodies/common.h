@@ -15,19 +15,19 @@ inline Term q(const char* symbol)
 
 inline Quantity length(const char* symbol, const char* caption)
 {
-    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Kind::Length};
+    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Dimension::Length};
 }
 inline Quantity area(const char* symbol, const char* caption)
 {
-    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Kind::Area};
+    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Dimension::Area};
 }
 inline Quantity volume(const char* symbol, const char* caption)
 {
-    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Kind::Volume};
+    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Dimension::Volume};
 }
 inline Quantity angle(const char* symbol, const char* caption)
 {
-    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Kind::Angle};
+    return {QString::fromUtf8(symbol), QString::fromUtf8(caption), Dimension::Angle};
 }
 
 // A body whose base edge or radius is named as the caller asks (a1 in the

@@ -13,7 +13,9 @@ const Body& cone()
         const Term pi = Term::constant(kPi, "π");
         const Term s = Term::named("s", pow(pow(h, 2) + pow(r, 2), 0.5));
         return Body{
+            .id = QStringLiteral("cone"),
             .name = QStringLiteral("Kegel"),
+            .gender = Gender::Masculine,
             .quantities = {length("r", "Radius r"), length("d", "Durchmesser d"),
                            length("h", "Höhe h"), length("s", "Mantellinie s"),
                            angle("α", "Mantelwinkel α"), area("G", "Grundfläche G"),

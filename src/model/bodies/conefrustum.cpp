@@ -20,8 +20,10 @@ const Body& coneFrustum(const QString& base)
         const Term d = q("d"), p = q("p");
         const QString difference = QStringLiteral("mit d = %1 − r2 und p = %1 + r2").arg(base);
         return Body{
+            .id = QStringLiteral("cone-frustum"),
             .name = QStringLiteral("Kegelstumpf"),
-            .quantities = {{base, QStringLiteral("Radius ") + base, Kind::Length},
+            .gender = Gender::Masculine,
+            .quantities = {{base, QStringLiteral("Radius ") + base, Dimension::Length},
                            length("r2", "Radius r2"),
                            length("h", "Höhe h"),
                            length("s", "Mantellinie s"),

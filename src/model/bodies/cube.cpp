@@ -11,7 +11,9 @@ const Body& cube()
     static const Body body = [] {
         const Term a = q("a");
         return Body{
+            .id = QStringLiteral("cube"),
             .name = QStringLiteral("Würfel"),
+            .gender = Gender::Masculine,
             .quantities = {length("a", "Kante a"), length("d", "Flächendiagonale d"),
                            length("e", "Raumdiagonale e"), area("M", "Mantel M"),
                            area("O", "Oberfläche O"), volume("V", "Volumen V")},

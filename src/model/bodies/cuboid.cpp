@@ -16,7 +16,9 @@ const Body& cuboid()
         const Term p = q("p"), pq = q("q");
         const Term root = pow(pow(p, 2) - 4 * pq, 0.5);
         return Body{
+            .id = QStringLiteral("cuboid"),
             .name = QStringLiteral("Quader"),
+            .gender = Gender::Masculine,
             .quantities = {length("a", "Länge a"), length("b", "Breite b"), length("c", "Höhe c"),
                            length("e", "Raumdiagonale e"), area("G", "Grundfläche G"),
                            area("M", "Mantel M"), area("O", "Oberfläche O"),

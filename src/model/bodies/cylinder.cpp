@@ -12,7 +12,9 @@ const Body& cylinder()
         const Term r = q("r"), h = q("h");
         const Term pi = Term::constant(kPi, "π");
         return Body{
+            .id = QStringLiteral("cylinder"),
             .name = QStringLiteral("Zylinder"),
+            .gender = Gender::Masculine,
             .quantities = {length("r", "Radius r"), length("d", "Durchmesser d"),
                            length("h", "Höhe h"), length("u", "Umfang u"),
                            area("G", "Grundfläche G"), area("M", "Mantel M"),

@@ -15,7 +15,9 @@ const Body& frustum()
         // slants, the surfaces and the volume can be undone one at a time.
         const Term d = q("d"), p = q("p");
         return Body{
+            .id = QStringLiteral("frustum"),
             .name = QStringLiteral("Pyramidenstumpf"),
+            .gender = Gender::Masculine,
             .quantities = {length("a1", "Grundkante a1"), length("a2", "Deckkante a2"),
                            length("h", "Höhe h"), length("hs", "Seitenhöhe hs"),
                            length("s", "Seitenkante s"), area("M", "Mantel M"),

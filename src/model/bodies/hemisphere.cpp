@@ -12,7 +12,9 @@ const Body& hemisphere()
         const Term r = q("r");
         const Term pi = Term::constant(kExactPi, "π");
         return Body{
+            .id = QStringLiteral("hemisphere"),
             .name = QStringLiteral("Halbkugel"),
+            .gender = Gender::Feminine,
             .quantities = {length("r", "Radius r"), length("d", "Durchmesser d"),
                            area("M", "Mantel M"), area("O", "Oberfläche O"),
                            volume("V", "Volumen V")},

@@ -15,7 +15,9 @@ const Body& hollowCylinder()
         // the volume can be undone one at a time.
         const Term w = q("w"), p = q("p");
         return Body{
+            .id = QStringLiteral("hollow-cylinder"),
             .name = QStringLiteral("Hohlzylinder"),
+            .gender = Gender::Masculine,
             .quantities = {length("R", "Außenradius R"), length("r", "Innenradius r"),
                            length("h", "Höhe h"), length("w", "Wandstärke w"),
                            area("M", "Mantel M"), area("O", "Oberfläche O"),

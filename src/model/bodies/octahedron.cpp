@@ -11,7 +11,9 @@ const Body& octahedron()
     static const Body body = [] {
         const Term a = q("a");
         return Body{
+            .id = QStringLiteral("octahedron"),
             .name = QStringLiteral("Oktaeder"),
+            .gender = Gender::Neuter,
             .quantities = {length("a", "Kante a"), area("O", "Oberfläche O"),
                            volume("V", "Volumen V")},
             .dimensions = {QStringLiteral("a")},

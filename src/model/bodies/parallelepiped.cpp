@@ -24,7 +24,9 @@ const Body& parallelepiped()
         const QString noSolid =
             QStringLiteral("Mit diesen drei Winkeln lässt sich kein Spat bilden.");
         return Body{
+            .id = QStringLiteral("parallelepiped"),
             .name = QStringLiteral("Spat"),
+            .gender = Gender::Masculine,
             .quantities = {length("a", "Kante a"), length("b", "Kante b"), length("c", "Kante c"),
                            angle("α", "Winkel α"), angle("β", "Winkel β"), angle("γ", "Winkel γ"),
                            build::volume("V", "Volumen V"), area("O", "Oberfläche O"),

@@ -13,8 +13,10 @@ const Body& prism()
         const Term base = Term::named("G", n * pow(a, 2) / (4 * tan(pi / n)));
         const Term mantle = Term::named("M", n * a * h);
         return Body{
+            .id = QStringLiteral("prism"),
             .name = QStringLiteral("Prisma"),
-            .quantities = {{QStringLiteral("n"), QStringLiteral("Ecken n"), Kind::Count},
+            .gender = Gender::Neuter,
+            .quantities = {{QStringLiteral("n"), QStringLiteral("Ecken n"), Dimension::Count},
                            length("a", "Grundkante a"),
                            length("h", "Höhe h"),
                            area("G", "Grundfläche G"),

@@ -14,8 +14,10 @@ const Body& pyramid(const QString& base)
         const Term hs = Term::named("hs", pow(pow(h, 2) + pow(a / 2, 2), 0.5));
         const QString caption = QStringLiteral("Grundkante ") + base;
         return Body{
+            .id = QStringLiteral("pyramid"),
             .name = QStringLiteral("Pyramide"),
-            .quantities = {{base, caption, Kind::Length},
+            .gender = Gender::Feminine,
+            .quantities = {{base, caption, Dimension::Length},
                            length("h", "Höhe h"),
                            length("hs", "Seitenhöhe hs"),
                            length("s", "Seitenkante s"),

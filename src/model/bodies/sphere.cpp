@@ -10,7 +10,9 @@ const Body& sphere()
         const Term r = q("r");
         const Term pi = Term::constant(kPi, "π");
         return Body{
+            .id = QStringLiteral("sphere"),
             .name = QStringLiteral("Kugel"),
+            .gender = Gender::Feminine,
             .quantities = {length("r", "Radius r"), length("d", "Durchmesser d"),
                            area("O", "Oberfläche O"), volume("V", "Volumen V")},
             .dimensions = {QStringLiteral("r")},

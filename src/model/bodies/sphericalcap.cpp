@@ -13,7 +13,9 @@ const Body& sphericalCap()
         const Term pi = Term::constant(kExactPi, "π");
         const Term base = Term::named("a", pow(h * (2 * r - h), 0.5));
         return Body{
+            .id = QStringLiteral("spherical-cap"),
             .name = QStringLiteral("Kugelabschnitt"),
+            .gender = Gender::Masculine,
             .quantities = {length("r", "Kugelradius r"), length("h", "Höhe h"),
                            length("a", "Grundkreisradius a"), area("M", "Mantel M"),
                            area("O", "Oberfläche O"), volume("V", "Volumen V")},

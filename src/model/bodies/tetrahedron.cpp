@@ -11,7 +11,9 @@ const Body& tetrahedron()
     static const Body body = [] {
         const Term a = q("a");
         return Body{
+            .id = QStringLiteral("tetrahedron"),
             .name = QStringLiteral("Tetraeder"),
+            .gender = Gender::Neuter,
             .quantities = {length("a", "Kante a"), length("h", "Höhe h"), area("O", "Oberfläche O"),
                            volume("V", "Volumen V")},
             .dimensions = {QStringLiteral("a")},

@@ -13,7 +13,9 @@ const Body& torus()
         const Term ring = q("R"), tube = q("r");
         const Term pi = Term::constant(kExactPi, "π");
         return Body{
+            .id = QStringLiteral("torus"),
             .name = QStringLiteral("Torus"),
+            .gender = Gender::Masculine,
             .quantities = {length("R", "Ringradius R"), length("r", "Rohrradius r"),
                            area("O", "Oberfläche O"), volume("V", "Volumen V")},
             .dimensions = {QStringLiteral("R"), QStringLiteral("r")},
