@@ -50,6 +50,10 @@ struct Answer {
     // Missing: the dimensions the givens leave open, and how many more givens it takes.
     QStringList open;
     int lacking = 0;
+    // Missing: what the givens fix all the same (a Quader's c from V and G),
+    // as a solution whose values hold only the quantities fixed, the givens
+    // among them, with the steps that found them; empty where they fix nothing.
+    Solution partial;
     // Contradiction: the givens that disagree with the others, each with the
     // value the others give it.
     Values contradicting;

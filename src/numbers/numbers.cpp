@@ -427,6 +427,13 @@ QString toText(double value, const QLocale& locale)
     return s;
 }
 
+QString toText(double value, const QLocale& locale, int place)
+{
+    // Not yet cut: every digit, as before.
+    (void)place;
+    return toText(value, locale);
+}
+
 QString toExactText(double value, const QLocale& locale)
 {
     if (value == 0 || !std::isfinite(value))

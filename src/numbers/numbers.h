@@ -38,6 +38,12 @@ LenientReading readLenient(const QString& text, const QLocale& locale = QLocale(
 // small magnitudes, written with "E" in every locale. toNumber reads it back.
 QString toText(double value, const QLocale& locale = QLocale());
 
+// The same, with no digit below the decimal place 10^place: the digits a
+// value's inputs determine, where a difference cancelled the leading ones
+// (10 − 9,99 shows "0,01", not "0,00999999999999979"). kAllDigits shows all 15.
+inline constexpr int kAllDigits = -100000;
+QString toText(double value, const QLocale& locale, int place);
+
 // The shortest text that reads back (with toNumber) as exactly this value, in
 // the locale's notation: what the user typed, without their redundant zeros.
 QString toExactText(double value, const QLocale& locale = QLocale());
