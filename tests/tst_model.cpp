@@ -229,6 +229,182 @@ private slots:
         QCOMPARE(model::message(task, answer, kGerman), message);
     }
 
+    // A partial answer: what the givens fix is said in the rows' units, and
+    // what is still open, in the grammar of one and of several.
+    void partialAnswers_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("givens");
+        QTest::addColumn<QString>("units"); // "c=m;V=m³"
+        QTest::addColumn<QString>("fixed"); // in cm units, the givens among them
+        QTest::addColumn<int>("lacking");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("one fixed, in the rows' units")
+            << "Quader"
+            << "V=1200;G=0.04"
+            << "V=m³;G=ha;c=m"
+            << "V=1200000000;G=4000000;c=300" << 1
+            << "Zu wenige Angaben: Der Quader ist erst durch 3 voneinander unabhängige Angaben "
+               "bestimmt. G und V legen zusammen nur 2 davon fest. Bestimmt ist c = 3 m; für a und "
+               "b fehlt noch eine Angabe, etwa a, b, e, M oder O.";
+        QTest::newRow("several fixed")
+            << "Zylinder"
+            << "G=12.56637061435916"
+            << ""
+            << "G=12.56637061435916;r=2;d=4;u=12.56637061435916" << 1
+            << "Zu wenige Angaben: Der Zylinder ist erst durch 2 voneinander unabhängige Angaben "
+               "bestimmt. G legt nur 1 davon fest. Bestimmt sind r = 2 cm, d = 4 cm und u = "
+               "12,5663706143592 cm; für h fehlt noch eine Angabe, etwa h, M, O oder V.";
+        QTest::newRow("two still missing")
+            << "Kegelstumpf"
+            << "r2=1"
+            << ""
+            << "r2=1" << 2
+            << "Zu wenige Angaben: Der Kegelstumpf ist erst durch 3 voneinander unabhängige "
+               "Angaben bestimmt. r2 legt nur 1 davon fest. Es fehlen noch 2 Angaben, etwa r1, h, "
+               "s, α oder M.";
+    }
+    void partialAnswers()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, givens);
+        QFETCH(QString, units);
+        QFETCH(QString, fixed);
+        QFETCH(int, lacking);
+        QFETCH(QString, message);
+        model::Task task;
+        task.body = model::body(body);
+        task.typed = parse(givens);
+        for (const QString& pair : units.split(u';', Qt::SkipEmptyParts)) {
+            const QString symbol = pair.section(u'=', 0, 0);
+            task.units.insert(
+                symbol, model::unit(task.body->quantity(symbol)->dimension, pair.section(u'=', 1)));
+        }
+        Answer answer;
+        answer.status = Answer::Missing;
+        answer.lacking = lacking;
+        answer.partial.values = parse(fixed);
+        QCOMPARE(model::message(task, answer, kGerman), message);
+    }
+
+    // Every message about a body names it with the article of its gender, in
+    // the case the sentence needs, and never bare: whichever body a new file
+    // adds to the list.
+    void messagesSayTheBody_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("kind");
+        for (const model::Body* b : model::bodies()) {
+            QStringList kinds = {"missing",       "always given", "contradiction",
+                                 "bound",         "reason",       "invalid",
+                                 "invalid found", "no solid",     "not resolved"};
+            // A single dimension given fixes a body of one dimension.
+            if (b->dimensions.size() > 1)
+                kinds << "missing with givens"
+                      << "missing with a fixed value";
+            for (const QString& kind : kinds)
+                QTest::addRow("%s, %s", qPrintable(b->id), qPrintable(kind)) << b->id << kind;
+        }
+    }
+    void messagesSayTheBody()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, kind);
+        // A copy: the always-given case is tried on every body.
+        model::Body body = *model::bodyById(id);
+        body.alwaysGiven.clear();
+        model::Task task;
+        task.body = &body;
+        const QString first = body.dimensions.front();
+        const QString second = body.quantities.back().symbol; // never the first dimension
+        const QString caption = body.quantity(first)->caption;
+        Answer answer;
+        answer.status = Answer::NoSolid;
+        // The forms of the body's name: nominative, accusative, "kein".
+        const QString name = body.name;
+        const auto article = [&](const char* masculine, const char* feminine, const char* neuter) {
+            const char* a = body.gender == model::Gender::Masculine  ? masculine
+                            : body.gender == model::Gender::Feminine ? feminine
+                                                                     : neuter;
+            return QString::fromUtf8(a) + u' ' + name;
+        };
+        const QString nominative = article("der", "die", "das");
+        const QString accusative = article("den", "die", "das");
+        const QString none = article("kein", "keine", "kein");
+        QString capital = nominative;
+        capital[0] = capital[0].toUpper();
+        QString expected;
+        if (kind.startsWith(QStringLiteral("missing"))) {
+            answer.status = Answer::Missing;
+            answer.lacking = int(body.dimensions.size());
+            answer.open = body.dimensions;
+            if (kind != QStringLiteral("missing")) {
+                task.typed.insert(first, 2);
+                answer.lacking -= 1;
+                answer.open.removeOne(first);
+            }
+            if (kind == QStringLiteral("missing with a fixed value")) {
+                answer.partial.values.insert(first, 2);
+                answer.partial.values.insert(second, 3);
+            }
+            expected = QStringLiteral("Zu wenige Angaben: %1 ist erst durch %2 voneinander "
+                                      "unabhängige Angaben bestimmt.")
+                           .arg(capital)
+                           .arg(body.dimensions.size());
+            if (kind == QStringLiteral("missing with a fixed value"))
+                expected = QStringLiteral("Bestimmt ist %1 = 3").arg(second);
+        } else if (kind == QStringLiteral("always given")) {
+            answer.status = Answer::Missing;
+            body.alwaysGiven = {first};
+            answer.open = {first};
+            answer.lacking = 1;
+            expected = QStringLiteral("Zu wenige Angaben: Für %1 muss immer %2 angegeben sein.")
+                           .arg(accusative, caption);
+        } else if (kind == QStringLiteral("contradiction")) {
+            answer.status = Answer::Contradiction;
+            task.typed.insert(first, 2);
+            answer.contradicting.insert(first, 4);
+            expected =
+                QStringLiteral("Die Angaben widersprechen sich: angegeben ist %1 = 2").arg(first);
+        } else if (kind == QStringLiteral("bound")) {
+            task.typed.insert(first, 2);
+            task.typed.insert(second, 1);
+            answer.bound = Answer::Bound{first, 5, true, {second}};
+            expected = QStringLiteral("Keine Lösung: Bei %1 = 1").arg(second);
+        } else if (kind == QStringLiteral("reason")) {
+            answer.reason = QStringLiteral("Die Höhe h muss kleiner sein.");
+            expected = QStringLiteral("Keine Lösung: Die Höhe h muss kleiner sein.");
+        } else if (kind == QStringLiteral("invalid")) {
+            task.typed.insert(first, -1);
+            answer.invalid = Answer::Invalid{first, model::Term::quantity(first), -1};
+            expected = QStringLiteral("Keine Lösung: %1 muss ").arg(caption);
+        } else if (kind == QStringLiteral("invalid found")) {
+            answer.invalid = Answer::Invalid{first, model::Term::quantity(second), -1};
+            expected = QStringLiteral("Keine Lösung: Aus %1 = %2 ergibt sich").arg(first, second);
+        } else if (kind == QStringLiteral("no solid")) {
+            expected =
+                QStringLiteral("Keine Lösung: Mit diesen Angaben lässt sich %1 bilden.").arg(none);
+        } else {
+            answer.status = Answer::Unsolved;
+            expected = QStringLiteral("Keine Lösung gefunden: Diese Zusammenstellung");
+        }
+        const QString message = model::message(task, answer, kGerman);
+        QVERIFY2(message.contains(expected), qPrintable(message));
+        // Wherever the name stands, one of its forms does.
+        const QStringList forms = {nominative, capital, accusative, none};
+        for (qsizetype at = message.indexOf(name); at >= 0; at = message.indexOf(name, at + 1)) {
+            const qsizetype end = at + name.size();
+            if (end < message.size() && message[end].isLetter())
+                continue; // another word: "Kegel" in "Kegelstumpf"
+            bool formed = false;
+            for (const QString& f : forms)
+                formed |= at + name.size() >= f.size() &&
+                          message.mid(end - f.size(), f.size()) == f &&
+                          (end == f.size() || !message[end - f.size() - 1].isLetter());
+            QVERIFY2(formed, qPrintable(message));
+        }
+    }
+
     // Units convert by moving the decimal point: no binary noise, cm the
     // identity, and back again to what was typed.
     void units_data()

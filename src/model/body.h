@@ -42,6 +42,8 @@ inline constexpr Dimension Dimension::Density{-3, 1};
 
 // How a body is spoken of in a German sentence.
 enum class Gender { Masculine, Feminine, Neuter };
+// The case a body's name stands in: "der Zylinder ist", "für den Zylinder".
+enum class Case { Nominative, Accusative };
 
 struct Quantity {
     QString symbol;  // "r"
@@ -122,27 +124,30 @@ struct Body {
     bool isDimension(const QString& symbol) const { return dimensions.contains(symbol); }
 };
 
-// Every body the inverse solver offers, in the order of its list.
+// Every body the inverse solver offers, in the order of its list (bodies/list.h).
 const std::vector<const Body*>& bodies();
 // The body of that name, or nullptr.
 const Body* body(const QString& name);
 // The body of that id, or nullptr.
 const Body* bodyById(const QString& id);
 
-// "der Zylinder", "die Kugel", "das Prisma"
-QString definite(const Body& body);
+// "der Zylinder", "die Kugel", "das Prisma"; "den Zylinder" in the accusative.
+QString definite(const Body& body, Case grammaticalCase = Case::Nominative);
 // "kein Zylinder", "keine Kugel", "kein Prisma"
 QString none(const Body& body);
 
-// The bodies, each in a file of its own. The pyramid and its frustum name
-// their base edge as the caller asks: the calculator window writes a1 for both.
+// The bodies that windows and tests name, each in a file of its own. The
+// pyramid and the cone's frustum name their base edge or radius as the caller
+// asks: the calculator windows write a1 and r; without one, as in the list.
 const Body& cube();
 const Body& cuboid();
-const Body& pyramid(const QString& base = QStringLiteral("a"));
+const Body& pyramid();
+const Body& pyramid(const QString& base);
 const Body& frustum();
 const Body& cylinder();
 const Body& cone();
-const Body& coneFrustum(const QString& base = QStringLiteral("r1"));
+const Body& coneFrustum();
+const Body& coneFrustum(const QString& base);
 const Body& sphere();
 const Body& prism();
 const Body& parallelepiped();

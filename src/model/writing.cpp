@@ -131,7 +131,7 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
     case Answer::Missing: {
         if (body.alwaysGiven.size() && !task.typed.contains(body.alwaysGiven.front()))
             return QStringLiteral("Zu wenige Angaben: Für %1 muss immer %2 angegeben sein.")
-                .arg(definite(body), caption(body, body.alwaysGiven.front()));
+                .arg(definite(body, Case::Accusative), caption(body, body.alwaysGiven.front()));
         const int needed = int(body.dimensions.size());
         QString what = definite(body);
         what[0] = what[0].toUpper();
@@ -139,28 +139,55 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
                                       "unabhängige Angaben bestimmt.")
                            .arg(what, QString::number(needed));
         if (!given.isEmpty()) {
-            text += u' ' +
-                    QStringLiteral("%1 %2 zusammen nur %3 davon fest.")
-                        .arg(listed(given),
-                             given.size() == 1 ? QStringLiteral("legt") : QStringLiteral("legen"),
-                             QString::number(needed - answer.lacking));
+            text +=
+                u' ' + (given.size() == 1 ? QStringLiteral("%1 legt nur %2 davon fest.")
+                                          : QStringLiteral("%1 legen zusammen nur %2 davon fest."))
+                           .arg(listed(given), QString::number(needed - answer.lacking));
         }
-        // What would help: quantities not given that reach what is still open.
+        // What the givens fix besides themselves, in the rows' units; then the
+        // dimensions still open are those they leave out.
+        const Values& fixedValues = answer.partial.values;
+        QStringList fixed;
+        for (const Quantity& q : body.quantities) {
+            if (task.typed.contains(q.symbol) || !fixedValues.contains(q.symbol))
+                continue;
+            const Unit& u = task.unitOf(q.symbol);
+            fixed << q.symbol + QStringLiteral(" = ") +
+                         withUnit(fromBase(fixedValues.value(q.symbol), u), u, locale);
+        }
+        QStringList open = answer.open;
+        if (!fixed.isEmpty()) {
+            open.clear();
+            for (const QString& d : body.dimensions) {
+                if (!fixedValues.contains(d))
+                    open << d;
+            }
+        }
+        // What would help: quantities neither given nor fixed that reach what is still open.
         QStringList helpful;
         for (const Quantity& q : body.quantities) {
-            if (task.typed.contains(q.symbol))
+            if (task.typed.contains(q.symbol) || fixedValues.contains(q.symbol))
                 continue;
             const Term* f = body.formula(q.symbol);
             const QStringList reads = f ? f->quantities() : QStringList{q.symbol};
-            bool reaches = answer.open.isEmpty();
-            for (const QString& o : answer.open)
+            bool reaches = open.isEmpty();
+            for (const QString& o : open)
                 reaches |= reads.contains(o) || q.symbol == o;
             if (reaches)
                 helpful << q.symbol;
         }
-        text += u' ' + (answer.lacking == 1
-                            ? QStringLiteral("Es fehlt noch eine Angabe")
-                            : QStringLiteral("Es fehlen noch %1 Angaben").arg(answer.lacking));
+        const QString lacking = answer.lacking == 1
+                                    ? QStringLiteral("fehlt noch eine Angabe")
+                                    : QStringLiteral("fehlen noch %1 Angaben").arg(answer.lacking);
+        if (fixed.isEmpty()) {
+            text += QStringLiteral(" Es ") + lacking;
+        } else {
+            text += (fixed.size() == 1 ? QStringLiteral(" Bestimmt ist ")
+                                       : QStringLiteral(" Bestimmt sind ")) +
+                    listed(fixed);
+            text += open.isEmpty() ? QStringLiteral("; es ") + lacking
+                                   : QStringLiteral("; für %1 %2").arg(listed(open), lacking);
+        }
         if (!helpful.isEmpty()) {
             helpful = helpful.mid(0, 5);
             text += QStringLiteral(", etwa ") +

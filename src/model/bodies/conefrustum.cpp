@@ -54,4 +54,9 @@ const Body& coneFrustum(const QString& base)
     });
 }
 
+const Body& coneFrustum()
+{
+    return coneFrustum(QStringLiteral("r1"));
+}
+
 } // namespace model

@@ -43,4 +43,9 @@ const Body& pyramid(const QString& base)
     });
 }
 
+const Body& pyramid()
+{
+    return pyramid(QStringLiteral("a"));
+}
+
 } // namespace model
