@@ -151,6 +151,15 @@ bool uses(const Variant& variant, const Dimension& dimension)
     return belongs(dimension.variant, variant);
 }
 
+QString bodyLetter(const Variant& variant, const Dimension& dimension)
+{
+    for (const Letter& l : variant.letters) {
+        if (qstrcmp(l.window, dimension.symbol) == 0)
+            return QString::fromUtf8(l.body);
+    }
+    return QString::fromUtf8(dimension.symbol);
+}
+
 Outcome calculate(const Calculator& calculator, Sheet& sheet)
 {
     const Inputs in(sheet, calculator);

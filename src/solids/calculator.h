@@ -108,11 +108,23 @@ struct Result {
 // A result the window shows, computed by the body's relation for its symbol.
 Result relation(const model::Body& body, const char* label, const char* symbol, Unit unit);
 
+// The body's letter for a dimension that the window letters otherwise: the
+// pyramid's base edge a is the window's a1.
+struct Letter {
+    const char* body;
+    const char* window;
+};
+
 // One set of results, computed when its option is set (or always, without one).
 struct Variant {
     const char* option;
-    const char* name; // what the option chooses, "Pyramide"
+    const char* name;        // what the option chooses, "Pyramide"
+    const model::Body* body; // what it computes, in the window's letters; its id joins the two
     std::vector<Result> results;
+    // The option that chooses it where no check reads one: the cone's
+    // "opkegel", set when "Kegelstumpf" is not.
+    const char* choice = nullptr;
+    std::vector<Letter> letters{};
 };
 
 struct Calculator {
@@ -139,5 +151,9 @@ const Variant* chosen(const Calculator& calculator, const Sheet& sheet);
 // Whether the variant reads the dimension: what another variant alone uses is
 // neither read nor checked nor listed for it.
 bool uses(const Variant& variant, const Dimension& dimension);
+
+// The letter the body of the variant's id gives the dimension, as
+// model::bodyById has it: a1 in the pyramid window is the pyramid's a.
+QString bodyLetter(const Variant& variant, const Dimension& dimension);
 
 } // namespace solids

@@ -71,6 +71,57 @@ const Variant& CalculatorWindow::currentVariant() const
     return v ? *v : solid_.calculator.variants.front();
 }
 
+QString CalculatorWindow::bodyId() const
+{
+    const model::Body* body = currentVariant().body;
+    return body ? body->id : QString();
+}
+
+QString CalculatorWindow::chosenOption() const
+{
+    const Variant& v = currentVariant();
+    for (const char* option : {v.option, v.choice}) {
+        if (option && isSet(QString::fromUtf8(option)))
+            return QString::fromUtf8(option);
+    }
+    return {};
+}
+
+bool CalculatorWindow::showBody(const QString& bodyId, const QHash<QString, double>& dimensions)
+{
+    const Variant* variant = nullptr;
+    for (const Variant& v : solid_.calculator.variants) {
+        if (!variant && v.body && v.body->id == bodyId)
+            variant = &v;
+    }
+    if (!variant)
+        return false;
+    QList<std::pair<QLineEdit*, QString>> texts;
+    for (const Dimension& d : solid_.calculator.dimensions) {
+        if (!uses(*variant, d))
+            continue;
+        const QString letter = bodyLetter(*variant, d);
+        if (!dimensions.contains(letter))
+            return false;
+        texts.append({textBox(QString::fromUtf8(d.box)),
+                      rt::toExactText(dimensions.value(letter), QLocale())});
+    }
+    for (const char* option : {variant->option, variant->choice}) {
+        if (auto* o = option ? qobject_cast<QRadioButton*>(control(QString::fromUtf8(option)))
+                             : nullptr) {
+            o->setChecked(true);
+            break;
+        }
+    }
+    for (const auto& [box, text] : texts)
+        box->setText(text);
+    // As a press of the button would: an error is told, and the window may
+    // be gone once its message box is answered.
+    QPointer<CalculatorWindow> self(this);
+    rt::invoke(this, [this] { cmdberechnen_Click(); });
+    return self && self->last_.succeeded;
+}
+
 void CalculatorWindow::follow(QObject* follower, std::function<void()> changed)
 {
     followers_.emplace_back(follower, std::move(changed));

@@ -3,6 +3,7 @@
 #include "calculator.h"
 #include "runtime/form.h"
 
+#include <QHash>
 #include <QMap>
 #include <QPointer>
 #include <functional>
@@ -30,6 +31,17 @@ public:
     const Calculation& lastCalculation() const { return last_; }
     // The variant the window's options choose now, or the first.
     const Variant& currentVariant() const;
+    // The body the window computes now, by its options: its id (model::Body::id).
+    QString bodyId() const;
+    // The option set now that chooses that body; empty where the window has no choice.
+    QString chosenOption() const;
+    // Shows the body of that id: its option set, each of its dimensions (by
+    // the letters model::bodyById gives them, in cm) written as the shortest
+    // text that reads back as the same number in the user's notation, and
+    // computed as "Berechnen" computes, a failure told as it tells one. False,
+    // and nothing changed, where the window does not compute that body or a
+    // dimension is not given; else whether the calculation went through.
+    bool showBody(const QString& bodyId, const QHash<QString, double>& dimensions);
     // Calls back after every press of "Berechnen", whatever its outcome, for as
     // long as the follower lives.
     void follow(QObject* follower, std::function<void()> changed);

@@ -26,4 +26,21 @@ const Solid& solid(const QString& window)
     throw std::invalid_argument("no solid has the window " + window.toStdString());
 }
 
+Showing showing(const QString& bodyId)
+{
+    for (const Solid* s : catalogue()) {
+        for (const Variant& v : s->calculator.variants) {
+            if (v.body && v.body->id == bodyId)
+                return {s, &v};
+        }
+    }
+    return {};
+}
+
+Sketch sketchOf(const QString& bodyId)
+{
+    const Showing shown = showing(bodyId);
+    return shown.solid ? shown.solid->sketch(*shown.variant) : Sketch();
+}
+
 } // namespace solids

@@ -27,6 +27,18 @@ const std::vector<const Solid*>& catalogue();
 // (std::invalid_argument) in every build.
 const Solid& solid(const QString& window);
 
+// The solid whose window computes the body of that id (model::Body::id), and
+// the variant that does; both none where no window computes it.
+struct Showing {
+    const Solid* solid = nullptr;
+    const Variant* variant = nullptr;
+};
+Showing showing(const QString& bodyId);
+
+// The body's sketch as its window draws it; an empty one for a body that no
+// window computes.
+Sketch sketchOf(const QString& bodyId);
+
 // Fonts the calculator windows are described with.
 inline constexpr rt::FontSpec kCaption{"MS Sans Serif", 12};
 inline constexpr rt::FontSpec kUnit{"MS Sans Serif", 9.75};

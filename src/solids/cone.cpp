@@ -23,8 +23,9 @@ const model::Body& cone = model::cone();
 const model::Body& frustum = model::coneFrustum(QStringLiteral("r"));
 
 // The full cone is what the window computes unless "Kegelstumpf" is set, so
-// it comes last and needs no option of its own; the frustum reads r2, the
-// cone never does.
+// it comes last and no check reads an option of its own, though "Kegel"
+// chooses it; the frustum reads r2, the cone never does. The window calls
+// the frustum's base radius r, like the cone's.
 const Calculator kCalculator{
     .dimensions = {r, h, r2},
     .checks = {positive(r, "Bitte geben Sie für Radius r > 0 ein"),
@@ -35,22 +36,27 @@ const Calculator kCalculator{
                                       "kleiner als r ein"))},
     .variants = {{kFrustum,
                   "Kegelstumpf",
+                  &frustum,
                   {
                       relation(frustum, "laboberfläche", "O", Unit::SquareCentimetre),
                       relation(frustum, "labvolume", "V", Unit::CubicCentimetre),
                       relation(frustum, "labmantel", "M", Unit::SquareCentimetre),
                       relation(frustum, "labseites", "s", Unit::Centimetre),
                       relation(frustum, "labwinkela", "α", Unit::Degree),
-                  }},
+                  },
+                  nullptr,
+                  {{"r1", "r"}}},
                  {nullptr,
                   nullptr,
+                  &cone,
                   {
                       relation(cone, "laboberfläche", "O", Unit::SquareCentimetre),
                       relation(cone, "labvolume", "V", Unit::CubicCentimetre),
                       relation(cone, "labmantel", "M", Unit::SquareCentimetre),
                       relation(cone, "labseites", "s", Unit::Centimetre),
                       relation(cone, "labwinkela", "α", Unit::Degree),
-                  }}},
+                  },
+                  "opkegel"}},
 };
 
 // The choice sits in a frame to the right of the title, "Radius r2:" below it

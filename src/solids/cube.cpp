@@ -17,6 +17,7 @@ const Calculator kCalculator{
     .checks = {positive(a, "Bitte geben Sie für a > 0 ein")},
     .variants = {{nullptr,
                   nullptr,
+                  &body,
                   {
                       relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
                       relation(body, "labvolume", "V", Unit::CubicCentimetre),

@@ -21,6 +21,7 @@ const Calculator kCalculator{
                positive(c, "Bitte geben Sie für Seite c > 0 ein")},
     .variants = {{nullptr,
                   nullptr,
+                  &body,
                   {
                       relation(body, "labvolume", "V", Unit::CubicCentimetre),
                       relation(body, "laboberfläche", "O", Unit::SquareCentimetre),

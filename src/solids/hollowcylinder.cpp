@@ -24,6 +24,7 @@ const Calculator kCalculator{
                positive(h, "Bitte geben Sie für Höhe h > 0 ein")},
     .variants = {{nullptr,
                   nullptr,
+                  &body,
                   {
                       relation(body, "labvolume", "V", Unit::CubicCentimetre),
                       relation(body, "laboberfläche", "O", Unit::SquareCentimetre),

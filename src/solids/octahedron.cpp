@@ -19,6 +19,7 @@ const Calculator kCalculator{
     .checks = {positive(a, "Bitte geben Sie für Kante a > 0 ein")},
     .variants = {{nullptr,
                   nullptr,
+                  &body,
                   {
                       relation(body, "labvolume", "V", Unit::CubicCentimetre),
                       relation(body, "laboberfläche", "O", Unit::SquareCentimetre),

@@ -41,6 +41,7 @@ const Calculator kCalculator{
          holds({&body.conditions.at(4)}, kNoSolid)},
     .variants = {{nullptr,
                   nullptr,
+                  &body,
                   {
                       relation(body, "labvolume", "V", Unit::CubicCentimetre),
                       relation(body, "laboberfläche", "O", Unit::SquareCentimetre),

@@ -23,6 +23,7 @@ const Calculator kCalculator{
                positive(h, "Bitte geben Sie für Höhe h > 0 ein")},
     .variants = {{nullptr,
                   nullptr,
+                  &body,
                   {
                       relation(body, "labgrundfläche", "G", Unit::SquareCentimetre),
                       relation(body, "labvolume", "V", Unit::CubicCentimetre),

@@ -34,14 +34,18 @@ const Calculator kCalculator{
         {
             {"oppyramide",
              "Pyramide",
+             &pyramidBody,
              {
                  relation(pyramidBody, "laboberfläche", "O", Unit::SquareCentimetre),
                  relation(pyramidBody, "labvolume", "V", Unit::CubicCentimetre),
                  relation(pyramidBody, "labmantel", "M", Unit::SquareCentimetre),
                  relation(pyramidBody, "labseitehs", "hs", Unit::Centimetre),
-             }},
+             },
+             nullptr,
+             {{"a", "a1"}}},
             {kFrustum,
              "Pyramidenstumpf",
+             &frustumBody,
              {
                  relation(frustumBody, "laboberfläche", "O", Unit::SquareCentimetre),
                  relation(frustumBody, "labvolume", "V", Unit::CubicCentimetre),

@@ -17,6 +17,7 @@ const Calculator kCalculator{
     .checks = {positive(r, "Bitte geben Sie für Radius r > 0 ein")},
     .variants = {{nullptr,
                   nullptr,
+                  &body,
                   {
                       relation(body, "labvolume", "V", Unit::CubicCentimetre),
                       relation(body, "laboberfläche", "O", Unit::SquareCentimetre),

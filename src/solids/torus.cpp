@@ -25,6 +25,7 @@ const Calculator kCalculator{
                      "Der Rohrradius r darf nicht größer als der Ringradius R sein")},
     .variants = {{nullptr,
                   nullptr,
+                  &body,
                   {
                       relation(body, "labvolume", "V", Unit::CubicCentimetre),
                       relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
