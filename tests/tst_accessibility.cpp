@@ -1,8 +1,13 @@
+#include "model/solver.h"
 #include "names.h"
+#include "numbers/numbers.h"
 #include "runtime/form.h"
 #include "runtime/windows.h"
+#include "solids/calculatorwindow.h"
 #include "solids/catalogue.h"
 #include "support.h"
+#include "worked/inversewindow.h"
+#include "worked/rechenwegwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -84,6 +89,18 @@ QStringList allWindows()
 
 const QStringList kAllWindows = allWindows();
 
+// The control a screen reader finds by its role and name in a window.
+QAccessibleInterface* findByName(QWidget* window, QAccessible::Role role, const QString& name)
+{
+    QList<QAccessibleInterface*> all;
+    collect(reader(window), all);
+    for (QAccessibleInterface* a : all) {
+        if (a->role() == role && a->text(QAccessible::Name) == name)
+            return a;
+    }
+    return nullptr;
+}
+
 // A combo box, its list or an entry of it.
 bool inComboBox(QAccessibleInterface* a)
 {
@@ -151,6 +168,10 @@ private slots:
     void keyboardAlone();
     void menuBarFromTheKeyboard_data();
     void menuBarFromTheKeyboard();
+    void solutionChosenByTheReader_data();
+    void solutionChosenByTheReader();
+    void variantChosenByTheReader_data();
+    void variantChosenByTheReader();
 };
 
 void TestAccessibility::everyFocusableControlIsNamed_data()
@@ -472,6 +493,104 @@ void TestAccessibility::menuBarFromTheKeyboard()
         QVERIFY(bar->activeAction());
         QCOMPARE(bar->activeAction()->objectName(), "mnudatei");
     }
+}
+
+void TestAccessibility::solutionChosenByTheReader_data()
+{
+    QTest::addColumn<bool>("byReader");
+    // A reader toggles an option, which sends no click; so does a program
+    // that sets it.
+    QTest::newRow("the reader's action") << true;
+    QTest::newRow("set without a click") << false;
+}
+
+// A cylinder from V and O has two solutions: "Lösung 2" chosen without a
+// click, as a screen reader chooses it, shows the second in the rows and in
+// the worked solution.
+void TestAccessibility::solutionChosenByTheReader()
+{
+    QFETCH(bool, byReader);
+    w::show(QString::fromUtf8(names::kInverse));
+    auto* window =
+        dynamic_cast<worked::InverseWindow*>(w::loaded(QString::fromUtf8(names::kInverse)));
+    QVERIFY(window);
+    window->chooseBody(QStringLiteral("Zylinder"));
+    test::type(window, QStringLiteral("txtV"), QStringLiteral("500"));
+    test::type(window, QStringLiteral("txtO"), QStringLiteral("400"));
+    test::click(window, QStringLiteral("cmdberechnen"));
+    QCOMPARE(window->solutionCount(), 2);
+    const model::Answer answer = model::solve(
+        model::cylinder(), {{QStringLiteral("V"), 500.0}, {QStringLiteral("O"), 400.0}});
+    const auto rowShows = [&](int solution) {
+        return rt::toText(answer.solutions[size_t(solution)].values.value(QStringLiteral("h")),
+                          QLocale());
+    };
+    auto* height = window->findChild<QLineEdit*>(QStringLiteral("txth"));
+    QCOMPARE(height->text(), rowShows(0));
+
+    QAccessibleInterface* second =
+        findByName(window, QAccessible::RadioButton, QStringLiteral("Lösung 2"));
+    QVERIFY(second && second->actionInterface());
+    if (byReader)
+        second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    else
+        qobject_cast<QRadioButton*>(second->object())->setChecked(true);
+    QTRY_VERIFY(second->state().checked);
+    QTRY_COMPARE(height->text(), rowShows(1));
+    QCOMPARE(reader(height)->text(QAccessible::Value), rowShows(1));
+    QVERIFY(window->solutionText().contains(QStringLiteral("Lösung 2 von 2")));
+    QVERIFY(
+        !findByName(window, QAccessible::RadioButton, QStringLiteral("Lösung 1"))->state().checked);
+}
+
+void TestAccessibility::variantChosenByTheReader_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("variant");
+    for (const solids::Solid* s : solids::catalogue()) {
+        const auto& variants = s->calculator.variants;
+        for (int i = 0; i < int(variants.size()); ++i) {
+            const char* option = variants[size_t(i)].option ? variants[size_t(i)].option
+                                                            : variants[size_t(i)].choice;
+            if (option)
+                QTest::addRow("%s %s", s->window, option) << QString::fromUtf8(s->window) << i;
+        }
+    }
+}
+
+// An option of a calculator window toggled through the reader, from another
+// one: the boxes that variant reads open, the others grey out, the window says
+// it computes that body, and the Rechenweg follows it.
+void TestAccessibility::variantChosenByTheReader()
+{
+    QFETCH(QString, window);
+    QFETCH(int, variant);
+    w::show(window);
+    w::show(QString::fromUtf8(names::kWorkedSolution));
+    auto* calculator = dynamic_cast<solids::CalculatorWindow*>(w::loaded(window));
+    QVERIFY(calculator);
+    const auto& variants = calculator->solid().calculator.variants;
+    const solids::Variant& chosen = variants[size_t(variant)];
+    const QString option = QString::fromUtf8(chosen.option ? chosen.option : chosen.choice);
+    const solids::Variant& other = variants[size_t(variant + 1) % variants.size()];
+    qobject_cast<QRadioButton*>(
+        calculator->control(QString::fromUtf8(other.option ? other.option : other.choice)))
+        ->setChecked(true);
+    QCOMPARE(calculator->bodyId(), other.body->id);
+
+    QAccessibleInterface* a = reader(calculator->control(option));
+    QVERIFY(a && a->actionInterface());
+    a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(a->state().checked);
+    QCOMPARE(calculator->bodyId(), chosen.body->id);
+    QCOMPARE(calculator->chosenOption(), option);
+    for (const solids::Dimension& d : calculator->solid().calculator.dimensions)
+        QCOMPARE(calculator->textBox(QString::fromUtf8(d.box))->isEnabled(),
+                 solids::uses(chosen, d));
+    auto* rechenweg = dynamic_cast<worked::RechenwegWindow*>(
+        w::loaded(QString::fromUtf8(names::kWorkedSolution)));
+    QCOMPARE(rechenweg->document().solid,
+             QString::fromUtf8(chosen.name ? chosen.name : calculator->solid().layout.caption));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -6,6 +6,8 @@
 #include "runtime/messages.h"
 #include "runtime/setup.h"
 #include "runtime/windows.h"
+#include "solids/calculatorwindow.h"
+#include "solids/catalogue.h"
 #include "support.h"
 #include "worked/inversewindow.h"
 
@@ -132,6 +134,8 @@ private slots:
     void windowListHasTheFreeWindows();
     void inverseProblem();
     void inverseOpensOnTheActiveSolid();
+    void inverseTakenOver_data();
+    void inverseTakenOver();
 };
 
 void TestWindows::startUp()
@@ -1330,6 +1334,73 @@ void TestWindows::inverseOpensOnTheActiveSolid()
     test::click(window, QStringLiteral("cmdok"));
     menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
     QCOMPARE(window->bodyName(), QStringLiteral("Kugel"));
+}
+
+void TestWindows::inverseTakenOver_data()
+{
+    QTest::addColumn<QString>("id");
+    for (const model::Body* b : model::bodies()) {
+        if (solids::showing(b->id).solid)
+            QTest::newRow(qPrintable(b->id)) << b->id;
+    }
+}
+
+// Every body that a calculator window computes is taken over there by its id:
+// the window's option for it set where another was, each dimension in the
+// box of the window's letter for it (the pyramid's a is its a1), and the same
+// volume computed as the Umkehraufgabe shows.
+void TestWindows::inverseTakenOver()
+{
+    QFETCH(QString, id);
+    const model::Body& body = *model::bodyById(id);
+    const solids::Showing target = solids::showing(id);
+    const QString name = QString::fromUtf8(target.solid->window);
+    w::show(name);
+    auto* calculator = dynamic_cast<solids::CalculatorWindow*>(w::loaded(name));
+    QVERIFY(calculator);
+    for (const solids::Variant& v : target.solid->calculator.variants) {
+        const char* option = v.option ? v.option : v.choice;
+        if (&v != target.variant && option)
+            qobject_cast<QRadioButton*>(calculator->control(QString::fromUtf8(option)))
+                ->setChecked(true);
+    }
+
+    menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
+    auto* window =
+        dynamic_cast<worked::InverseWindow*>(w::loaded(QStringLiteral("foumkehraufgabe")));
+    window->chooseBody(body.name);
+    // Lengths each shorter than the one before, angles that span a solid.
+    model::Values givens;
+    const double lengths[] = {6, 4, 3};
+    int length = 0, angle = 0;
+    for (const QString& d : body.dimensions) {
+        const model::Dimension kind = body.quantity(d)->dimension;
+        const double v = kind == model::Dimension::Count   ? 5
+                         : kind == model::Dimension::Angle ? 80 + 5 * angle++
+                                                           : lengths[length++];
+        givens.insert(d, v);
+        test::type(window, QStringLiteral("txt") + d, QString::number(v));
+    }
+    test::click(window, QStringLiteral("cmdberechnen"));
+    QCOMPARE(window->solutionCount(), 1);
+    test::click(window, QStringLiteral("cmdübernehmen"));
+    QCOMPARE(calculator->bodyId(), id);
+    QVERIFY(calculator->lastCalculation().succeeded);
+    for (const solids::Dimension& d : target.solid->calculator.dimensions) {
+        if (solids::uses(*target.variant, d))
+            QCOMPARE(
+                calculator->textBox(QString::fromUtf8(d.box))->text(),
+                rt::toExactText(givens.value(solids::bodyLetter(*target.variant, d)), QLocale()));
+    }
+    QCOMPARE(test::labelText(calculator, QStringLiteral("labvolume")),
+             window->findChild<QLineEdit*>(QStringLiteral("txtV"))->text());
+
+    // A body the window does not compute, or a dimension not given, changes nothing.
+    const QString volume = test::labelText(calculator, QStringLiteral("labvolume"));
+    QVERIFY(!calculator->showBody(QStringLiteral("keiner"), givens));
+    QVERIFY(!calculator->showBody(id, {}));
+    QCOMPARE(calculator->bodyId(), id);
+    QCOMPARE(test::labelText(calculator, QStringLiteral("labvolume")), volume);
 }
 
 QTEST_MAIN(TestWindows)

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -39,53 +40,6 @@ namespace {
 constexpr rt::FontSpec kText{"MS Sans Serif", 9.75};
 const QString kTitle = QStringLiteral("Umkehraufgabe");
 const QString kComputed = QStringLiteral("berechnet");
-
-// The calculator window that computes a body, the option that chooses it
-// there, and the box of each of its dimensions.
-struct Calculator {
-    const solids::Solid* solid = nullptr;
-    const solids::Variant* variant = nullptr;
-    QHash<QString, QString> boxes;
-};
-
-Calculator calculatorFor(const model::Body& body)
-{
-    for (const solids::Solid* solid : solids::catalogue()) {
-        for (const solids::Variant& variant : solid->calculator.variants) {
-            const QString name =
-                QString::fromUtf8(variant.name ? variant.name : solid->layout.caption);
-            if (name != body.name)
-                continue;
-            Calculator c{solid, &variant, {}};
-            // The same letter where the window has it; else the window's box
-            // in the same place (its pyramid calls the base edge a1).
-            QStringList spare;
-            for (const solids::Dimension& d : solid->calculator.dimensions) {
-                if (!solids::uses(variant, d))
-                    continue;
-                const QString symbol = QString::fromUtf8(d.symbol);
-                if (body.isDimension(symbol))
-                    c.boxes.insert(symbol, QString::fromUtf8(d.box));
-                else
-                    spare << QString::fromUtf8(d.box);
-            }
-            for (const QString& d : body.dimensions) {
-                if (!c.boxes.contains(d) && !spare.isEmpty())
-                    c.boxes.insert(d, spare.takeFirst());
-            }
-            return c;
-        }
-    }
-    return {};
-}
-
-// The body a calculator window computes now.
-const model::Body* bodyOf(const solids::CalculatorWindow& window)
-{
-    const solids::Variant& variant = window.currentVariant();
-    return model::body(
-        QString::fromUtf8(variant.name ? variant.name : window.solid().layout.caption));
-}
 
 // The rows, as tall as they are where there is room; they scroll where the
 // screen is too small for them and a few lines of the solution, as a Spat's
@@ -129,7 +83,7 @@ InverseWindow::InverseWindow()
     // Its list is read by the same name when it opens.
     bodies_->view()->setAccessibleName(bodies_->accessibleName());
     for (const model::Body* b : model::bodies())
-        bodies_->addItem(b->name);
+        bodies_->addItem(b->name, b->id);
     auto* top = new QHBoxLayout;
     top->addWidget(bodyCaption);
     top->addWidget(bodies_);
@@ -163,6 +117,8 @@ InverseWindow::InverseWindow()
         rt::roomForCaption(b);   // "Übernehmen" filled its button
         b->setAutoDefault(true); // answers Enter when it has the focus
         rt::onClick(b, this, a.handler);
+        if (a.handler == &InverseWindow::cmdübernehmen_Click)
+            transfer_ = b;
         if (qstrcmp(a.name, "cmdok") == 0)
             buttons->addStretch();
         buttons->addWidget(b);
@@ -199,7 +155,12 @@ InverseWindow::InverseWindow()
 
     connect(bodies_, &QComboBox::currentIndexChanged, this,
             [this](int i) { build(*model::bodies().at(size_t(i))); });
-    connect(solutions_, &QButtonGroup::idClicked, this, &InverseWindow::show);
+    // However an option came to be set, by the mouse, the keys or a screen
+    // reader's action, the rows show its solution.
+    connect(solutions_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked && id != shown_)
+            show(id);
+    });
     build(*model::bodies().front());
     bodies_->setFocus();
 
@@ -223,6 +184,7 @@ void InverseWindow::build(const model::Body& body)
     body_ = &body;
     answer_ = {};
     shown_ = -1;
+    partial_ = false;
     delete grid_;
     for (QWidget* w : rowsBox_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         delete w;
@@ -261,10 +223,12 @@ void InverseWindow::build(const model::Body& body)
             // A computed value is shown again in the unit chosen; a given one
             // now means another length, and what was found from it is gone.
             connect(row.unit, &QComboBox::currentIndexChanged, this, [this, at] {
-                if (shown_ < 0 || size_t(at) >= rows_.size())
+                if ((shown_ < 0 && !partial_) || size_t(at) >= rows_.size())
                     return;
                 if (isGiven(rows_[size_t(at)]))
                     clearComputed();
+                else if (partial_)
+                    showPartial();
                 else
                     show(shown_);
             });
@@ -285,7 +249,9 @@ void InverseWindow::build(const model::Body& body)
     dropSolutionOptions();
     text_->clear();
     print_->setAvailable(false);
-    const int index = bodies_->findText(body.name);
+    // Only a body that a calculator window computes can be taken over there.
+    transfer_->setEnabled(solids::showing(body.id).solid);
+    const int index = bodies_->findData(body.id);
     if (bodies_->currentIndex() != index)
         bodies_->setCurrentIndex(index);
 }
@@ -338,6 +304,7 @@ void InverseWindow::clearComputed()
     dropSolutionOptions();
     answer_ = {};
     shown_ = -1;
+    partial_ = false;
     text_->clear();
     print_->setAvailable(false);
 }
@@ -368,7 +335,17 @@ void InverseWindow::cmdberechnen_Click()
     clearComputed();
     const model::Answer answer = model::solve(*body_, t.givens());
     if (answer.status != model::Answer::Solved) {
+        QPointer<InverseWindow> self(this);
         rt::msgBox(model::message(t, answer, QLocale()), rt::Information, kTitle, this);
+        // Too few givens may still fix some quantities: those are shown once
+        // the message is read, unless the window went meanwhile.
+        if (self && body_ == t.body && answer.status == model::Answer::Missing &&
+            !answer.partial.values.isEmpty()) {
+            answer_ = answer;
+            solved_ = t;
+            partial_ = true;
+            showPartial();
+        }
         return;
     }
     answer_ = answer;
@@ -381,10 +358,35 @@ void InverseWindow::cmdberechnen_Click()
             solutionsLayout_->addWidget(option);
         }
         solutionsLayout_->addStretch();
-        solutions_->button(0)->setChecked(true);
         solutionsBox_->show();
     }
-    show(0);
+    show(0); // checks the first option
+}
+
+// Fills the rows the givens fix in spite of being too few, in each row's
+// unit; the others stay empty.
+void InverseWindow::showPartial()
+{
+    const QLocale locale;
+    const model::Values& fixed = answer_.partial.values;
+    for (Row& row : rows_) {
+        if (isGiven(row))
+            continue;
+        if (!fixed.contains(row.quantity.symbol)) {
+            row.box->clear();
+            row.written.clear();
+            markComputed(row, false);
+            continue;
+        }
+        const QString text =
+            rt::toText(model::fromBase(fixed.value(row.quantity.symbol), unitOf(row)), locale);
+        row.box->setText(text);
+        row.box->setCursorPosition(0);
+        row.written = text;
+        markComputed(row, true);
+    }
+    text_->setPlainText(workedText(0));
+    print_->setAvailable(!text_->toPlainText().isEmpty());
 }
 
 // Fills the rows with one solution, in each row's unit.
@@ -436,47 +438,30 @@ void InverseWindow::cmdleeren_Click()
     clearComputed();
 }
 
-// The calculator window of the body shows the same solid: its option set,
-// each dimension in cm as the shortest text that reads back as the same
-// number, and "Berechnen" pressed.
+// The calculator window of the body, found by its id, shows the same solid:
+// its option set, each dimension in cm as the shortest text that reads back
+// as the same number, and computed.
 void InverseWindow::cmdübernehmen_Click()
 {
+    if (partial_) {
+        rt::msgBox(QStringLiteral("Es fehlen noch Angaben: Übernommen werden nur Körper, deren "
+                                  "Maße alle berechnet sind."),
+                   rt::Information, kTitle, this);
+        return;
+    }
     if (shown_ < 0) {
         rt::msgBox(QStringLiteral("Bitte zuerst „Berechnen“ drücken: Übernommen werden die "
                                   "berechneten Maße."),
                    rt::Information, kTitle, this);
         return;
     }
-    const Calculator target = calculatorFor(*body_);
+    const solids::Showing target = solids::showing(body_->id);
     if (!target.solid)
         return;
     const QString name = QString::fromUtf8(target.solid->window);
     rt::windows::show(name);
-    auto* window = dynamic_cast<solids::CalculatorWindow*>(rt::windows::get(name));
-    if (!window)
-        return;
-    const QList<QRadioButton*> options = window->findChildren<QRadioButton*>();
-    if (target.variant->option) {
-        if (auto* o = window->findChild<QRadioButton*>(QString::fromUtf8(target.variant->option)))
-            o->setChecked(true);
-    } else {
-        // The variant without an option of its own: the option no variant claims.
-        for (QRadioButton* o : options) {
-            bool claimed = false;
-            for (const solids::Variant& v : target.solid->calculator.variants)
-                claimed |= v.option && o->objectName() == QString::fromUtf8(v.option);
-            if (!claimed)
-                o->setChecked(true);
-        }
-    }
-    const model::Solution& s = answer_.solutions[size_t(shown_)];
-    const QLocale locale;
-    for (auto it = target.boxes.constBegin(); it != target.boxes.constEnd(); ++it) {
-        if (auto* box = window->findChild<QLineEdit*>(it.value()))
-            box->setText(rt::toExactText(s.values.value(it.key()), locale));
-    }
-    if (auto* compute = window->findChild<QPushButton*>(QStringLiteral("cmdberechnen")))
-        compute->click();
+    if (auto* window = dynamic_cast<solids::CalculatorWindow*>(rt::windows::get(name)))
+        window->showBody(body_->id, answer_.solutions[size_t(shown_)].values);
 }
 
 void InverseWindow::cmdkopieren_Click()
@@ -493,15 +478,12 @@ void InverseWindow::cmdok_Click()
 // worked solution, every solution's way where there are several.
 Document InverseWindow::document() const
 {
-    const Calculator c = calculatorFor(*body_);
     // Headed by the solid alone: which of several solutions this is belongs to
     // the working, not to the task a class is given.
     QStringList lines = solutionText().split(u'\n');
     if (!lines.isEmpty())
         lines.front() = body_->name;
-    Document d =
-        worked::document(body_->name, c.solid ? c.solid->sketch(*c.variant) : solids::Sketch(), {},
-                         lines.join(u'\n'));
+    Document d = worked::document(body_->name, solids::sketchOf(body_->id), {}, lines.join(u'\n'));
     if (solutionCount() > 1) {
         // Every solution's way, one after the other: an answer page leaves
         // none of them out.
@@ -548,7 +530,7 @@ void InverseWindow::followActiveCalculator()
     QMdiSubWindow* sub = frame && frame->area() ? frame->area()->currentSubWindow() : nullptr;
     const auto* calculator =
         sub ? dynamic_cast<const solids::CalculatorWindow*>(sub->widget()) : nullptr;
-    const model::Body* b = calculator ? bodyOf(*calculator) : nullptr;
+    const model::Body* b = calculator ? model::bodyById(calculator->bodyId()) : nullptr;
     build(b ? *b : *model::bodies().front());
 }
 

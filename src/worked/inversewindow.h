@@ -66,6 +66,7 @@ private:
     void clearComputed();
     void dropSolutionOptions();
     void show(int solution);
+    void showPartial();
     QString workedText(int solution) const;
     model::Task task() const;
     const model::Unit& unitOf(const Row& row) const;
@@ -75,6 +76,7 @@ private:
     model::Answer answer_;
     model::Task solved_; // the task the answer belongs to
     int shown_ = -1;
+    bool partial_ = false; // what too few givens fix is shown
 
     QComboBox* bodies_;
     QWidget* solutionsBox_;
@@ -85,6 +87,7 @@ private:
     QWidget* rowsArea_ = nullptr;
     QTextEdit* text_;
     PrintBar* print_;
+    QPushButton* transfer_ = nullptr; // "Übernehmen"
 };
 
 } // namespace worked
