@@ -136,6 +136,7 @@ private slots:
     void inverseOpensOnTheActiveSolid();
     void inverseTakenOver_data();
     void inverseTakenOver();
+    void inversePartialAnswer();
 };
 
 void TestWindows::startUp()
@@ -1401,6 +1402,76 @@ void TestWindows::inverseTakenOver()
     QVERIFY(!calculator->showBody(id, {}));
     QCOMPARE(calculator->bodyId(), id);
     QCOMPARE(test::labelText(calculator, QStringLiteral("labvolume")), volume);
+}
+
+// Too few givens that fix some quantities all the same: the message says so,
+// and once it is read the fixed rows are filled in their units and marked
+// computed, the open ones empty; the next calculation leaves none of it.
+void TestWindows::inversePartialAnswer()
+{
+    menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
+    auto* window =
+        dynamic_cast<worked::InverseWindow*>(w::loaded(QStringLiteral("foumkehraufgabe")));
+    window->chooseBody(QStringLiteral("Quader"));
+    const auto box = [&](const char* name) {
+        return window->findChild<QLineEdit*>(QString::fromUtf8(name));
+    };
+    const auto unit = [&](const char* symbol, const char* text) {
+        window->findChild<QComboBox*>(QStringLiteral("cboeinheit") + QString::fromUtf8(symbol))
+            ->setCurrentText(QString::fromUtf8(text));
+    };
+    unit("V", "m³");
+    unit("G", "ha");
+    unit("c", "m");
+    test::type(window, QStringLiteral("txtV"), QStringLiteral("1200"));
+    test::type(window, QStringLiteral("txtG"), typed("0.04"));
+    // As the solver gives it once it tells what too few givens fix.
+    model::Task task;
+    task.body = &model::cuboid();
+    for (const char* s : {"V", "G", "c"}) {
+        const QString symbol = QString::fromUtf8(s);
+        const model::Dimension d = task.body->quantity(symbol)->dimension;
+        task.units.insert(
+            symbol,
+            model::unit(d, window->findChild<QComboBox*>(QStringLiteral("cboeinheit") + symbol)
+                               ->currentText()));
+    }
+    task.typed = {{QStringLiteral("V"), 1200.0}, {QStringLiteral("G"), 0.04}};
+    model::Answer answer;
+    answer.status = model::Answer::Missing;
+    answer.lacking = 1;
+    answer.partial.values = {
+        {QStringLiteral("V"), 1.2e9}, {QStringLiteral("G"), 4e6}, {QStringLiteral("c"), 300.0}};
+    QString rowsWhileOpen;
+    const auto shown = test::answerBox([&] {
+        QTimer::singleShot(0, [&] { rowsWhileOpen = box("txtc")->text(); });
+        window->present(task, answer);
+    });
+    QVERIFY(shown.text.contains(QStringLiteral("Bestimmt ist c = 3 m; für a und b fehlt noch eine "
+                                               "Angabe")));
+    QVERIFY(rowsWhileOpen.isEmpty());
+    QCOMPARE(box("txtc")->text(), QStringLiteral("3"));
+    QCOMPARE(box("txtc")->accessibleDescription(), QStringLiteral("berechnet"));
+    for (const char* open : {"txta", "txtb", "txte", "txtM", "txtO"})
+        QVERIFY2(box(open)->text().isEmpty(), open);
+    QCOMPARE(box("txtV")->text(), QStringLiteral("1200"));
+    QVERIFY(box("txtV")->accessibleDescription().isEmpty());
+    // Shown again in another unit; not taken over, as the solid is not whole.
+    unit("c", "dm");
+    QCOMPARE(box("txtc")->text(), QStringLiteral("30"));
+    const auto over =
+        test::answerBox([&] { test::click(window, QStringLiteral("cmdübernehmen")); });
+    QVERIFY(over.text.startsWith(QStringLiteral("Es fehlen noch Angaben")));
+    QVERIFY(!w::loaded(QStringLiteral("foquader")));
+
+    // The next calculation, too few again, leaves nothing of the last.
+    test::type(window, QStringLiteral("txtG"), QString());
+    const auto few = test::answerBox([&] { test::click(window, QStringLiteral("cmdberechnen")); });
+    QVERIFY(few.text.startsWith(QStringLiteral("Zu wenige Angaben")));
+    QVERIFY(box("txtc")->text().isEmpty());
+    QVERIFY(box("txtc")->accessibleDescription().isEmpty());
+    QVERIFY(!box("txtc")->font().italic());
+    QVERIFY(window->solutionText().isEmpty());
 }
 
 QTEST_MAIN(TestWindows)

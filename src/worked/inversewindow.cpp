@@ -333,7 +333,12 @@ void InverseWindow::cmdberechnen_Click()
         }
     }
     clearComputed();
-    const model::Answer answer = model::solve(*body_, t.givens());
+    present(t, model::solve(*body_, t.givens()));
+}
+
+void InverseWindow::present(const model::Task& t, const model::Answer& answer)
+{
+    clearComputed();
     if (answer.status != model::Answer::Solved) {
         QPointer<InverseWindow> self(this);
         rt::msgBox(model::message(t, answer, QLocale()), rt::Information, kTitle, this);

@@ -33,6 +33,10 @@ public:
     void cmdübernehmen_Click();
     void cmdkopieren_Click();
     void cmdok_Click();
+    // Shows an answer to a task of the body shown as "Berechnen" shows the
+    // solver's: the message where there is no solution, then what the givens
+    // fix; else the rows of the first solution, with an option for each.
+    void present(const model::Task& task, const model::Answer& answer);
 
     // Shows the solid of the frame's active calculator window, unless the
     // user has typed something here already.
