@@ -406,19 +406,22 @@ void InverseWindow::show(int index)
         row.written = text;
         markComputed(row, true);
     }
-    text_->setPlainText(workedText(index));
+    text_->setPlainText(working().text(index));
     print_->setAvailable(true);
     if (QAbstractButton* option = solutions_->button(index))
         option->setChecked(true);
 }
 
-// One solution's way, its results in the rows' units.
-QString InverseWindow::workedText(int index) const
+// Every solution's way, its results in the rows' units; nothing before a
+// calculation.
+model::Working InverseWindow::working() const
 {
+    if (shown_ < 0)
+        return {body_->name, {}, {}, {}};
     model::Task t = solved_;
     for (const Row& row : rows_)
         t.units.insert(row.quantity.symbol, &unitOf(row));
-    return model::workedSolution(t, answer_, index, QLocale());
+    return model::working(t, answer_, QLocale());
 }
 
 void InverseWindow::chooseSolution(int index)
@@ -481,7 +484,7 @@ void InverseWindow::cmdübernehmen_Click()
 
 void InverseWindow::cmdkopieren_Click()
 {
-    QGuiApplication::clipboard()->setText(solutionText());
+    QGuiApplication::clipboard()->setText(shown_ < 0 ? QString() : working().text(shown_));
 }
 
 void InverseWindow::cmdok_Click()
@@ -490,33 +493,14 @@ void InverseWindow::cmdok_Click()
 }
 
 // What is printed: the solid's sketch from its calculator window, and the
-// worked solution, every solution's way where there are several.
+// worked solution, every solution's way where there are several. Headed by
+// the solid alone: which of several solutions is shown belongs to the
+// window, not to the task a class is given.
 Document InverseWindow::document() const
 {
     const Calculator c = calculatorFor(*body_);
-    // Headed by the solid alone: which of several solutions this is belongs to
-    // the working, not to the task a class is given.
-    QStringList lines = solutionText().split(u'\n');
-    if (!lines.isEmpty())
-        lines.front() = body_->name;
     Document d =
-        worked::document(body_->name, c.solid ? c.solid->sketch(*c.variant) : solids::Sketch(), {},
-                         lines.join(u'\n'));
-    if (solutionCount() > 1) {
-        // Every solution's way, one after the other: an answer page leaves
-        // none of them out.
-        QStringList all = d.task;
-        for (int i = 0; i < solutionCount(); ++i) {
-            const Document one = worked::document(body_->name, {}, {}, workedText(i));
-            QStringList way = one.solution.mid(one.task.size());
-            // The heading stays on the page of the working it heads.
-            while (!way.isEmpty() && way.front().trimmed().isEmpty())
-                way.removeFirst();
-            all << QString() << QStringLiteral("Lösung %1 von %2:").arg(i + 1).arg(solutionCount())
-                << way;
-        }
-        d.solution = all;
-    }
+        worked::document(working(), c.solid ? c.solid->sketch(*c.variant) : solids::Sketch(), {});
     d.kind = kTitle;
     return d;
 }

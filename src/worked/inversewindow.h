@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/solver.h"
+#include "model/working.h"
 #include "model/writing.h"
 #include "worksheet.h"
 
@@ -66,7 +67,7 @@ private:
     void clearComputed();
     void dropSolutionOptions();
     void show(int solution);
-    QString workedText(int solution) const;
+    model::Working working() const;
     model::Task task() const;
     const model::Unit& unitOf(const Row& row) const;
 
