@@ -497,6 +497,46 @@ private slots:
                     .contains(QStringLiteral("Aus V = a · b · c · √(w):\nmit w = ")));
     }
 
+    void partialAnswer_data()
+    {
+        QTest::addColumn<bool>("fixed");
+        QTest::addColumn<QString>("worked");
+        QTest::newRow("b fest") << true
+                                << QStringLiteral("Quader\n\nGegeben:\na = 3 cm\nG = 12 cm²\n\n"
+                                                  "Gesucht:\nb, c, e, M, O, V\n\n"
+                                                  "G = a · b\numgestellt nach b:\nb = G : a\n"
+                                                  "b = 12 cm² : 3 cm\nb = 4 cm\n\n"
+                                                  "Ergebnis:\na = 3 cm\nb = 4 cm\nG = 12 cm²");
+        QTest::newRow("nichts fest") << false << QString();
+    }
+
+    // Too few givens that fix some quantities all the same: the way to those,
+    // and a result of them alone; with nothing fixed, nothing to work.
+    void partialAnswer()
+    {
+        QFETCH(bool, fixed);
+        QFETCH(QString, worked);
+        model::Task task;
+        task.body = &model::cuboid();
+        task.typed = parse(QStringLiteral("a=3;G=12"));
+        Answer answer;
+        answer.status = Answer::Missing;
+        answer.open = QStringList{QStringLiteral("c")};
+        answer.lacking = 1;
+        if (fixed) {
+            model::Step step{model::Step::Rearranged,
+                             QStringLiteral("b"),
+                             QStringLiteral("G"),
+                             model::Term::quantity(QStringLiteral("G")) /
+                                 model::Term::quantity(QStringLiteral("a")),
+                             {}};
+            answer.partial.steps.push_back(step);
+            answer.partial.values = parse(QStringLiteral("a=3;b=4;G=12"));
+            answer.partial.found = parse(QStringLiteral("b=4"));
+        }
+        QCOMPARE(model::workedSolution(task, answer, 0, kGerman), worked);
+    }
+
     // From every set of givens that fixes the solid, at random dimensions, the
     // solver finds the solid again among its solutions, and every solution it
     // gives reproduces the givens.

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHash>
 #include <QImage>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -89,6 +90,21 @@ QStringList pageText(const QString& file, int page)
     QStringList lines;
     for (const QString& l : text.split(u'\n'))
         lines << l.simplified();
+    return lines;
+}
+
+// Each line of text on a page, and whether it is set in bold.
+QHash<QString, bool> boldLines(const QString& file, int page)
+{
+    static const QRegularExpression kText(QStringLiteral("<text [^>]*>(<b>)?(.*?)(</b>)?</text>"));
+    QHash<QString, bool> lines;
+    const QString xml =
+        poppler(QStringLiteral("pdftohtml"),
+                {QStringLiteral("-xml"), QStringLiteral("-i"), QStringLiteral("-stdout"),
+                 QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                 QString::number(page), file});
+    for (const auto& m : kText.globalMatch(xml))
+        lines.insert(m.captured(2).simplified(), m.capturedLength(1) > 0);
     return lines;
 }
 
@@ -205,6 +221,8 @@ private slots:
     void printPreview();
     void nothingToPrint();
     void inverseProblemWithTwoSolutions();
+    void headingsByRole_data();
+    void headingsByRole();
 
 private:
     QTemporaryDir dir_;
@@ -214,7 +232,7 @@ void TestPrint::initTestCase()
 {
     test::setUpProgram();
     QVERIFY(dir_.isValid());
-    for (const char* tool : {"pdfinfo", "pdftotext", "pdftoppm"})
+    for (const char* tool : {"pdfinfo", "pdftotext", "pdftoppm", "pdftohtml"})
         QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
                  "the Poppler tools are missing (Debian package poppler-utils)");
 }
@@ -362,8 +380,7 @@ void TestPrint::unwritablePath_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("message");
-    QTest::newRow("Ordner fehlt") << dir_.filePath("fehlt/Zylinder.pdf")
-                                  << "gibt es nicht";
+    QTest::newRow("Ordner fehlt") << dir_.filePath("fehlt/Zylinder.pdf") << "gibt es nicht";
     QTest::newRow("ein Ordner") << dir_.path() << "ist ein Ordner";
     QTest::newRow("kein Dateisystem zum Schreiben") << "/proc/solvanto-Zylinder.pdf"
                                                     << "kann nicht angelegt werden";
@@ -517,6 +534,48 @@ void TestPrint::inverseProblemWithTwoSolutions()
     const QString running = solution.join(u' ');
     for (const QString& line : filled(document.solution))
         QVERIFY2(running.contains(line.simplified()), qPrintable(line));
+}
+
+void TestPrint::headingsByRole_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("Gegeben") << 1 << "Gegeben:" << true;
+    QTest::newRow("gegeben") << 1 << "a = 2 cm" << false;
+    QTest::newRow("Gesucht") << 1 << "Gesucht:" << true;
+    QTest::newRow("Teil") << 2 << "Teil 1: Würfel" << true;
+    QTest::newRow("Teil aufgesetzt") << 2 << "Teil 2: Kegel, aufgesetzt auf Teil 1" << true;
+    QTest::newRow("Überschrift") << 2 << "Volumen V1:" << true;
+    QTest::newRow("Schritt mit Doppelpunkt") << 2 << "Aus Teil 1:" << false;
+    QTest::newRow("Formel") << 2 << "V1 = a³" << false;
+}
+
+// What is bold comes from the working's roles, not from how a line reads: a
+// step that ends in a colon stays plain, a part's heading with a colon inside
+// is bold. The task page holds Gegeben and Gesucht and nothing of the parts.
+void TestPrint::headingsByRole()
+{
+    QFETCH(int, page);
+    QFETCH(QString, line);
+    QFETCH(bool, bold);
+    using model::Line;
+    model::Working working;
+    working.title = QStringLiteral("Würfel mit Kegel");
+    working.given.push_back({"a", "2", "cm", 2, {}});
+    working.sought << QStringLiteral("V");
+    const model::Section cube{"Teil 1: Würfel",
+                              {{{Line::Heading, "Volumen V1:"}, {Line::Formula, "V1 = a³"}}}};
+    const model::Section cone{"Teil 2: Kegel, aufgesetzt auf Teil 1",
+                              {{{Line::From, "Aus Teil 1:"}, {Line::Result, "r = 1 cm"}}}};
+    working.solutions.push_back({{cube, cone}});
+    const QString file = dir_.filePath(QStringLiteral("Teile.pdf"));
+    QCOMPARE(worked::writePdf(file, worked::document(working, {}, {}), true), QString());
+    QCOMPARE(info(file, "Pages"), "2");
+    const QHash<QString, bool> lines = boldLines(file, page);
+    QVERIFY2(lines.contains(line), qPrintable(QStringList(lines.keys()).join(u'\n')));
+    QCOMPARE(lines.value(line), bold);
+    QVERIFY(!boldLines(file, 1).contains(QStringLiteral("Teil 1: Würfel")));
 }
 
 QTEST_MAIN(TestPrint)

@@ -1,10 +1,11 @@
 #include "writing.h"
 
+#include "working.h"
+
 #include "numbers/numbers.h"
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace model {
@@ -27,47 +28,6 @@ double shifted(double value, int shift)
     double out = 0;
     std::from_chars(text.data(), text.data() + text.size(), out);
     return out;
-}
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// A value exactly as it reads back, with its unit: what the user typed.
-QString exactly(double value, const Unit& unit, const QLocale& locale)
-{
-    const QString number = rt::toExactText(value, locale);
-    const QString u = QString::fromUtf8(unit.text);
-    if (u.isEmpty())
-        return number;
-    return unit.dimension.angle ? number + u : number + u' ' + u;
-}
-
-QString caption(const Body& body, const QString& symbol)
-{
-    const Quantity* q = body.quantity(symbol);
-    return q ? q->caption : symbol;
-}
-
-// "r, d und u"
-QString listed(const QStringList& items)
-{
-    if (items.size() < 2)
-        return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") +
-           items.last();
-}
-
-Dimension kindOf(const Body& body, const QString& symbol)
-{
-    const Quantity* q = body.quantity(symbol);
-    if (q)
-        return q->dimension;
-    for (const Chart& c : body.charts) {
-        for (const Quantity& d : c.dimensions) {
-            if (d.symbol == symbol)
-                return d.dimension;
-        }
-    }
-    return Dimension::Length;
 }
 
 // Six significant digits, for a bound: "348,734".
@@ -97,6 +57,43 @@ QString withUnit(double value, const Unit& unit, const QLocale& locale)
     if (u.isEmpty())
         return number;
     return unit.dimension.angle ? number + u : number + u' ' + u;
+}
+
+QString exactly(double value, const Unit& unit, const QLocale& locale)
+{
+    const QString number = rt::toExactText(value, locale);
+    const QString u = QString::fromUtf8(unit.text);
+    if (u.isEmpty())
+        return number;
+    return unit.dimension.angle ? number + u : number + u' ' + u;
+}
+
+QString caption(const Body& body, const QString& symbol)
+{
+    const Quantity* q = body.quantity(symbol);
+    return q ? q->caption : symbol;
+}
+
+QString listed(const QStringList& items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") +
+           items.last();
+}
+
+Dimension kindOf(const Body& body, const QString& symbol)
+{
+    const Quantity* q = body.quantity(symbol);
+    if (q)
+        return q->dimension;
+    for (const Chart& c : body.charts) {
+        for (const Quantity& d : c.dimensions) {
+            if (d.symbol == symbol)
+                return d.dimension;
+        }
+    }
+    return Dimension::Length;
 }
 
 const Unit& Task::unitOf(const QString& symbol) const
@@ -263,154 +260,10 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
 
 QString workedSolution(const Task& task, const Answer& answer, int index, const QLocale& locale)
 {
-    const Body& body = *task.body;
-    if (index < 0 || index >= int(answer.solutions.size()))
+    const Working w = working(task, answer, locale);
+    if (index < 0 || index >= int(w.solutions.size()))
         return {};
-    const Solution& solution = answer.solutions[index];
-    const Values base = task.givens();
-
-    QStringList lines;
-    QString heading = body.name;
-    if (answer.solutions.size() > 1)
-        heading +=
-            QStringLiteral(" – Lösung %1 von %2").arg(index + 1).arg(answer.solutions.size());
-    lines << heading << QString() << QStringLiteral("Gegeben:");
-    QStringList sought;
-    for (const Quantity& q : body.quantities) {
-        if (!task.typed.contains(q.symbol)) {
-            sought << q.symbol;
-            continue;
-        }
-        const Unit& u = task.unitOf(q.symbol);
-        QString line =
-            q.symbol + QStringLiteral(" = ") + exactly(task.typed.value(q.symbol), u, locale);
-        if (u.pow10 != 0)
-            line += QStringLiteral(" = ") +
-                    exactly(base.value(q.symbol), defaultUnit(q.dimension), locale);
-        lines << line;
-    }
-    lines << QString() << QStringLiteral("Gesucht:") << sought.join(QStringLiteral(", "));
-
-    // Values as the steps computed them, in the formulas' units.
-    Values stepValues = base;
-    // A given as typed, anything computed with the digits of the boxes.
-    const auto text = [&](const QString& s) {
-        const Unit& u = defaultUnit(kindOf(body, s));
-        return task.typed.contains(s) ? exactly(base.value(s), u, locale)
-                                      : withUnit(stepValues.value(s), u, locale);
-    };
-    const auto formulaOf = [&](const QString& symbol) {
-        const Term* f = body.formula(symbol);
-        for (const Chart& c : body.charts) {
-            if (solution.chart != c.note)
-                continue;
-            for (const Relation& r : c.relations) {
-                if (r.symbol == symbol)
-                    f = &r.formula;
-            }
-        }
-        return f;
-    };
-    const auto relationLine = [&](const QString& symbol) {
-        const Term* f = formulaOf(symbol);
-        return f ? symbol + QStringLiteral(" = ") + f->symbols() : symbol;
-    };
-    if (!solution.chart.isEmpty())
-        lines << QString() << QStringLiteral("Rechnung %1:").arg(solution.chart);
-
-    for (const Step& step : solution.steps) {
-        // What a helper quantity gives back is written; the rest follows below.
-        if (step.kind == Step::Computed &&
-            (!body.isDimension(step.symbol) || task.typed.contains(step.symbol))) {
-            stepValues.insert(step.symbol, solution.found.value(step.symbol));
-            continue;
-        }
-        lines << QString();
-        const QString start = step.symbol + QStringLiteral(" = ");
-        if (step.kind == Step::Numeric) {
-            QStringList equations;
-            for (const QString& e : step.equations)
-                equations << relationLine(e);
-            lines << QStringLiteral("Aus %1:").arg(listed(equations));
-            // A named part (the Spat's w) is said where it is first used.
-            QStringList parts;
-            for (const QString& e : step.equations) {
-                if (const Term* f = formulaOf(e)) {
-                    for (const auto& [name, definition] : f->namedParts()) {
-                        const QString line =
-                            QStringLiteral("mit ") + name + QStringLiteral(" = ") + definition;
-                        if (!parts.contains(line))
-                            parts << line;
-                    }
-                }
-            }
-            lines << parts;
-            lines << QStringLiteral("Die Gleichung für %1 hat keine geschlossene Lösung; sie wurde "
-                                    "numerisch gelöst.")
-                         .arg(step.symbol);
-            // Every value the search found for it, one for each solution.
-            QStringList found;
-            for (const Solution& other : answer.solutions) {
-                const QString v = withUnit(other.found.value(step.symbol, kNaN),
-                                           defaultUnit(kindOf(body, step.symbol)), locale);
-                if (other.found.contains(step.symbol) && !found.contains(v))
-                    found << v;
-            }
-            if (found.size() > 1)
-                lines << QStringLiteral("Lösungen: ") + step.symbol + QStringLiteral(" = ") +
-                             found.join(QStringLiteral("; ") + step.symbol + QStringLiteral(" = "));
-        } else {
-            if (step.kind == Step::Shortcut) {
-                QStringList used;
-                for (const QString& s : step.formula.quantities())
-                    used << relationLine(s);
-                lines << QStringLiteral("Aus %1:").arg(listed(used));
-            } else if (step.kind == Step::Computed) {
-                lines << caption(body, step.symbol) + u':';
-            } else {
-                lines << relationLine(step.relation);
-                lines << QStringLiteral("umgestellt nach %1:").arg(step.symbol);
-            }
-            lines << start + step.formula.symbols();
-            lines << start + step.formula.substituted(text);
-        }
-        // A dimension as the solution has it, polished to its last digit.
-        stepValues.insert(step.symbol, body.isDimension(step.symbol)
-                                           ? solution.values.value(step.symbol)
-                                           : solution.found.value(step.symbol));
-        lines << start + text(step.symbol);
-    }
-
-    // The dimensions fix the solid; every other quantity as the calculator computes it.
-    for (const QString& d : body.dimensions)
-        stepValues.insert(d, solution.values.value(d));
-    for (const Relation& r : body.relations) {
-        if (task.typed.contains(r.symbol))
-            continue;
-        lines << QString() << caption(body, r.symbol) + u':';
-        const QString start = r.symbol + QStringLiteral(" = ");
-        lines << start + r.formula.symbols();
-        for (const auto& [name, definition] : r.formula.namedParts())
-            lines << QStringLiteral("mit ") + name + QStringLiteral(" = ") + definition;
-        lines << start + r.formula.substituted(text);
-        stepValues.insert(r.symbol, solution.values.value(r.symbol));
-        lines << start + text(r.symbol);
-    }
-
-    // Everything once more in the rows' units, volumes also in litres.
-    lines << QString() << QStringLiteral("Ergebnis:");
-    const Unit& litre = *unit(Dimension::Volume, QStringLiteral("l"));
-    for (const Quantity& q : body.quantities) {
-        const Unit& u = task.unitOf(q.symbol);
-        const double v = task.typed.contains(q.symbol)
-                             ? task.typed.value(q.symbol)
-                             : fromBase(solution.values.value(q.symbol), u);
-        QString line = q.symbol + QStringLiteral(" = ") + withUnit(v, u, locale);
-        if (q.dimension == Dimension::Volume && &u != &litre)
-            line += QStringLiteral(" = ") + withUnit(fromBase(toBase(v, u), litre), litre, locale);
-        lines << line;
-    }
-    return lines.join(u'\n');
+    return w.text(index);
 }
 
 } // namespace model

@@ -34,10 +34,19 @@ double fromBase(double value, const Unit& unit);
 // empty for a solved task.
 QString message(const Task& task, const Answer& answer, const QLocale& locale);
 
-// The worked solution of one solution, as plain text lines.
+// The worked solution of one solution (see working()), as plain text lines.
 QString workedSolution(const Task& task, const Answer& answer, int solution, const QLocale& locale);
 
 // A value with its unit as a pupil writes it, 15 significant digits: "3,5 cm", "60°".
 QString withUnit(double value, const Unit& unit, const QLocale& locale);
+// The same, exactly as it reads back: what the user typed.
+QString exactly(double value, const Unit& unit, const QLocale& locale);
+
+// The quantity's caption, "Volumen V"; the symbol where the body has none.
+QString caption(const Body& body, const QString& symbol);
+// The dimension of a quantity of the body or of one of its charts.
+Dimension kindOf(const Body& body, const QString& symbol);
+// "r, d und u"
+QString listed(const QStringList& items);
 
 } // namespace model

@@ -390,7 +390,7 @@ void InverseWindow::showPartial()
         row.written = text;
         markComputed(row, true);
     }
-    text_->setPlainText(workedText(0));
+    text_->setPlainText(working().text(0));
     print_->setAvailable(!text_->toPlainText().isEmpty());
 }
 
@@ -413,19 +413,22 @@ void InverseWindow::show(int index)
         row.written = text;
         markComputed(row, true);
     }
-    text_->setPlainText(workedText(index));
+    text_->setPlainText(working().text(index));
     print_->setAvailable(true);
     if (QAbstractButton* option = solutions_->button(index))
         option->setChecked(true);
 }
 
-// One solution's way, its results in the rows' units.
-QString InverseWindow::workedText(int index) const
+// Every solution's way, its results in the rows' units; nothing before a
+// calculation.
+model::Working InverseWindow::working() const
 {
+    if (shown_ < 0 && !partial_)
+        return {body_->name, {}, {}, {}};
     model::Task t = solved_;
     for (const Row& row : rows_)
         t.units.insert(row.quantity.symbol, &unitOf(row));
-    return model::workedSolution(t, answer_, index, QLocale());
+    return model::working(t, answer_, QLocale());
 }
 
 void InverseWindow::chooseSolution(int index)
@@ -471,7 +474,8 @@ void InverseWindow::cmdübernehmen_Click()
 
 void InverseWindow::cmdkopieren_Click()
 {
-    QGuiApplication::clipboard()->setText(solutionText());
+    QGuiApplication::clipboard()->setText(
+        shown_ < 0 && !partial_ ? QString() : working().text(std::max(shown_, 0)));
 }
 
 void InverseWindow::cmdok_Click()
@@ -480,30 +484,12 @@ void InverseWindow::cmdok_Click()
 }
 
 // What is printed: the solid's sketch from its calculator window, and the
-// worked solution, every solution's way where there are several.
+// worked solution, every solution's way where there are several. Headed by
+// the solid alone: which of several solutions is shown belongs to the
+// window, not to the task a class is given.
 Document InverseWindow::document() const
 {
-    // Headed by the solid alone: which of several solutions this is belongs to
-    // the working, not to the task a class is given.
-    QStringList lines = solutionText().split(u'\n');
-    if (!lines.isEmpty())
-        lines.front() = body_->name;
-    Document d = worked::document(body_->name, solids::sketchOf(body_->id), {}, lines.join(u'\n'));
-    if (solutionCount() > 1) {
-        // Every solution's way, one after the other: an answer page leaves
-        // none of them out.
-        QStringList all = d.task;
-        for (int i = 0; i < solutionCount(); ++i) {
-            const Document one = worked::document(body_->name, {}, {}, workedText(i));
-            QStringList way = one.solution.mid(one.task.size());
-            // The heading stays on the page of the working it heads.
-            while (!way.isEmpty() && way.front().trimmed().isEmpty())
-                way.removeFirst();
-            all << QString() << QStringLiteral("Lösung %1 von %2:").arg(i + 1).arg(solutionCount())
-                << way;
-        }
-        d.solution = all;
-    }
+    Document d = worked::document(working(), solids::sketchOf(body_->id), {});
     d.kind = kTitle;
     return d;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/solver.h"
+#include "model/working.h"
 #include "model/writing.h"
 #include "worksheet.h"
 
@@ -71,7 +72,7 @@ private:
     void dropSolutionOptions();
     void show(int solution);
     void showPartial();
-    QString workedText(int solution) const;
+    model::Working working() const;
     model::Task task() const;
     const model::Unit& unitOf(const Row& row) const;
 

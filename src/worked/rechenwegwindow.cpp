@@ -223,7 +223,7 @@ void RechenwegWindow::refresh()
     if (!followed_) {
         sketch_->show(nullptr, nullptr, {});
         text_->setPlainText(kNothing);
-        heading_.clear();
+        working_ = {};
         return;
     }
     const solids::Solid& solid = followed_->solid();
@@ -239,8 +239,8 @@ void RechenwegWindow::refresh()
     }
     QWidget* focus = followed_->focusWidget();
     sketch_->show(&solid, reading.variant, focus ? focus->objectName() : QString());
-    const QString text = solution(solid, reading, QLocale());
-    heading_ = title(solid, reading.variant ? *reading.variant : solid.calculator.variants.front());
+    working_ = working(solid, reading, QLocale());
+    const QString text = working_.text(0);
     if (text != text_->toPlainText())
         text_->setPlainText(text);
 }
@@ -252,7 +252,7 @@ QString RechenwegWindow::highlighted() const
 
 Document RechenwegWindow::document() const
 {
-    return worked::document(heading_, sketch_->sketch(), highlighted(), solutionText());
+    return worked::document(working_, sketch_->sketch(), highlighted());
 }
 
 QString RechenwegWindow::solutionText() const
@@ -262,7 +262,7 @@ QString RechenwegWindow::solutionText() const
 
 void RechenwegWindow::cmdkopieren_Click()
 {
-    QGuiApplication::clipboard()->setText(solutionText());
+    QGuiApplication::clipboard()->setText(working_.solutions.empty() ? kNothing : working_.text(0));
 }
 
 void RechenwegWindow::cmdok_Click()

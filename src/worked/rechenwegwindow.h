@@ -57,7 +57,7 @@ private:
     SketchView* sketch_;
     QTextEdit* text_;
     PrintBar* print_;
-    QString heading_; // the solid's name, as the solution is headed
+    model::Working working_; // the solution shown, as data; empty with nothing to show
 };
 
 } // namespace worked

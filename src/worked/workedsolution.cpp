@@ -23,12 +23,13 @@ QString title(const solids::Solid& solid, const solids::Variant& variant)
     return QString::fromUtf8(variant.name ? variant.name : solid.layout.caption);
 }
 
-QString solution(const solids::Solid& solid, const Reading& reading, const QLocale& locale)
+model::Working working(const solids::Solid& solid, const Reading& reading, const QLocale& locale)
 {
     const solids::Calculator& calculator = solid.calculator;
     const solids::Variant& variant =
         reading.variant ? *reading.variant : calculator.variants.front();
-    QStringList lines{title(solid, variant), QString(), QStringLiteral("Gegeben:")};
+    model::Working w;
+    w.title = title(solid, variant);
 
     // Each dimension the variant uses as it was read, in the shortest text
     // that reads back as the same number; boxes that hold no number are left out.
@@ -40,16 +41,16 @@ QString solution(const solids::Solid& solid, const Reading& reading, const QLoca
         try {
             const double v = rt::toNumber(reading.texts.value(box), locale);
             const QString symbol = QString::fromUtf8(d.symbol);
-            given.insert(symbol, withUnit(rt::toExactText(v, locale), d.unit));
-            lines << symbol + QStringLiteral(" = ") + given.value(symbol);
+            const model::Given g{
+                symbol, rt::toExactText(v, locale), solids::unitText(d.unit), v, {}};
+            given.insert(symbol, withUnit(g.typed, d.unit));
+            w.given.push_back(g);
         } catch (const rt::Error&) {
         }
     }
 
-    QStringList sought;
     for (const solids::Result& r : variant.results)
-        sought << QString::fromUtf8(r.symbol);
-    lines << QString() << QStringLiteral("Gesucht:") << sought.join(QStringLiteral(", "));
+        w.sought << QString::fromUtf8(r.symbol);
 
     // A shown result that a later one reads back, as its label shows it.
     QMap<QString, QString> shown;
@@ -60,18 +61,30 @@ QString solution(const solids::Solid& solid, const Reading& reading, const QLoca
         return given.contains(symbol) ? given.value(symbol) : shown.value(symbol);
     };
 
+    model::Section section;
     for (const solids::Result& r : variant.results) {
         const QString symbol = QString::fromUtf8(r.symbol) + QStringLiteral(" = ");
-        lines << QString() << solid.layout.rowCaption(QString::fromUtf8(r.label)) + u':';
-        lines << symbol + r.formula.symbols();
+        model::Block& lines = section.blocks.emplace_back();
+        lines.push_back(
+            {model::Line::Heading, solid.layout.rowCaption(QString::fromUtf8(r.label)) + u':'});
+        lines.push_back({model::Line::Formula, symbol + r.formula.symbols()});
         for (const auto& [name, definition] : r.formula.namedParts())
-            lines << QStringLiteral("mit ") + name + QStringLiteral(" = ") + definition;
+            lines.push_back({model::Line::Part,
+                             QStringLiteral("mit ") + name + QStringLiteral(" = ") + definition});
         if (!reading.computed)
             continue;
-        lines << symbol + r.formula.substituted(value);
-        lines << symbol + withUnit(reading.texts.value(QString::fromUtf8(r.label)), r.unit);
+        lines.push_back({model::Line::Substituted, symbol + r.formula.substituted(value)});
+        lines.push_back(
+            {model::Line::Result,
+             symbol + withUnit(reading.texts.value(QString::fromUtf8(r.label)), r.unit)});
     }
-    return lines.join(u'\n');
+    w.solutions.push_back({{std::move(section)}});
+    return w;
+}
+
+QString solution(const solids::Solid& solid, const Reading& reading, const QLocale& locale)
+{
+    return working(solid, reading, locale).text(0);
 }
 
 } // namespace worked

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/working.h"
 #include "solids/catalogue.h"
 
 #include <QLocale>
@@ -17,8 +18,10 @@ struct Reading {
     bool computed = false;        // else: the formulas in symbols only
 };
 
-// Plain text, one line each, numbers in the locale's notation. The digits of a
-// result are those its label shows.
+// The working of the calculation, numbers in the locale's notation. The
+// digits of a result are those its label shows.
+model::Working working(const solids::Solid& solid, const Reading& reading, const QLocale& locale);
+// The same as plain text, one line each.
 QString solution(const solids::Solid& solid, const Reading& reading, const QLocale& locale);
 
 // What the sketch and the solution are headed by: "Pyramidenstumpf", "Kugel".

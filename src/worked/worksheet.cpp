@@ -42,13 +42,6 @@ QFont serif(int points, bool bold = false)
     return f;
 }
 
-// "Gegeben:", "Volume:": a caption, set in bold; "umgestellt nach h:" is a
-// step of the working.
-bool isCaption(const QString& line)
-{
-    return line.endsWith(u':') && !line.contains(u'=') && line.front().isUpper();
-}
-
 // The device's pages, filled from top to bottom.
 class Pages {
 public:
@@ -128,9 +121,12 @@ QStringList rowsOf(const QString& line, const QFontMetricsF& metrics, double wid
 }
 
 // The lines in paragraphs, separated by blank lines; a paragraph is kept on
-// one page where it fits on one.
-void paintLines(Pages& pages, const QStringList& lines)
+// one page where it fits on one. Headings are set in bold.
+void paintLines(Pages& pages, const QStringList& lines, const QList<model::Line::Role>& roles)
 {
+    const auto isCaption = [&](qsizetype i) {
+        return i < roles.size() && model::Line::isHeading(roles[i]);
+    };
     const QFont plain = serif(kTextSize), bold = serif(kTextSize, true);
     const QFontMetricsF metrics(plain);
     const double indent = 2 * metrics.height();
@@ -146,8 +142,7 @@ void paintLines(Pages& pages, const QStringList& lines)
         qsizetype end = i;
         std::vector<QStringList> paragraph;
         while (end < lines.size() && !lines[end].trimmed().isEmpty()) {
-            paragraph.push_back(rowsOf(lines[end],
-                                       QFontMetricsF(isCaption(lines[end]) ? bold : plain),
+            paragraph.push_back(rowsOf(lines[end], QFontMetricsF(isCaption(end) ? bold : plain),
                                        pages.width(), indent));
             ++end;
         }
@@ -158,7 +153,7 @@ void paintLines(Pages& pages, const QStringList& lines)
         if (height > pages.room() && height <= pages.height() && pages.y > 0)
             pages.newPage();
         for (qsizetype k = 0; k < qsizetype(paragraph.size()); ++k) {
-            const QFont& font = isCaption(lines[i + k]) ? bold : plain;
+            const QFont& font = isCaption(i + k) ? bold : plain;
             for (qsizetype r = 0; r < paragraph[k].size(); ++r) {
                 if (metrics.lineSpacing() > pages.room() && pages.y > 0)
                     pages.newPage();
@@ -272,23 +267,41 @@ QString shown(const QString& path)
 
 } // namespace
 
-Document document(const QString& solid, const solids::Sketch& sketch, const QString& highlighted,
-                  const QString& text)
+Document document(const model::Working& working, const solids::Sketch& sketch,
+                  const QString& highlighted)
 {
     Document d;
-    d.solid = solid;
+    d.solid = working.title;
     d.sketch = sketch;
     d.highlighted = highlighted;
-    d.solution = text.split(u'\n');
-    if (!d.solution.isEmpty() && d.solution.front() == solid)
-        d.solution.removeFirst();
-    while (!d.solution.isEmpty() && d.solution.front().trimmed().isEmpty())
-        d.solution.removeFirst();
-    const qsizetype sought = d.solution.indexOf(QStringLiteral("Gesucht:"));
-    qsizetype end = sought < 0 ? 0 : sought;
-    while (end < d.solution.size() && !d.solution[end].trimmed().isEmpty())
-        ++end;
-    d.task = d.solution.mid(0, end);
+    const auto add = [](QStringList& lines, QList<model::Line::Role>& roles,
+                        const std::vector<model::Line>& more) {
+        for (const model::Line& l : more) {
+            lines << l.text;
+            roles << l.role;
+        }
+    };
+    const int count = int(working.solutions.size());
+    if (count == 0)
+        return d; // nothing worked out yet
+    const std::vector<model::Line> task = working.task();
+    add(d.task, d.taskRoles, task);
+    add(d.solution, d.solutionRoles, task);
+    if (count == 1) {
+        add(d.solution, d.solutionRoles, working.way(0));
+        return d;
+    }
+    // Every solution's way, one after the other: an answer page leaves none
+    // of them out. Each heading stays on the page of the working it heads.
+    for (int i = 0; i < count; ++i) {
+        std::vector<model::Line> way = working.way(i);
+        while (!way.empty() && way.front().role == model::Line::Blank)
+            way.erase(way.begin());
+        add(d.solution, d.solutionRoles,
+            {{model::Line::Blank, {}},
+             {model::Line::Heading, QStringLiteral("Lösung %1 von %2:").arg(i + 1).arg(count)}});
+        add(d.solution, d.solutionRoles, way);
+    }
     return d;
 }
 
@@ -309,12 +322,12 @@ void paintDocument(QPainter& painter, QPagedPaintDevice& device, const Document&
     // A task for a class marks no letter; the solution shows what the window shows.
     paintSketch(pages, document, !worksheet);
     if (worksheet) {
-        paintLines(pages, document.task);
+        paintLines(pages, document.task, document.taskRoles);
         paintAnswerArea(pages);
         pages.newPage();
         paintHeading(pages, kSolutionHeading + QStringLiteral(": ") + document.solid);
     }
-    paintLines(pages, document.solution);
+    paintLines(pages, document.solution, document.solutionRoles);
     painter.restore();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/working.h"
 #include "solids/sketch.h"
 
 #include <QByteArray>
@@ -21,16 +22,19 @@ struct Document {
     QString highlighted;  // the box whose letter stands out in the sketch, if any
     QStringList task;     // Gegeben and Gesucht: the worksheet's first page
     QStringList solution; // the whole worked solution, one line each
+    // Each line's role, by its place in task and solution: headings are set in
+    // bold. A line beyond them is plain text.
+    QList<model::Line::Role> taskRoles, solutionRoles;
 
     // "Rechenweg Zylinder"
     QString title() const { return kind + u' ' + solid; }
 };
 
-// A document from a worked solution as a window shows it: its first line, the
-// solid's name, becomes the heading; the task runs from the top to the line
-// that names what is sought.
-Document document(const QString& solid, const solids::Sketch& sketch, const QString& highlighted,
-                  const QString& text);
+// A document from a working: its title heads it, its task is the worksheet's
+// first page, and the solution is the task with the way; where there are
+// several solutions, every one's way, each headed "Lösung 1 von 2:".
+Document document(const model::Working& working, const solids::Sketch& sketch,
+                  const QString& highlighted);
 
 // A4 portrait with margins of 20 mm, where a printer starts.
 QPageLayout pageLayout();
