@@ -74,7 +74,9 @@ void Scanner::merge()
     if (fresh_.empty())
         return;
     const auto before = [](const Point& a, const Point& b) { return a.x < b.x; };
-    std::sort(fresh_.begin(), fresh_.end(), before);
+    // Mostly added in order already.
+    if (!std::is_sorted(fresh_.begin(), fresh_.end(), before))
+        std::sort(fresh_.begin(), fresh_.end(), before);
     spare_.resize(points_.size() + fresh_.size());
     spare_.erase(std::merge(points_.begin(), points_.end(), fresh_.begin(), fresh_.end(),
                             spare_.begin(), before),

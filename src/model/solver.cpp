@@ -126,7 +126,9 @@ struct Prepared::Data {
     // Relations that read another relation's quantity where they compute it
     // as a part (V = G · c): what a partial answer rearranges besides.
     std::vector<Equation> derived;
-    Slopes slopes;               // with 5 corners where a count is a dimension
+    Slopes slopes; // with 5 corners where a count is a dimension
+    // Where a count is a dimension, with 3 to 24 corners.
+    std::vector<Slopes> byCorners;
     int first = -1, second = -1; // interchangeable
     double defaultCount = 5;
 
@@ -248,12 +250,19 @@ int rank(const Data& d, const Slopes& slopes, const std::vector<int>& given)
 {
     int best = 0;
     const int columns = int(d.free.size());
+    std::vector<double> cells;
+    std::vector<double*> rows;
     for (int point = 0; point < 2; ++point) {
-        std::vector<std::vector<double>> rows;
+        cells.clear();
         for (const int g : given) {
-            if (!d.alwaysGiven[size_t(g)])
-                rows.push_back(slopes[size_t(point)][size_t(g)]);
+            if (!d.alwaysGiven[size_t(g)]) {
+                const std::vector<double>& row = slopes[size_t(point)][size_t(g)];
+                cells.insert(cells.end(), row.begin(), row.end());
+            }
         }
+        rows.clear();
+        for (size_t at = 0; columns > 0 && at < cells.size(); at += size_t(columns))
+            rows.push_back(cells.data() + at);
         // Gaussian elimination with the largest pivot first.
         int r = 0;
         for (int c = 0; c < columns && r < int(rows.size()); ++c) {
@@ -264,11 +273,11 @@ int rank(const Data& d, const Slopes& slopes, const std::vector<int>& given)
             }
             if (!(std::fabs(rows[pivot][c]) > 1e-6))
                 continue;
-            std::swap(rows[pivot], rows[r]);
+            std::swap(rows[pivot], rows[size_t(r)]);
             for (size_t i = size_t(r) + 1; i < rows.size(); ++i) {
-                const double factor = rows[i][c] / rows[r][c];
+                const double factor = rows[i][c] / rows[size_t(r)][c];
                 for (int j = c; j < columns; ++j)
-                    rows[i][j] -= factor * rows[r][j];
+                    rows[i][j] -= factor * rows[size_t(r)][j];
             }
             ++r;
         }
@@ -373,6 +382,11 @@ Prepared prepare(const Body& body)
         }
     }
     d->slopes = slopes(*d, d->defaultCount);
+    if (std::any_of(d->dimensions.begin(), d->dimensions.end(),
+                    [&](int k) { return d->kinds[size_t(k)] == Dimension::Count; })) {
+        for (int corners = 3; corners <= 24; ++corners)
+            d->byCorners.push_back(slopes(*d, corners));
+    }
     return Prepared{&body, std::move(d)};
 }
 
@@ -485,6 +499,7 @@ public:
 
     std::vector<State> done;
     Trouble trouble;
+    bool searched = false; // whether any relation was solved by search
 
 private:
     bool given(int k) const { return given_.is[size_t(k)]; }
@@ -648,6 +663,7 @@ void Search::searchOne(State& st, int equation, int unknown)
         return formula.run(work.data()) - target;
     };
     const auto [lo, hi] = range(st, unknown);
+    searched = true;
     const Scan scan = roots(f, lo, hi, d_.kinds[size_t(unknown)] != Dimension::Angle,
                             marks(unknown), std::fabs(target));
     if (scan.roots.empty()) {
@@ -731,6 +747,7 @@ bool Search::searchCoupled(State& st)
             return left.run(work.data()) - work[right];
         };
         const auto [lo, hi] = range(st, u);
+        searched = true;
         const Scan scan = roots(f, lo, hi, d_.kinds[size_t(u)] != Dimension::Angle, marks(u),
                                 std::fabs(st.value[size_t(e.symbol)]));
         std::vector<int> equations;
@@ -810,10 +827,17 @@ public:
     }
 
 private:
+    // A body has a dozen quantities or so: comparing is quicker than hashing.
     double read(const QString& symbol) const
     {
-        const auto it = d_.numbers.constFind(symbol);
-        return it == d_.numbers.constEnd() ? 0.0 : values_[size_t(*it)];
+        const QChar* text = symbol.constData();
+        const qsizetype n = symbol.size();
+        for (int k = 0; k < d_.size; ++k) {
+            const QString& s = d_.symbols[k];
+            if (s.size() == n && std::equal(text, text + n, s.constData()))
+                return values_[size_t(k)];
+        }
+        return 0.0;
     }
     const Data& d_;
     const std::vector<double>& values_;
@@ -888,33 +912,33 @@ void refine(const Data& d, const Given& g, std::vector<double>& x)
         }
         return sum;
     };
-    std::vector<double> f, fm, fn;
+    std::vector<double> f, fm, fn, fr, moved, step(free.size()), minus, next, round;
+    std::vector<std::vector<double>> jacobian(given.size(), std::vector<double>(free.size()));
     double error = misfit(x, f);
     // Below 1e-30 the givens are as close as their digits go.
     for (int iteration = 0; iteration < 3 && error >= 1e-30 && std::isfinite(error); ++iteration) {
-        std::vector<std::vector<double>> jacobian(given.size(), std::vector<double>(free.size()));
         for (size_t j = 0; j < free.size(); ++j) {
-            std::vector<double> moved = x;
+            moved = x;
             const double at = x[free[j]], h = 1e-7 * at;
             moved[free[j]] = at + h;
             misfit(moved, fm);
             for (size_t i = 0; i < f.size(); ++i)
                 jacobian[i][j] = (fm[i] - f[i]) / (h / at);
         }
-        std::vector<double> step(free.size()), minus(f.size());
+        minus.resize(f.size());
         for (size_t i = 0; i < f.size(); ++i)
             minus[i] = -f[i];
         if (!leastSquares(jacobian, minus, step))
             break;
-        std::vector<double> next = x;
+        next = x;
         for (size_t j = 0; j < free.size(); ++j)
             next[free[j]] = x[free[j]] * (1 + step[j]);
         const double e = misfit(next, fn);
         if (!(e < error))
             break;
-        x = next;
+        x.swap(next);
         error = e;
-        f = fn;
+        f.swap(fn);
     }
     // Where a rounder value gives the givens back as well, it is the better
     // guess: an exercise's 3 rather than 3.0000000000000058, and its cube of
@@ -922,7 +946,7 @@ void refine(const Data& d, const Given& g, std::vector<double>& x)
     // leaves as uncertain as that.
     if (std::isfinite(error)) {
         for (const int digits : {3, 6, 9, 12, 14}) {
-            std::vector<double> round = x;
+            round = x;
             for (const size_t slot : free) {
                 char text[32];
                 const auto written = std::to_chars(text, text + sizeof text, x[slot],
@@ -931,7 +955,6 @@ void refine(const Data& d, const Given& g, std::vector<double>& x)
             }
             if (round == x)
                 continue;
-            std::vector<double> fr;
             if (misfit(round, fr) <= error) {
                 x = round;
                 break;
@@ -1135,7 +1158,11 @@ Answer solve(const Prepared& prepared, const Values& givens)
         if (d.alwaysGiven[size_t(k)] && g.is[size_t(k)])
             corners = g.value[size_t(k)];
     }
-    const int fixed = rank(d, corners == d.defaultCount ? d.slopes : slopes(d, corners), g.list);
+    const bool usual =
+        corners >= 3 && corners < 3 + double(d.byCorners.size()) && corners == std::floor(corners);
+    const int fixed = corners == d.defaultCount ? rank(d, d.slopes, g.list)
+                      : usual                   ? rank(d, d.byCorners[size_t(corners) - 3], g.list)
+                                                : rank(d, slopes(d, corners), g.list);
     Bits reached(d.size);
     for (const int k : g.list)
         reached |= d.reaches[size_t(k)];
@@ -1282,7 +1309,11 @@ Answer solve(const Prepared& prepared, const Values& givens)
         }
         // A search that found nothing in one choice of dimensions may find
         // the solid in another, where no narrow domain hides it; the first
-        // choice's reason stands if none does.
+        // choice's reason stands if none does. Where no search was needed,
+        // the steps gave the one candidate there is, and no other choice
+        // finds another.
+        if (!search.searched && !unsolved)
+            return attempt;
         if (!unsolved)
             unsolved = std::move(attempt);
     }

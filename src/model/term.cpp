@@ -417,14 +417,34 @@ Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
             ++k;
             continue;
         }
+        const auto number = [&](size_t back) {
+            if (c.code_.size() < back)
+                return false;
+            const int o = c.code_[c.code_.size() - back].op;
+            return o == Node::Number || o == Node::Constant;
+        };
         if (binary && !c.code_.empty()) {
             Compiled::Instruction& last = c.code_.back();
-            const bool number = last.op == Node::Number || last.op == Node::Constant;
-            if (number || last.op == Node::Input) {
+            const bool right = number(1), left = number(2);
+            if (right || last.op == Node::Input) {
                 const int offset = op - Node::Add;
-                last.op = (number ? AddNumber : AddSlot) + offset;
+                last.op = (right ? AddNumber : AddSlot) + offset;
+                // An operation on numbers alone is done once, here, with the
+                // same arithmetic as at every run.
+                if (right && left) {
+                    Compiled once;
+                    once.code_ = {c.code_[c.code_.size() - 2], last};
+                    c.code_.pop_back();
+                    c.code_.back() = {Node::Number, -1, once.run(nullptr)};
+                }
                 continue;
             }
+        }
+        if (!loads && !binary && number(1)) {
+            Compiled once;
+            once.code_ = {c.code_.back(), {op, slot, value}};
+            c.code_.back() = {Node::Number, -1, once.run(nullptr)};
+            continue;
         }
         c.code_.push_back({op, slot, value});
     }
