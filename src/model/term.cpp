@@ -392,7 +392,8 @@ enum Extra {
     AddSlot,
     SubSlot,
     MulSlot,
-    DivSlot
+    DivSlot,
+    SquareOfSlot // a quantity squared
 };
 
 Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
@@ -439,6 +440,10 @@ Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
                 }
                 continue;
             }
+        }
+        if (op == Square && !c.code_.empty() && c.code_.back().op == Node::Input) {
+            c.code_.back().op = SquareOfSlot;
+            continue;
         }
         if (!loads && !binary && number(1)) {
             Compiled once;
@@ -516,6 +521,9 @@ double Compiled::run(const double* values) const
         case Square:
             top[-1] = top[-1] * top[-1];
             break;
+        case SquareOfSlot:
+            *top++ = values[i.slot] * values[i.slot];
+            break;
         case Cube:
             top[-1] = top[-1] * top[-1] * top[-1];
             break;
@@ -548,6 +556,9 @@ double Compiled::run(const double* values) const
         case Node::Acos:
             top[-1] = std::acos(top[-1]);
             break;
+        default:
+            // Every operation is one of the above: no check at every step.
+            __builtin_unreachable();
         }
     }
     return stack[0];
