@@ -985,7 +985,7 @@ Values named(const Data& d, const std::vector<double>& v, int count)
 // follows from them in one way, by closed forms, relations solved for their
 // one unknown (read also through another relation's quantity, V = G · c) and
 // relations computed forwards. Values out of their range are left out.
-Solution partial(const Data& d, const Given& g, const Values& givens)
+Solution partial(const Data& d, const Given& g)
 {
     const Network& plain = d.networks.front();
     std::vector<const Equation*> equations;
@@ -1063,7 +1063,6 @@ Solution partial(const Data& d, const Given& g, const Values& givens)
             s.values.insert(d.symbols[k], checked[size_t(k)]);
     }
     s.found = s.values;
-    Q_UNUSED(givens);
     return s;
 }
 
@@ -1177,7 +1176,7 @@ Answer solve(const Prepared& prepared, const Values& givens)
         }
         answer.status = Answer::Missing;
         answer.lacking = std::max(int(body.dimensions.size()) - fixed, int(answer.open.size()));
-        answer.partial = partial(d, g, givens);
+        answer.partial = partial(d, g);
         return answer;
     }
 

@@ -393,7 +393,8 @@ enum Extra {
     SubSlot,
     MulSlot,
     DivSlot,
-    SquareOfSlot // a quantity squared
+    SquareOfSlot, // a quantity squared
+    End
 };
 
 Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
@@ -434,7 +435,8 @@ Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
                 // same arithmetic as at every run.
                 if (right && left) {
                     Compiled once;
-                    once.code_ = {c.code_[c.code_.size() - 2], last};
+                    once.code_ = {c.code_[c.code_.size() - 2], last, {End, -1, 0}};
+                    once.fits_ = true;
                     c.code_.pop_back();
                     c.code_.back() = {Node::Number, -1, once.run(nullptr)};
                 }
@@ -447,24 +449,30 @@ Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
         }
         if (!loads && !binary && number(1)) {
             Compiled once;
-            once.code_ = {c.code_.back(), {op, slot, value}};
+            once.code_ = {c.code_.back(), {op, slot, value}, {End, -1, 0}};
+            once.fits_ = true;
             c.code_.back() = {Node::Number, -1, once.run(nullptr)};
             continue;
         }
         c.code_.push_back({op, slot, value});
     }
     c.fits_ = deepest <= 64 && depth == 1;
+    // The last operation ends the run: no count of steps to keep.
+    c.code_.push_back({End, -1, 0});
     return c;
 }
 
 double Compiled::run(const double* values) const
 {
-    if (!fits_)
+    if (!fits_ || code_.empty())
         return std::numeric_limits<double>::quiet_NaN();
     double stack[64];
     double* top = stack; // one past the last value
-    for (const Instruction& i : code_) {
+    for (const Instruction* at = code_.data();; ++at) {
+        const Instruction& i = *at;
         switch (i.op) {
+        case End:
+            return stack[0];
         case Node::Number:
         case Node::Constant:
             *top++ = i.value;
@@ -561,7 +569,6 @@ double Compiled::run(const double* values) const
             __builtin_unreachable();
         }
     }
-    return stack[0];
 }
 
 Term Term::referencing(const QSet<QString>& quantities) const
