@@ -19,7 +19,8 @@ constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 struct Point {
     double x;
     double f;
-    bool fresh; // added since f was last looked at here
+    bool fresh;  // added since f was last looked at here
+    bool finite; // f has a value there
 };
 
 class Scanner {
@@ -34,7 +35,11 @@ public:
     Scan run(double lo, double hi, const std::vector<double>& marks);
 
 private:
-    void add(double x) { fresh_.push_back({x, f_(x), true}); }
+    void add(double x)
+    {
+        const double f = f_(x);
+        fresh_.push_back({x, f, true, std::isfinite(f)});
+    }
     void merge();
     void approach(double end, double from, int perDecade);
     double edge(double inside, double outside) const;
@@ -48,7 +53,7 @@ private:
     }
     bool continuous(size_t i, size_t j) const
     {
-        return std::isfinite(points_[i].f) && std::isfinite(points_[j].f) &&
+        return points_[i].finite && points_[j].finite &&
                (poles_.empty() || !across(points_[i].x, points_[j].x));
     }
     void explore();
@@ -74,7 +79,9 @@ void Scanner::merge()
     if (fresh_.empty())
         return;
     const auto before = [](const Point& a, const Point& b) { return a.x < b.x; };
-    std::sort(fresh_.begin(), fresh_.end(), before);
+    // Mostly added in order already.
+    if (!std::is_sorted(fresh_.begin(), fresh_.end(), before))
+        std::sort(fresh_.begin(), fresh_.end(), before);
     spare_.resize(points_.size() + fresh_.size());
     spare_.erase(std::merge(points_.begin(), points_.end(), fresh_.begin(), fresh_.end(),
                             spare_.begin(), before),
@@ -145,7 +152,7 @@ void Scanner::explore()
         const Point& b = points_[i + 1];
         if (!a.fresh && !b.fresh)
             continue;
-        const bool here = std::isfinite(a.f), there = std::isfinite(b.f);
+        const bool here = a.finite, there = b.finite;
         if (here != there) {
             const double from = here ? a.x : b.x;
             if (std::binary_search(edges_.begin(), edges_.end(), from))

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -76,6 +77,22 @@ struct Answer {
     std::optional<Invalid> invalid;
 };
 
+// A body made ready for solving, once: its quantities numbered, its relations,
+// closed forms and conditions compiled, what each quantity depends on. It
+// never changes after it is made, so any number of threads may solve with it
+// at once.
+struct Prepared {
+    struct Data;
+    const Body* body = nullptr;
+    std::shared_ptr<const Data> data;
+};
+
+Prepared prepare(const Body& body);
+
+// Thread-safe: it keeps nothing between calls.
+Answer solve(const Prepared& body, const Values& givens);
+// The same for a body of bodies(), prepared once for the program's run, or
+// for any other body prepared on the spot.
 Answer solve(const Body& body, const Values& givens);
 
 // Every set of as many givens as the body has free dimensions that the solver

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
-#include <type_traits>
 
 namespace model {
 
@@ -155,7 +154,7 @@ void collectNamed(const Node& n, QList<std::pair<QString, QString>>& parts)
     parts.append({n.symbol, write(*n.a, nullptr).text});
 }
 
-// One walk for both kinds of arithmetic: checked (rt::Real) and plain (double).
+// The checked walk; the unchecked arithmetic is the compiled program's.
 template <typename Number, typename Read> Number compute(const Node& n, const Read& read)
 {
     using std::acos, std::cos, std::pow, std::sin, std::tan;
@@ -185,18 +184,6 @@ template <typename Number, typename Read> Number compute(const Node& n, const Re
     case Node::Div:
         return at(n.a) / at(n.b);
     case Node::Pow:
-        if constexpr (std::is_same_v<Number, double>) {
-            // The root of a difference that is 0 but for rounding, such as the
-            // discriminant of a square base's equal edges, is 0: its terms
-            // may come out of a subtraction that cost them digits.
-            if (n.value == 0.5 && n.a->op == Node::Sub) {
-                const double left = at(n.a->a), right = at(n.a->b);
-                const double d = left - right;
-                if (d < 0 && -d <= 1e-10 * std::max(std::fabs(left), std::fabs(right)))
-                    return 0.0;
-                return pow(d, n.value);
-            }
-        }
         return pow(at(n.a), n.value);
     case Node::Sin:
         return sin(at(n.a));
@@ -354,11 +341,6 @@ rt::Real Term::evaluate(const Environment& in) const
     });
 }
 
-double Term::approximate(const std::function<double(const QString&)>& value) const
-{
-    return compute<double>(*node_, [&](const QString& symbol, bool) { return value(symbol); });
-}
-
 QStringList Term::quantities() const
 {
     QStringList symbols;
@@ -396,7 +378,24 @@ void emitCode(const Node& n, const std::function<int(const QString&)>& slotOf,
 
 // The powers a search meets most, each an operation of its own so that it
 // needs no general power function: a search spends most of its time here.
-enum Power { Square = Term::Node::Acos + 1, Cube, Root };
+// A binary operation whose right operand is a number or a quantity takes it
+// with it, instead of a step of its own.
+enum Extra {
+    Square = Term::Node::Acos + 1,
+    Cube,
+    Root,
+    RootOfDifference, // √(a − b), 0 where a − b is 0 but for rounding
+    AddNumber,
+    SubNumber,
+    MulNumber,
+    DivNumber,
+    AddSlot,
+    SubSlot,
+    MulSlot,
+    DivSlot,
+    SquareOfSlot, // a quantity squared
+    End
+};
 
 Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
 {
@@ -404,7 +403,8 @@ Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
     emitCode(*node_, slotOf, code);
     Compiled c;
     int depth = 0, deepest = 0;
-    for (auto [op, value, slot] : code) {
+    for (size_t k = 0; k < code.size(); ++k) {
+        auto [op, value, slot] = code[k];
         if (op == Node::Pow)
             op = value == 2 ? Square : value == 3 ? Cube : value == 0.5 ? Root : op;
         const bool loads = op == Node::Number || op == Node::Constant || op == Node::Input;
@@ -412,20 +412,67 @@ Compiled Term::compile(const std::function<int(const QString&)>& slotOf) const
             op == Node::Add || op == Node::Sub || op == Node::Mul || op == Node::Div;
         depth += loads ? 1 : binary ? -1 : 0;
         deepest = std::max(deepest, depth);
+        // A subtraction under a square root is taken into the root.
+        if (op == Node::Sub && k + 1 < code.size() && std::get<0>(code[k + 1]) == Node::Pow &&
+            std::get<1>(code[k + 1]) == 0.5) {
+            c.code_.push_back({RootOfDifference, -1, 0});
+            ++k;
+            continue;
+        }
+        const auto number = [&](size_t back) {
+            if (c.code_.size() < back)
+                return false;
+            const int o = c.code_[c.code_.size() - back].op;
+            return o == Node::Number || o == Node::Constant;
+        };
+        if (binary && !c.code_.empty()) {
+            Compiled::Instruction& last = c.code_.back();
+            const bool right = number(1), left = number(2);
+            if (right || last.op == Node::Input) {
+                const int offset = op - Node::Add;
+                last.op = (right ? AddNumber : AddSlot) + offset;
+                // An operation on numbers alone is done once, here, with the
+                // same arithmetic as at every run.
+                if (right && left) {
+                    Compiled once;
+                    once.code_ = {c.code_[c.code_.size() - 2], last, {End, -1, 0}};
+                    once.fits_ = true;
+                    c.code_.pop_back();
+                    c.code_.back() = {Node::Number, -1, once.run(nullptr)};
+                }
+                continue;
+            }
+        }
+        if (op == Square && !c.code_.empty() && c.code_.back().op == Node::Input) {
+            c.code_.back().op = SquareOfSlot;
+            continue;
+        }
+        if (!loads && !binary && number(1)) {
+            Compiled once;
+            once.code_ = {c.code_.back(), {op, slot, value}, {End, -1, 0}};
+            once.fits_ = true;
+            c.code_.back() = {Node::Number, -1, once.run(nullptr)};
+            continue;
+        }
         c.code_.push_back({op, slot, value});
     }
     c.fits_ = deepest <= 64 && depth == 1;
+    // The last operation ends the run: no count of steps to keep.
+    c.code_.push_back({End, -1, 0});
     return c;
 }
 
 double Compiled::run(const double* values) const
 {
-    if (!fits_)
+    if (!fits_ || code_.empty())
         return std::numeric_limits<double>::quiet_NaN();
     double stack[64];
     double* top = stack; // one past the last value
-    for (const Instruction& i : code_) {
+    for (const Instruction* at = code_.data();; ++at) {
+        const Instruction& i = *at;
         switch (i.op) {
+        case End:
+            return stack[0];
         case Node::Number:
         case Node::Constant:
             *top++ = i.value;
@@ -455,8 +502,35 @@ double Compiled::run(const double* values) const
             --top;
             top[-1] = top[-1] / top[0];
             break;
+        case AddNumber:
+            top[-1] = top[-1] + i.value;
+            break;
+        case SubNumber:
+            top[-1] = top[-1] - i.value;
+            break;
+        case MulNumber:
+            top[-1] = top[-1] * i.value;
+            break;
+        case DivNumber:
+            top[-1] = top[-1] / i.value;
+            break;
+        case AddSlot:
+            top[-1] = top[-1] + values[i.slot];
+            break;
+        case SubSlot:
+            top[-1] = top[-1] - values[i.slot];
+            break;
+        case MulSlot:
+            top[-1] = top[-1] * values[i.slot];
+            break;
+        case DivSlot:
+            top[-1] = top[-1] / values[i.slot];
+            break;
         case Square:
             top[-1] = top[-1] * top[-1];
+            break;
+        case SquareOfSlot:
+            *top++ = values[i.slot] * values[i.slot];
             break;
         case Cube:
             top[-1] = top[-1] * top[-1] * top[-1];
@@ -464,6 +538,17 @@ double Compiled::run(const double* values) const
         case Root:
             top[-1] = std::sqrt(top[-1]);
             break;
+        case RootOfDifference: {
+            // The root of a difference that is 0 but for rounding, such as the
+            // discriminant of a square base's equal edges, is 0: its terms
+            // may come out of a subtraction that cost them digits.
+            --top;
+            const double left = top[-1], right = top[0], d = left - right;
+            top[-1] = d < 0 && -d <= 1e-10 * std::max(std::fabs(left), std::fabs(right))
+                          ? 0.0
+                          : std::sqrt(d);
+            break;
+        }
         case Node::Pow:
             top[-1] = std::pow(top[-1], i.value);
             break;
@@ -479,9 +564,11 @@ double Compiled::run(const double* values) const
         case Node::Acos:
             top[-1] = std::acos(top[-1]);
             break;
+        default:
+            // Every operation is one of the above: no check at every step.
+            __builtin_unreachable();
         }
     }
-    return stack[0];
 }
 
 Term Term::referencing(const QSet<QString>& quantities) const
@@ -550,6 +637,50 @@ std::optional<Term> Term::solvedFor(const QString& symbol, const Term& target) c
         at = left ? n.a : n.b;
     }
     return value;
+}
+
+namespace {
+
+bool equal(const Node& x, const Node& y)
+{
+    if (&x == &y)
+        return true;
+    if (x.op != y.op || x.value != y.value || x.symbol != y.symbol || !x.a != !y.a || !x.b != !y.b)
+        return false;
+    return (!x.a || equal(*x.a, *y.a)) && (!x.b || equal(*x.b, *y.b));
+}
+
+std::shared_ptr<const Node> replaced(const std::shared_ptr<const Node>& n, const Node& part,
+                                     const QString& symbol, bool& found)
+{
+    if (equal(*n, part)) {
+        found = true;
+        return make(Node::Input, 0, symbol);
+    }
+    if (!n->a)
+        return n;
+    auto copy = std::make_shared<Node>(*n);
+    copy->a = replaced(n->a, part, symbol, found);
+    if (n->b)
+        copy->b = replaced(n->b, part, symbol, found);
+    return copy;
+}
+
+} // namespace
+
+std::optional<Term> Term::reading(const Term& part, const QString& symbol) const
+{
+    // A part that is a bare quantity or number says nothing new.
+    if (!part.node_->a || !node_->a)
+        return std::nullopt;
+    bool found = false;
+    auto copy = std::make_shared<Node>(*node_);
+    copy->a = replaced(node_->a, *part.node_, symbol, found);
+    if (node_->b)
+        copy->b = replaced(node_->b, *part.node_, symbol, found);
+    if (!found)
+        return std::nullopt;
+    return Term(std::shared_ptr<const Node>(std::move(copy)));
 }
 
 // A result's formula may be a named part of another formula; written on its

@@ -79,8 +79,6 @@ public:
 
     // Checked: raises rt::Error at the operation that fails.
     rt::Real evaluate(const Environment& in) const;
-    // Unchecked, for searching: a failed operation gives NaN or infinity.
-    double approximate(const std::function<double(const QString& symbol)>& value) const;
 
     // "4/3 · π · r³"; a named part on its own is written as its definition.
     QString symbols() const;
@@ -107,6 +105,11 @@ public:
     // own (hs, G, M) as those quantities, and shown quantities as they are:
     // how a solver sees which quantities a relation ties together.
     Term referencing(const QSet<QString>& quantities) const;
+    // The same formula reading every part of it that is computed exactly as
+    // `part` (a · b in a · b · c) as the quantity `symbol` that part gives:
+    // V = G · c from V = a · b · c and G = a · b. None where no such part is
+    // in it, below the whole.
+    std::optional<Term> reading(const Term& part, const QString& symbol) const;
 
     struct Node;
 
