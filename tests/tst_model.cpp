@@ -565,6 +565,8 @@ private slots:
             answer.partial.found = parse(QStringLiteral("b=4"));
         }
         QCOMPARE(model::workedSolution(task, answer, 0, kGerman), worked);
+    }
+
     // What too few givens fix all the same: each quantity that follows from
     // them in one way, with the steps that found it; nothing out of range.
     void partialAnswers_data()
