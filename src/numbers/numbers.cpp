@@ -430,13 +430,15 @@ QString toText(double value, const QLocale& locale)
 
 int leadingPlace(double value)
 {
+    if (value == 0 || !std::isfinite(value))
+        return 0;
     char buffer[64];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                    std::chars_format::scientific, 14)
                          .ptr;
     const char* e = std::find(buffer, end, 'e');
     int exponent = 0;
-    std::from_chars(e + (e != end && e[1] == '+' ? 2 : 1), end, exponent);
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
     return exponent;
 }
 
