@@ -31,6 +31,7 @@ const Calculator kCalculator{
                       relation(body, "labwandstärkew", "w", Unit::Centimetre),
                   }}},
     .pi = kExactPi,
+    .certainDigits = true,
 };
 
 const rt::WindowDescription kLayout{

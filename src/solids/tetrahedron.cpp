@@ -25,6 +25,7 @@ const Calculator kCalculator{
                       relation(body, "labhöheh", "h", Unit::Centimetre),
                   }}},
     .pi = kExactPi,
+    .certainDigits = true,
 };
 
 const rt::WindowDescription kLayout{
