@@ -1325,8 +1325,7 @@ void TestWindows::inverseShowsCertainDigits_data()
     };
     const char* wall = "R=10 r=9,99 h=1";
     row("wall", "Hohlzylinder", wall, "w", "", "0,01");
-    // The place moves with the unit: 0,01 cm is 0,0001 m, 1 cm³ is 1000 mm³.
-    row("wall in m", "Hohlzylinder", wall, "w", "m", "0,0001");
+    // The place moves with the unit: 1 cm³ is 1000 mm³ and 0,001 l.
     row("volume", "Hohlzylinder", wall, "V", "", "0,628004371453");
     row("volume in mm³", "Hohlzylinder", wall, "V", "mm³", "628,004371453");
     row("volume in l", "Hohlzylinder", wall, "V", "l", "0,000628004371453");
