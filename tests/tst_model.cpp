@@ -1,3 +1,4 @@
+#include "model/certainty.h"
 #include "model/solver.h"
 #include "model/writing.h"
 #include "numbers/numbers.h"
@@ -99,6 +100,58 @@ class ModelTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Only the digits the givens determine: a difference that cancels
+    // leading digits shows none below its operands' last certain place, and
+    // what it goes into keeps no more significant digits than it has.
+    void certainDigits_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("givens");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("allDigits"); // as toText shows it
+        const auto row = [](const char* name, const char* body, const char* givens,
+                            const char* symbol, const char* expected, const char* all) {
+            QTest::newRow(name) << QString::fromUtf8(body) << QString::fromUtf8(givens)
+                                << QString::fromUtf8(symbol) << QString::fromUtf8(expected)
+                                << QString::fromUtf8(all);
+        };
+        row("wall 10 - 9,99", "Hohlzylinder", "R=10;r=9.99;h=1", "w", "0,01",
+            "0,00999999999999979");
+        row("volume of that wall", "Hohlzylinder", "R=10;r=9.99;h=1", "V", "0,628004371453",
+            "0,628004371452598");
+        row("surface of that wall", "Hohlzylinder", "R=10;r=9.99;h=1", "O", "126,85688303343",
+            "126,856883033425");
+        row("no cancellation in R + r", "Hohlzylinder", "R=10;r=9.99;h=1", "M", "125,60087429052",
+            "125,60087429052");
+        row("wall 1 - 0,7", "Hohlzylinder", "R=1;r=0.7;h=1", "w", "0,3", "0,3");
+        row("large wall", "Hohlzylinder", "R=1e6;r=999999.99;h=1", "w", "0,01",
+            "0,0100000000093132");
+        row("small wall", "Hohlzylinder", "R=1e-6;r=9.99e-7;h=1", "w", "1E-09",
+            "9,99999999999863E-10");
+        row("found R = 0,2 + 0,1", "Hohlzylinder", "r=0.2;w=0.1;h=1", "R", "0,3", "0,3");
+        row("cap 2r - h", "Kugelabschnitt", "r=1;h=1.5", "a", "0,86602540378444",
+            "0,866025403784439");
+        row("sphere", "Kugel", "r=3", "V", "113,097335529232", "113,097335529232");
+    }
+    void certainDigits()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, givens);
+        QFETCH(QString, symbol);
+        QFETCH(QString, expected);
+        QFETCH(QString, allDigits);
+        const model::Body& b = *model::body(body);
+        const Values given = parse(givens);
+        const Answer answer = model::solve(b, given);
+        QCOMPARE(answer.status, Answer::Solved);
+        const Values& values = answer.solutions.front().values;
+        const QHash<QString, int> places = model::certainPlaces(b, values, given.keys());
+        const double value = values.value(symbol);
+        QCOMPARE(rt::toText(value, kGerman, places.value(symbol)), expected);
+        QCOMPARE(rt::toText(value, kGerman), allDigits);
+    }
+
     // Given-sets with their published or hand-checked answers: closed forms,
     // two and three solutions, each shown with 15 significant digits.
     void solutions_data()

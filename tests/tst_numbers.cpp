@@ -54,6 +54,8 @@ private slots:
     void toNumber();
     void toText_data();
     void toText();
+    void toTextAtPlace_data();
+    void toTextAtPlace();
     void roundTrip_data();
     void roundTrip();
     void lenient_data();
@@ -189,6 +191,80 @@ void TestNumbers::toText()
     QFETCH(QString, c);
     QCOMPARE(rt::toText(value, kGerman), german);
     QCOMPARE(rt::toText(value, kC), c);
+}
+
+void TestNumbers::toTextAtPlace_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("place");
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("c");
+
+    // Differences as a double computes them, shown to their operands' last place.
+    QTest::newRow("10 - 9,99") << 10 - 9.99 << -2 << "0,01"
+                               << "0.01";
+    QTest::newRow("1 - 0,7") << 1 - 0.7 << -1 << "0,3"
+                             << "0.3";
+    QTest::newRow("0,1 + 0,2") << 0.1 + 0.2 << -15 << "0,3"
+                               << "0.3";
+    QTest::newRow("negative difference") << 9.99 - 10 << -2 << "-0,01"
+                                         << "-0.01";
+    QTest::newRow("all digits") << 10 - 9.99 << rt::kAllDigits << "0,00999999999999979"
+                                << "0.00999999999999979";
+    // A place below the 15th digit changes nothing.
+    QTest::newRow("15 digits") << 1.4142135623730951 << -14 << "1,4142135623731"
+                               << "1.4142135623731";
+    QTest::newRow("below 15 digits") << 1.4142135623730951 << -40 << "1,4142135623731"
+                                     << "1.4142135623731";
+    QTest::newRow("two digits fewer") << 2.0 / 3 << -13 << "0,6666666666667"
+                                      << "0.6666666666667";
+    // Rounded as the decimal the double is, not as the text it was typed as.
+    QTest::newRow("1,005 is stored below") << 1.005 << -2 << "1"
+                                           << "1";
+    QTest::newRow("2,675 is stored below") << 2.675 << -2 << "2,67"
+                                           << "2.67";
+    QTest::newRow("exact half, away from 0") << 0.125 << -2 << "0,13"
+                                             << "0.13";
+    QTest::newRow("negative half") << -0.125 << -2 << "-0,13"
+                                   << "-0.13";
+    QTest::newRow("carries to a new digit") << 9.96 << -1 << "10"
+                                            << "10";
+    QTest::newRow("carries to 0,01") << 0.0096 << -3 << "0,01"
+                                     << "0.01";
+    QTest::newRow("rounds to 0") << 0.004 << -2 << "0"
+                                 << "0";
+    QTest::newRow("negative rounds to 0") << -0.004 << -2 << "0"
+                                          << "0";
+    QTest::newRow("zero") << 0.0 << -2 << "0"
+                          << "0";
+    QTest::newRow("below the first digit's place") << 4.9 << 1 << "0"
+                                                   << "0";
+    QTest::newRow("half of the place") << 5.0 << 1 << "10"
+                                       << "10";
+    QTest::newRow("tens") << 123456.789 << 2 << "123500"
+                          << "123500";
+    // Exponent form where toText writes it.
+    QTest::newRow("small") << 1.23456e-7 << -9 << "1,23E-07"
+                           << "1.23E-07";
+    QTest::newRow("large") << 1.234567e20 << 17 << "1,235E+20"
+                           << "1.235E+20";
+    QTest::newRow("rounds to 1E+15") << 999999999999999.4 << 3 << "1E+15"
+                                     << "1E+15";
+    QTest::newRow("max") << std::numeric_limits<double>::max() << 300 << "1,79769313E+308"
+                         << "1.79769313E+308";
+}
+
+void TestNumbers::toTextAtPlace()
+{
+    QFETCH(double, value);
+    QFETCH(int, place);
+    QFETCH(QString, german);
+    QFETCH(QString, c);
+    QCOMPARE(rt::toText(value, kGerman, place), german);
+    QCOMPARE(rt::toText(value, kC, place), c);
+    // The 15th digit's place shows what toText shows.
+    if (value != 0)
+        QCOMPARE(rt::toText(value, kC, rt::leadingPlace(value) - 14), rt::toText(value, kC));
 }
 
 void TestNumbers::roundTrip_data()

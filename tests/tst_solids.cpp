@@ -239,6 +239,8 @@ private slots:
     void pyramidChoice();
     void windows_data();
     void windows();
+    void certainDigits_data();
+    void certainDigits();
     void rejectedThroughWindows_data();
     void rejectedThroughWindows();
     void pyramidLeavesA2Alone_data();
@@ -370,7 +372,7 @@ void TestSolids::figures_data()
         QStringList{"56,5486677646163", "84,8230016469244", "56,5486677646163", "3"});
     row("cap 1 1,5", "fokugelabschnitt", "", "1 1,5", sphericalCap(1, 1.5),
         QStringList{"3,53429173528852", "11,7809724509617", "9,42477796076938",
-                    "0,866025403784439"});
+                    "0,86602540378444"});
     // Tetrahedron and octahedron: a; results V, O (and h).
     row("tetrahedron 2", "fotetraeder", "", "2", tetrahedron(2),
         QStringList{"0,942809041582063", "6,92820323027551", "1,63299316185545"});
@@ -423,8 +425,15 @@ void TestSolids::figures()
         QCOMPARE(solids::calculate(s.calculator, sheet), Outcome::Computed);
         QVERIFY(sheet.messages.isEmpty());
         QCOMPARE(sheet.writes, labels);
-        for (int i = 0; i < values.size(); ++i)
-            QCOMPARE(sheet.texts[labels[i]], rt::toText(values[i], locale));
+        // The newer windows show only the digits the inputs determine, as
+        // pinned; the first nine all 15.
+        QVERIFY(!s.calculator.certainDigits || german.size() == values.size());
+        for (int i = 0; i < values.size(); ++i) {
+            QCOMPARE(sheet.texts[labels[i]],
+                     s.calculator.certainDigits
+                         ? QString(german[i]).replace(u',', locale.decimalPoint())
+                         : rt::toText(values[i], locale));
+        }
         if (locale.language() == QLocale::German && !german.isEmpty()) {
             for (int i = 0; i < values.size(); ++i)
                 QCOMPARE(sheet.texts[labels[i]], german[i]);
@@ -751,6 +760,44 @@ void TestSolids::windows()
     w::show(window);
     QCOMPARE(instances(window), 1);
     verifyEmpty(form(window));
+}
+
+void TestSolids::certainDigits_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("inputs");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("german");
+
+    // Where a difference cancels leading digits, none below its operands' last
+    // certain place; what it goes into keeps no more significant digits.
+    row("wall 10 - 9,99", "fohohlzylinder", "", "10 9,99 1", "labwandstärkew", "0,01");
+    row("volume of that wall", "fohohlzylinder", "", "10 9,99 1", "labvolume", "0,628004371453");
+    row("wall 1 - 0,7", "fohohlzylinder", "", "1 0,7 1", "labwandstärkew", "0,3");
+    row("large wall", "fohohlzylinder", "", "1000000 999999,99 1", "labwandstärkew", "0,01");
+    row("small wall", "fohohlzylinder", "", "1E-06 9,99E-07 1", "labwandstärkew", "1E-09");
+    row("cap 2r - h", "fokugelabschnitt", "", "1 1,5", "labgrundkreisradiusa", "0,86602540378444");
+    // No cancellation: all 15 digits.
+    row("sum R + r", "fohohlzylinder", "", "10 9,99 1", "labmantel", "125,60087429052");
+    row("sum 0,2 + 0,1", "fohohlzylinder", "", "0,2 0,1 1", "labmantel", "1,88495559215388");
+    // The first nine windows show every digit, as they always have.
+    row("frustum keeps its digits", "fokegel", "opstumpf", "10 1E-09 9,99", "labseites",
+        "0,00999999999999984");
+}
+
+// Through the window, as a pupil reads the result.
+void TestSolids::certainDigits()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, option);
+    QFETCH(QString, inputs);
+    QFETCH(QString, label);
+    QFETCH(QString, german);
+    rt::Form* f = enter(window, option, inputs);
+    const auto box = test::answerBox([&] { test::click(f, QStringLiteral("cmdberechnen")); });
+    QVERIFY2(!box.shown, qPrintable(box.text));
+    QCOMPARE(f->label(label)->text(), german.replace(u',', QLocale().decimalPoint()));
 }
 
 void TestSolids::rejectedThroughWindows_data()

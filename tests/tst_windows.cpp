@@ -133,6 +133,8 @@ private slots:
     void windowListHasTheFreeWindows_data();
     void windowListHasTheFreeWindows();
     void inverseProblem();
+    void inverseShowsCertainDigits_data();
+    void inverseShowsCertainDigits();
     void inverseOpensOnTheActiveSolid();
     void inverseTakenOver_data();
     void inverseTakenOver();
@@ -1310,6 +1312,56 @@ void TestWindows::inverseProblem()
     QVERIFY(bad.text.contains(QStringLiteral("Höhe h")));
     QCOMPARE(box("txth")->text(), QStringLiteral("abc"));
     QVERIFY(window->isVisible());
+}
+
+void TestWindows::inverseShowsCertainDigits_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("givens"); // symbol=value, as in German
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("unit"); // the computed row's; none: cm's
+    QTest::addColumn<QString>("german");
+
+    const auto row = [](const char* tag, const char* body, const char* givens, const char* symbol,
+                        const char* unit, const char* german) {
+        QTest::newRow(tag) << QString::fromUtf8(body) << QString::fromUtf8(givens)
+                           << QString::fromUtf8(symbol) << QString::fromUtf8(unit)
+                           << QString::fromUtf8(german);
+    };
+    const char* wall = "R=10 r=9,99 h=1";
+    row("wall", "Hohlzylinder", wall, "w", "", "0,01");
+    // The place moves with the unit: 1 cm³ is 1000 mm³ and 0,001 l.
+    row("volume", "Hohlzylinder", wall, "V", "", "0,628004371453");
+    row("volume in mm³", "Hohlzylinder", wall, "V", "mm³", "628,004371453");
+    row("volume in l", "Hohlzylinder", wall, "V", "l", "0,000628004371453");
+    row("no cancellation", "Hohlzylinder", wall, "M", "", "125,60087429052");
+    row("cap", "Kugelabschnitt", "r=1 h=1,5", "a", "", "0,86602540378444");
+}
+
+// A computed row of the Umkehraufgabe shows only the digits the givens
+// determine, in the row's unit.
+void TestWindows::inverseShowsCertainDigits()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, givens);
+    QFETCH(QString, symbol);
+    QFETCH(QString, unit);
+    QFETCH(QString, german);
+    menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
+    auto* window = w::loaded(QStringLiteral("foumkehraufgabe"));
+    QVERIFY(window);
+    window->findChild<QComboBox*>(QStringLiteral("cbokörper"))->setCurrentText(body);
+    QLineEdit* last = nullptr;
+    for (const QString& given : givens.split(u' ')) {
+        const QStringList pair = given.split(u'=');
+        last = window->findChild<QLineEdit*>(QStringLiteral("txt") + pair[0]);
+        QTest::keyClicks(last, QString(pair[1]).replace(u',', QLocale().decimalPoint()));
+    }
+    if (!unit.isEmpty())
+        window->findChild<QComboBox*>(QStringLiteral("cboeinheit") + symbol)->setCurrentText(unit);
+    QTest::keyClick(last, Qt::Key_Return);
+    QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txt") + symbol)->text(),
+             german.replace(u',', QLocale().decimalPoint()));
 }
 
 // The Umkehraufgabe opens on the solid of the active calculator window, the

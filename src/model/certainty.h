@@ -15,8 +15,10 @@ namespace model {
 
 // For each quantity of the body whose value is listed, the lowest decimal
 // place (10^place, in the base unit of its dimension) that the values of
-// `given` and the body's relations determine; a quantity not listed is shown
-// with all its digits (rt::kAllDigits).
+// `given` and the body's relations determine: the givens and the dimensions
+// are inputs, every other quantity is certain as its relation over them
+// makes it. A quantity not listed is shown with all its digits
+// (rt::kAllDigits), and so is an exact one.
 QHash<QString, int> certainPlaces(const Body& body, const QHash<QString, double>& values,
                                   const QStringList& given);
 

@@ -163,8 +163,13 @@ template <typename Number, typename Read> Number compute(const Node& n, const Re
     };
     switch (n.op) {
     case Node::Number:
-    case Node::Constant:
         return n.value;
+    case Node::Constant:
+        // π and its like: certain to the digits a double holds of them.
+        if constexpr (std::is_same_v<Number, Certain>)
+            return Certain::input(n.value);
+        else
+            return n.value;
     case Node::Input:
         return read(n.symbol, false);
     case Node::Shown:
@@ -339,6 +344,114 @@ rt::Real Term::evaluate(const Environment& in) const
     return compute<rt::Real>(*node_, [&](const QString& symbol, bool shown) {
         return shown ? in.shown(symbol) : in.value(symbol);
     });
+}
+
+Certain Term::certain(const std::function<Certain(const QString&)>& value) const
+{
+    return compute<Certain>(*node_, [&](const QString& symbol, bool) { return value(symbol); });
+}
+
+namespace {
+
+// The most significant digits a computed value is certain to: what a double
+// holds, and what the program shows.
+constexpr int kDigits = 15;
+
+// A sum or a difference: no finer than the coarser operand.
+Certain sum(double result, const Certain& a, const Certain& b)
+{
+    const int place = std::max(a.place(), b.place());
+    if (place == rt::kAllDigits || result == 0 || !std::isfinite(result))
+        return Certain::at(result, place);
+    return Certain::at(result, std::max(place, rt::leadingPlace(result) - (kDigits - 1)));
+}
+
+// A product, a quotient, a power or a function: as many significant digits as
+// its least certain nonzero operand. An exact zero gives an exact zero; a zero
+// that is certain only to its place makes a zero as certain.
+Certain relative(double result, const Certain& a, const Certain* b = nullptr)
+{
+    bool exact = true;
+    int digits = kDigits, coarsest = rt::kAllDigits;
+    for (const Certain* operand : {&a, b}) {
+        if (!operand)
+            continue;
+        if (operand->isExact()) {
+            if (operand->value() == 0 && result == 0)
+                return Certain(result);
+            continue;
+        }
+        exact = false;
+        coarsest = std::max(coarsest, operand->place());
+        if (operand->value() != 0 && std::isfinite(operand->value()))
+            digits = std::min(digits, rt::leadingPlace(operand->value()) - operand->place() + 1);
+    }
+    if (exact || !std::isfinite(result))
+        return Certain(result);
+    if (result == 0)
+        return Certain::at(result, coarsest);
+    return Certain::at(result, rt::leadingPlace(result) - digits + 1);
+}
+
+} // namespace
+
+Certain Certain::input(double value)
+{
+    if (value == 0 || !std::isfinite(value))
+        return Certain(value);
+    return at(value, rt::leadingPlace(value) - (kDigits - 1));
+}
+
+Certain Certain::at(double value, int place)
+{
+    Certain c(value);
+    c.place_ = place;
+    return c;
+}
+
+Certain operator+(const Certain& a, const Certain& b)
+{
+    return sum(a.value_ + b.value_, a, b);
+}
+
+Certain operator-(const Certain& a, const Certain& b)
+{
+    return sum(a.value_ - b.value_, a, b);
+}
+
+Certain operator*(const Certain& a, const Certain& b)
+{
+    return relative(a.value_ * b.value_, a, &b);
+}
+
+Certain operator/(const Certain& a, const Certain& b)
+{
+    return relative(a.value_ / b.value_, a, &b);
+}
+
+Certain pow(const Certain& base, double exponent)
+{
+    return relative(std::pow(base.value_, exponent), base);
+}
+
+Certain sin(const Certain& x)
+{
+    return relative(std::sin(x.value_), x);
+}
+
+Certain cos(const Certain& x)
+{
+    return relative(std::cos(x.value_), x);
+}
+
+Certain tan(const Certain& x)
+{
+    return relative(std::tan(x.value_), x);
+}
+
+Certain acos(const Certain& x)
+{
+    return relative(std::acos(x.value_), x);
 }
 
 QStringList Term::quantities() const

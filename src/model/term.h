@@ -28,6 +28,44 @@ public:
     virtual rt::Real shown(const QString& symbol) const = 0;
 };
 
+// A value with the lowest decimal place (10^place) its inputs determine. A
+// number written in a formula is exact; an input is certain to 15 significant
+// digits. A sum or a difference is certain to the coarser of its operands'
+// places, so that 10 − 9,99 is certain to 0,01; a product, a quotient, a
+// power or a function keeps the significant digits of its least certain
+// operand, 15 at best. A zero that is not exact (a cancellation) is certain
+// only to its place wherever it goes.
+class Certain {
+public:
+    Certain(double exact = 0) // NOLINT: implicit, as the numbers of a formula
+        : value_(exact)
+    {
+    }
+    // An input: certain to 15 significant digits.
+    static Certain input(double value);
+    // Known to that place.
+    static Certain at(double value, int place);
+
+    double value() const { return value_; }
+    // rt::kAllDigits where it is exact.
+    int place() const { return place_; }
+    bool isExact() const { return place_ == rt::kAllDigits; }
+
+    friend Certain operator+(const Certain& a, const Certain& b);
+    friend Certain operator-(const Certain& a, const Certain& b);
+    friend Certain operator*(const Certain& a, const Certain& b);
+    friend Certain operator/(const Certain& a, const Certain& b);
+    friend Certain pow(const Certain& base, double exponent);
+    friend Certain sin(const Certain& x);
+    friend Certain cos(const Certain& x);
+    friend Certain tan(const Certain& x);
+    friend Certain acos(const Certain& x);
+
+private:
+    double value_;
+    int place_ = rt::kAllDigits;
+};
+
 class Term;
 
 // A term turned into a short program over numbered slots, for a search that
@@ -79,6 +117,10 @@ public:
 
     // Checked: raises rt::Error at the operation that fails.
     rt::Real evaluate(const Environment& in) const;
+    // The same doubles as evaluate, each with the place its inputs determine:
+    // what a shown result's digits may be. Unchecked; quantities, shown ones
+    // included, are read by their symbols.
+    Certain certain(const std::function<Certain(const QString& symbol)>& value) const;
 
     // "4/3 · π · r³"; a named part on its own is written as its definition.
     QString symbols() const;

@@ -1,6 +1,7 @@
 #include "numbers.h"
 #include "errors.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -427,11 +428,55 @@ QString toText(double value, const QLocale& locale)
     return s;
 }
 
+int leadingPlace(double value)
+{
+    if (value == 0 || !std::isfinite(value))
+        return 0;
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                   std::chars_format::scientific, 14)
+                         .ptr;
+    const char* e = std::find(buffer, end, 'e');
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    return exponent;
+}
+
 QString toText(double value, const QLocale& locale, int place)
 {
-    // Not yet cut: every digit, as before.
-    (void)place;
-    return toText(value, locale);
+    if (place == kAllDigits || value == 0 || !std::isfinite(value) ||
+        place <= leadingPlace(value) - 14)
+        return toText(value, locale);
+    // The double's exact decimal digits (767 significant ones at most), so
+    // that it is rounded as the decimal it is: 1,005 is stored as
+    // 1,00499999999999989... and shows "1" at the second decimal place.
+    char exact[800];
+    const auto end = std::to_chars(exact, exact + sizeof exact, std::fabs(value),
+                                   std::chars_format::scientific, 766)
+                         .ptr;
+    const char* e = std::find(exact, end, 'e');
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    std::string digits(1, exact[0]);
+    digits.append(exact + 2, size_t(e - exact - 2)); // without the point
+    // The digits down to the place, as a whole number of 10^place.
+    const int kept = exponent - place + 1; // fewer than 15: the place is above the 15th digit
+    std::string whole = kept > 0 ? digits.substr(0, size_t(kept)) : std::string("0");
+    if (kept >= 0 && digits[size_t(kept)] >= '5') {
+        auto d = whole.rbegin();
+        for (; d != whole.rend() && *d == '9'; ++d)
+            *d = '0';
+        if (d == whole.rend())
+            whole.insert(whole.begin(), '1');
+        else
+            ++*d;
+    }
+    const std::string rounded = (value < 0 ? "-" : "") + whole + 'e' + std::to_string(place);
+    double r = 0;
+    if (std::from_chars(rounded.data(), rounded.data() + rounded.size(), r).ec != std::errc())
+        return toText(value, locale); // rounded beyond the largest double
+    // At most 15 digits: toText shows the rounded double with exactly them.
+    return toText(r, locale);
 }
 
 QString toExactText(double value, const QLocale& locale)

@@ -40,9 +40,16 @@ QString toText(double value, const QLocale& locale = QLocale());
 
 // The same, with no digit below the decimal place 10^place: the digits a
 // value's inputs determine, where a difference cancelled the leading ones
-// (10 − 9,99 shows "0,01", not "0,00999999999999979"). kAllDigits shows all 15.
+// (10 − 9,99 shows "0,01", not "0,00999999999999979"). The value is rounded
+// there as a decimal, half away from zero as toText rounds its 15 digits; a
+// value that rounds to 0 shows "0". kAllDigits shows all 15.
 inline constexpr int kAllDigits = -100000;
 QString toText(double value, const QLocale& locale, int place);
+
+// The decimal place of the first digit toText shows of a nonzero finite
+// value: 2 for 123,4, -3 for 0,005, 1 for 9,9999999999999998 (shown "10").
+// Its 15th digit stands 14 places below.
+int leadingPlace(double value);
 
 // The shortest text that reads back (with toNumber) as exactly this value, in
 // the locale's notation: what the user typed, without their redundant zeros.

@@ -180,6 +180,14 @@ Outcome calculate(const Calculator& calculator, Sheet& sheet)
                           title);
         return Outcome::NothingChosen;
     }
+    // The places of the results written so far, for a formula that reads one
+    // as it is shown.
+    QHash<QString, int> places;
+    const auto certain = [&](const QString& symbol) {
+        if (const auto it = places.constFind(symbol); it != places.cend())
+            return model::Certain::at(in.shown(symbol).value(), *it);
+        return model::Certain::input(in.value(symbol).value());
+    };
     for (auto result = variant->results.begin(); result != variant->results.end(); ++result) {
         const QString label = QString::fromUtf8(result->label);
         double value = 0;
@@ -194,7 +202,12 @@ Outcome calculate(const Calculator& calculator, Sheet& sheet)
                 sheet.write(QString::fromUtf8(rest->label), QString());
             throw;
         }
-        sheet.write(label, rt::toText(value, sheet.locale()));
+        int place = rt::kAllDigits;
+        if (calculator.certainDigits) {
+            place = result->formula.certain(certain).place();
+            places.insert(QString::fromUtf8(result->symbol), place);
+        }
+        sheet.write(label, rt::toText(value, sheet.locale(), place));
     }
     return Outcome::Computed;
 }

@@ -131,7 +131,10 @@ struct Calculator {
     std::vector<Dimension> dimensions; // as the window shows them, top to bottom
     std::vector<Check> checks;
     std::vector<Variant> variants;
-    double pi = kPi;     // the pi its formulas compute with
+    double pi = kPi; // the pi its formulas compute with
+    // Whether a result shows only the digits its inputs determine (10 − 9,99
+    // as "0,01"); the first nine windows show 15 digits, as they always have.
+    bool certainDigits = false;
     int checkStyle = 64; // information icon
     const char* checkTitle = "Problem";
     // Said, like a failed check, when no variant's option is set.

@@ -24,6 +24,7 @@ const Calculator kCalculator{
                       relation(body, "labmantel", "M", Unit::SquareCentimetre),
                   }}},
     .pi = kExactPi,
+    .certainDigits = true,
 };
 
 const rt::WindowDescription kLayout{

@@ -32,6 +32,7 @@ const Calculator kCalculator{
                       relation(body, "labwandstärkew", "w", Unit::Centimetre),
                   }}},
     .pi = kExactPi,
+    .certainDigits = true,
 };
 
 const rt::WindowDescription kLayout{

@@ -25,6 +25,7 @@ const Calculator kCalculator{
                       relation(body, "laboberfläche", "O", Unit::SquareCentimetre),
                   }}},
     .pi = kExactPi,
+    .certainDigits = true,
 };
 
 const rt::WindowDescription kLayout{

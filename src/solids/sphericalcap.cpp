@@ -32,6 +32,7 @@ const Calculator kCalculator{
                       relation(body, "labgrundkreisradiusa", "a", Unit::Centimetre),
                   }}},
     .pi = kExactPi,
+    .certainDigits = true,
 };
 
 const rt::WindowDescription kLayout{

@@ -26,6 +26,7 @@ const Calculator kCalculator{
                       relation(body, "labhöheh", "h", Unit::Centimetre),
                   }}},
     .pi = kExactPi,
+    .certainDigits = true,
 };
 
 const rt::WindowDescription kLayout{

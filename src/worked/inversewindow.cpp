@@ -2,6 +2,7 @@
 
 #include "printbar.h"
 
+#include "model/certainty.h"
 #include "names.h"
 #include "numbers/errors.h"
 #include "numbers/numbers.h"
@@ -402,12 +403,18 @@ void InverseWindow::show(int index)
     shown_ = index;
     const model::Solution& s = answer_.solutions[size_t(index)];
     const QLocale locale;
+    // Only the digits the givens determine; a place in the base unit moves
+    // with the row's unit.
+    const QHash<QString, int> places = model::certainPlaces(*body_, s.values, solved_.typed.keys());
     for (Row& row : rows_) {
         // What the user typed stays, also into a box that was computed.
         if (isGiven(row))
             continue;
+        const model::Unit& unit = unitOf(row);
+        const int place = places.value(row.quantity.symbol, rt::kAllDigits);
         const QString text =
-            rt::toText(model::fromBase(s.values.value(row.quantity.symbol), unitOf(row)), locale);
+            rt::toText(model::fromBase(s.values.value(row.quantity.symbol), unit), locale,
+                       place == rt::kAllDigits ? place : place - unit.pow10);
         row.box->setText(text);
         row.box->setCursorPosition(0);
         row.written = text;
