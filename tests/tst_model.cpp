@@ -338,6 +338,14 @@ private slots:
             << "Zu wenige Angaben: Der Zylinder ist erst durch 2 voneinander unabhängige Angaben "
                "bestimmt. G legt nur 1 davon fest. Bestimmt sind r = 2 cm, d = 4 cm und u = "
                "12,5663706143592 cm; für h fehlt noch eine Angabe, etwa h, M, O oder V.";
+        QTest::newRow("fixed without binary noise")
+            << "Hohlzylinder"
+            << "R=10;r=9.99"
+            << ""
+            << "R=10;r=9.99;w=0.00999999999999979" << 1
+            << "Zu wenige Angaben: Der Hohlzylinder ist erst durch 3 voneinander unabhängige "
+               "Angaben bestimmt. R und r legen zusammen nur 2 davon fest. Bestimmt ist w = 0,01 "
+               "cm; für h fehlt noch eine Angabe, etwa h, M, O oder V.";
         QTest::newRow("two still missing")
             << "Kegelstumpf"
             << "r2=1"

@@ -11,19 +11,6 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// A computed value with its unit, to the last place its inputs determine: the
-// place in the centimetre's unit moves with the unit shown.
-QString certain(double value, const Unit& unit, int place, const QLocale& locale)
-{
-    if (place != rt::kAllDigits)
-        place -= unit.pow10;
-    const QString number = rt::toText(value, locale, place);
-    const QString u = QString::fromUtf8(unit.text);
-    if (u.isEmpty())
-        return number;
-    return unit.dimension.angle ? number + u : number + u' ' + u;
-}
-
 QStringList givenSymbols(const Task& task)
 {
     QStringList given;
@@ -55,7 +42,7 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
     const auto text = [&](const QString& s) {
         const Unit& u = defaultUnit(kindOf(body, s));
         return task.typed.contains(s) ? exactly(base.value(s), u, locale)
-                                      : certain(stepValues.value(s), u, place(s), locale);
+                                      : certainWithUnit(stepValues.value(s), u, place(s), locale);
     };
     const auto formulaOf = [&](const QString& symbol) {
         const Term* f = body.formula(symbol);
@@ -111,7 +98,7 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
             // Every value the search found for it, one for each solution.
             QStringList found;
             for (const Solution& other : others) {
-                const QString v = certain(
+                const QString v = certainWithUnit(
                     other.found.value(step.symbol, kNaN), defaultUnit(kindOf(body, step.symbol)),
                     placesOf(other).value(step.symbol, rt::kAllDigits), locale);
                 if (other.found.contains(step.symbol) && !found.contains(v))
@@ -186,10 +173,10 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
             continue;
         }
         const double v = fromBase(solution.values.value(q.symbol), u);
-        QString line = start + certain(v, u, place(q.symbol), locale);
+        QString line = start + certainWithUnit(v, u, place(q.symbol), locale);
         if (q.dimension == Dimension::Volume && &u != &litre)
             line += QStringLiteral(" = ") +
-                    certain(fromBase(toBase(v, u), litre), litre, place(q.symbol), locale);
+                    certainWithUnit(fromBase(toBase(v, u), litre), litre, place(q.symbol), locale);
         result.push_back({Line::Result, line});
     }
     Way way;

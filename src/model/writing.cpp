@@ -1,5 +1,7 @@
 #include "writing.h"
 
+#include "certainty.h"
+
 #include "working.h"
 
 #include "numbers/numbers.h"
@@ -50,22 +52,38 @@ double fromBase(double value, const Unit& unit)
     return shifted(value, -unit.pow10);
 }
 
-QString withUnit(double value, const Unit& unit, const QLocale& locale)
+namespace {
+
+// "3,5 cm", "60°", "5": a number with its unit as a pupil writes it.
+QString joined(const QString& number, const Unit& unit)
 {
-    const QString number = rt::toText(value, locale);
     const QString u = QString::fromUtf8(unit.text);
     if (u.isEmpty())
         return number;
     return unit.dimension.angle ? number + u : number + u' ' + u;
 }
 
+} // namespace
+
+QString withUnit(double value, const Unit& unit, const QLocale& locale)
+{
+    return joined(rt::toText(value, locale), unit);
+}
+
 QString exactly(double value, const Unit& unit, const QLocale& locale)
 {
-    const QString number = rt::toExactText(value, locale);
-    const QString u = QString::fromUtf8(unit.text);
-    if (u.isEmpty())
-        return number;
-    return unit.dimension.angle ? number + u : number + u' ' + u;
+    return joined(rt::toExactText(value, locale), unit);
+}
+
+QString certainNumber(double value, const Unit& unit, int place, const QLocale& locale)
+{
+    // 1 m is 100 cm: a place in cm is two places further left in m.
+    return rt::toText(value, locale, place == rt::kAllDigits ? place : place - unit.pow10);
+}
+
+QString certainWithUnit(double value, const Unit& unit, int place, const QLocale& locale)
+{
+    return joined(certainNumber(value, unit, place, locale), unit);
 }
 
 QString caption(const Body& body, const QString& symbol)
@@ -144,13 +162,15 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
         // What the givens fix besides themselves, in the rows' units; then the
         // dimensions still open are those they leave out.
         const Values& fixedValues = answer.partial.values;
+        const QHash<QString, int> places = certainPlaces(body, fixedValues, task.typed.keys());
         QStringList fixed;
         for (const Quantity& q : body.quantities) {
             if (task.typed.contains(q.symbol) || !fixedValues.contains(q.symbol))
                 continue;
             const Unit& u = task.unitOf(q.symbol);
             fixed << q.symbol + QStringLiteral(" = ") +
-                         withUnit(fromBase(fixedValues.value(q.symbol), u), u, locale);
+                         certainWithUnit(fromBase(fixedValues.value(q.symbol), u), u,
+                                         places.value(q.symbol, rt::kAllDigits), locale);
         }
         QStringList open = answer.open;
         if (!fixed.isEmpty()) {

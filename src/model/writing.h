@@ -39,6 +39,13 @@ QString workedSolution(const Task& task, const Answer& answer, int solution, con
 
 // A value with its unit as a pupil writes it, 15 significant digits: "3,5 cm", "60°".
 QString withUnit(double value, const Unit& unit, const QLocale& locale);
+
+// A computed value in the unit, with no digit below the place its inputs
+// determine: `place` is that place in the base unit of its dimension (see
+// certainPlaces), rt::kAllDigits for all 15 digits. The number alone, and
+// with its unit.
+QString certainNumber(double value, const Unit& unit, int place, const QLocale& locale);
+QString certainWithUnit(double value, const Unit& unit, int place, const QLocale& locale);
 // The same, exactly as it reads back: what the user typed.
 QString exactly(double value, const Unit& unit, const QLocale& locale);
 

@@ -428,6 +428,19 @@ QString toText(double value, const QLocale& locale)
     return s;
 }
 
+namespace {
+
+// The power of ten of a number written in scientific form by std::to_chars.
+int exponentOf(const char* text, const char* end)
+{
+    const char* e = std::find(text, end, 'e');
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    return exponent;
+}
+
+} // namespace
+
 int leadingPlace(double value)
 {
     if (value == 0 || !std::isfinite(value))
@@ -436,10 +449,7 @@ int leadingPlace(double value)
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                    std::chars_format::scientific, 14)
                          .ptr;
-    const char* e = std::find(buffer, end, 'e');
-    int exponent = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
-    return exponent;
+    return exponentOf(buffer, end);
 }
 
 QString toText(double value, const QLocale& locale, int place)
@@ -455,8 +465,7 @@ QString toText(double value, const QLocale& locale, int place)
                                    std::chars_format::scientific, 766)
                          .ptr;
     const char* e = std::find(exact, end, 'e');
-    int exponent = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    const int exponent = exponentOf(exact, end);
     std::string digits(1, exact[0]);
     digits.append(exact + 2, size_t(e - exact - 2)); // without the point
     // The digits down to the place, as a whole number of 10^place.

@@ -369,57 +369,45 @@ void InverseWindow::present(const model::Task& t, const model::Answer& answer)
     show(0); // checks the first option
 }
 
-// Fills the rows the givens fix in spite of being too few, in each row's
-// unit; the others stay empty.
-void InverseWindow::showPartial()
+// Fills the rows that the values hold, in each row's unit, with the digits
+// the givens determine; a row they do not hold is emptied. What the user
+// typed stays, also in a box that was computed.
+void InverseWindow::fill(const model::Values& values)
 {
     const QLocale locale;
-    const model::Values& fixed = answer_.partial.values;
+    const QHash<QString, int> places = model::certainPlaces(*body_, values, solved_.typed.keys());
     for (Row& row : rows_) {
         if (isGiven(row))
             continue;
-        if (!fixed.contains(row.quantity.symbol)) {
-            row.box->clear();
-            row.written.clear();
-            markComputed(row, false);
-            continue;
+        const QString symbol = row.quantity.symbol;
+        QString text;
+        if (values.contains(symbol)) {
+            const model::Unit& unit = unitOf(row);
+            text = model::certainNumber(model::fromBase(values.value(symbol), unit), unit,
+                                        places.value(symbol, rt::kAllDigits), locale);
         }
-        const QString text =
-            rt::toText(model::fromBase(fixed.value(row.quantity.symbol), unitOf(row)), locale);
         row.box->setText(text);
         row.box->setCursorPosition(0);
         row.written = text;
-        markComputed(row, true);
+        markComputed(row, !text.isEmpty());
     }
+}
+
+// What too few givens fix all the same; the other rows stay empty.
+void InverseWindow::showPartial()
+{
+    fill(answer_.partial.values);
     text_->setPlainText(working().text(0));
     print_->setAvailable(!text_->toPlainText().isEmpty());
 }
 
-// Fills the rows with one solution, in each row's unit.
+// Fills the rows with one solution.
 void InverseWindow::show(int index)
 {
     if (index < 0 || index >= int(answer_.solutions.size()))
         return;
     shown_ = index;
-    const model::Solution& s = answer_.solutions[size_t(index)];
-    const QLocale locale;
-    // Only the digits the givens determine; a place in the base unit moves
-    // with the row's unit.
-    const QHash<QString, int> places = model::certainPlaces(*body_, s.values, solved_.typed.keys());
-    for (Row& row : rows_) {
-        // What the user typed stays, also into a box that was computed.
-        if (isGiven(row))
-            continue;
-        const model::Unit& unit = unitOf(row);
-        const int place = places.value(row.quantity.symbol, rt::kAllDigits);
-        const QString text =
-            rt::toText(model::fromBase(s.values.value(row.quantity.symbol), unit), locale,
-                       place == rt::kAllDigits ? place : place - unit.pow10);
-        row.box->setText(text);
-        row.box->setCursorPosition(0);
-        row.written = text;
-        markComputed(row, true);
-    }
+    fill(answer_.solutions[size_t(index)].values);
     text_->setPlainText(working().text(index));
     print_->setAvailable(true);
     if (QAbstractButton* option = solutions_->button(index))

@@ -71,6 +71,7 @@ private:
     void clearComputed();
     void dropSolutionOptions();
     void show(int solution);
+    void fill(const model::Values& values);
     void showPartial();
     model::Working working() const;
     model::Task task() const;
