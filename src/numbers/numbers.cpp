@@ -430,10 +430,18 @@ QString toText(double value, const QLocale& locale)
 
 namespace {
 
+// Where std::to_chars's scientific form puts its 'e'.
+const char* exponentMark(const char* text, const char* end)
+{
+    while (text != end && *text != 'e')
+        ++text;
+    return text;
+}
+
 // The power of ten of a number written in scientific form by std::to_chars.
 int exponentOf(const char* text, const char* end)
 {
-    const char* e = std::find(text, end, 'e');
+    const char* e = exponentMark(text, end);
     int exponent = 0;
     std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
     return exponent;
@@ -464,7 +472,7 @@ QString toText(double value, const QLocale& locale, int place)
     const auto end = std::to_chars(exact, exact + sizeof exact, std::fabs(value),
                                    std::chars_format::scientific, 766)
                          .ptr;
-    const char* e = std::find(exact, end, 'e');
+    const char* e = exponentMark(exact, end);
     const int exponent = exponentOf(exact, end);
     std::string digits(1, exact[0]);
     digits.append(exact + 2, size_t(e - exact - 2)); // without the point
