@@ -1418,6 +1418,10 @@ void TestWindows::inverseTakenOver()
                 ->setChecked(true);
     }
 
+    // What another solid of the window left in a box it does not use.
+    for (const solids::Dimension& d : target.solid->calculator.dimensions)
+        calculator->textBox(QString::fromUtf8(d.box))->setText(QStringLiteral("7"));
+
     menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
     auto* window =
         dynamic_cast<worked::InverseWindow*>(w::loaded(QStringLiteral("foumkehraufgabe")));
@@ -1440,10 +1444,15 @@ void TestWindows::inverseTakenOver()
     QCOMPARE(calculator->bodyId(), id);
     QVERIFY(calculator->lastCalculation().succeeded);
     for (const solids::Dimension& d : target.solid->calculator.dimensions) {
-        if (solids::uses(*target.variant, d))
+        const QLineEdit* box = calculator->textBox(QString::fromUtf8(d.box));
+        if (solids::uses(*target.variant, d)) {
             QCOMPARE(
-                calculator->textBox(QString::fromUtf8(d.box))->text(),
+                box->text(),
                 rt::toExactText(givens.value(solids::bodyLetter(*target.variant, d)), QLocale()));
+            QCOMPARE(box->cursorPosition(), 0); // read from its first digit
+        } else {
+            QCOMPARE(box->text(), QString());
+        }
     }
     // The same double the Umkehraufgabe found, with the calculator's own digits.
     const model::Answer answer = model::solve(body, givens);

@@ -98,8 +98,11 @@ bool CalculatorWindow::showBody(const QString& bodyId, const QHash<QString, doub
         return false;
     QList<std::pair<QLineEdit*, QString>> texts;
     for (const Dimension& d : solid_.calculator.dimensions) {
-        if (!uses(*variant, d))
+        // A box the shown solid has no use for keeps nothing of another one.
+        if (!uses(*variant, d)) {
+            texts.append({textBox(QString::fromUtf8(d.box)), QString()});
             continue;
+        }
         const QString letter = bodyLetter(*variant, d);
         if (!dimensions.contains(letter))
             return false;
@@ -113,8 +116,10 @@ bool CalculatorWindow::showBody(const QString& bodyId, const QHash<QString, doub
             break;
         }
     }
-    for (const auto& [box, text] : texts)
+    for (const auto& [box, text] : texts) {
         box->setText(text);
+        box->setCursorPosition(0); // a long number read from its start
+    }
     // As a press of the button would: an error is told, and the window may
     // be gone once its message box is answered.
     QPointer<CalculatorWindow> self(this);
