@@ -25,8 +25,9 @@ struct Point {
 
 class Scanner {
 public:
-    Scanner(const std::function<double(double)>& f, bool logarithmic, double size)
+    Scanner(const std::function<double(double)>& f, const Many& many, bool logarithmic, double size)
         : f_(f)
+        , many_(many)
         , logarithmic_(logarithmic)
         , touch_(1e-11 * size)
     {
@@ -35,11 +36,9 @@ public:
     Scan run(double lo, double hi, const std::vector<double>& marks);
 
 private:
-    void add(double x)
-    {
-        const double f = f_(x);
-        fresh_.push_back({x, f, true, std::isfinite(f)});
-    }
+    // Evaluated when merged, all new points together.
+    void add(double x) { fresh_.push_back({x, kNaN, true, false}); }
+    void evaluate();
     void merge();
     void approach(double end, double from, int perDecade);
     double edge(double inside, double outside) const;
@@ -63,6 +62,8 @@ private:
     void refine();
 
     const std::function<double(double)>& f_;
+    const Many& many_;
+    std::vector<double> xs_, fs_; // the new points' places and values, for many_
     const bool logarithmic_;
     const double touch_;        // how close to 0 a dip of f counts as a double root
     std::vector<Point> points_; // in order
@@ -73,11 +74,33 @@ private:
     std::vector<double> roots_;
 };
 
+void Scanner::evaluate()
+{
+    const size_t n = fresh_.size();
+    if (many_) {
+        xs_.resize(n);
+        fs_.resize(n);
+        for (size_t k = 0; k < n; ++k)
+            xs_[k] = fresh_[k].x;
+        many_(xs_.data(), fs_.data(), n);
+        for (size_t k = 0; k < n; ++k) {
+            fresh_[k].f = fs_[k];
+            fresh_[k].finite = std::isfinite(fs_[k]);
+        }
+    } else {
+        for (Point& p : fresh_) {
+            p.f = f_(p.x);
+            p.finite = std::isfinite(p.f);
+        }
+    }
+}
+
 // The new points into the ordered ones.
 void Scanner::merge()
 {
     if (fresh_.empty())
         return;
+    evaluate();
     const auto before = [](const Point& a, const Point& b) { return a.x < b.x; };
     // Mostly added in order already.
     if (!std::is_sorted(fresh_.begin(), fresh_.end(), before))
@@ -390,9 +413,9 @@ Scan Scanner::run(double lo, double hi, const std::vector<double>& marks)
 } // namespace
 
 Scan roots(const std::function<double(double)>& f, double lo, double hi, bool logarithmic,
-           const std::vector<double>& marks, double size)
+           const std::vector<double>& marks, double size, const Many& many)
 {
-    return Scanner(f, logarithmic, size).run(lo, hi, marks);
+    return Scanner(f, many, logarithmic, size).run(lo, hi, marks);
 }
 
 } // namespace model
