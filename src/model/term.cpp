@@ -691,32 +691,42 @@ void Compiled::run(const double* values, const double* const* columns, size_t n,
         return;
     }
     // A few points at a time, each operation over all of them: one dispatch
-    // for them all, and loops the compiler can keep in registers.
+    // for them all. Arithmetic runs over every lane of the stack, used or not,
+    // so that its loops have a fixed length the compiler can vectorise.
     constexpr size_t kLanes = 32;
-    double stack[64][kLanes];
+    alignas(32) double stack[64][kLanes];
+    alignas(32) double scratch[kLanes];
     for (size_t from = 0; from < n; from += kLanes) {
         const size_t m = std::min(kLanes, n - from);
-        const auto each = [m](double* t, auto op) {
+        const auto each = [](double* t, auto op) {
+            for (size_t k = 0; k < kLanes; ++k)
+                t[k] = op(t[k]);
+        };
+        // For functions of the library, too dear to run on unused lanes.
+        const auto call = [m](double* t, auto op) {
             for (size_t k = 0; k < m; ++k)
                 t[k] = op(t[k]);
         };
-        const auto pair = [m](double* t, const double* u, auto op) {
-            for (size_t k = 0; k < m; ++k)
+        const auto pair = [](double* t, const double* u, auto op) {
+            for (size_t k = 0; k < kLanes; ++k)
                 t[k] = op(t[k], u[k]);
         };
-        const auto slot = [&](double* t, int s, auto op) {
+        const auto load = [&](double* t, int s) {
             if (const double* c = columns[s]) {
-                pair(t, c + from, op);
+                std::copy(c + from, c + from + m, t);
+                std::fill(t + m, t + kLanes, c[from]);
+            } else {
+                std::fill(t, t + kLanes, values[s]);
+            }
+        };
+        const auto slot = [&](double* t, int s, auto op) {
+            if (columns[s]) {
+                load(scratch, s);
+                pair(t, scratch, op);
             } else {
                 const double v = values[s];
                 each(t, [&](double x) { return op(x, v); });
             }
-        };
-        const auto load = [&](double* t, int s) {
-            if (const double* c = columns[s])
-                std::copy(c + from, c + from + m, t);
-            else
-                std::fill(t, t + m, values[s]);
         };
         const auto add = [](double a, double b) { return a + b; };
         const auto sub = [](double a, double b) { return a - b; };
@@ -730,7 +740,7 @@ void Compiled::run(const double* values, const double* const* columns, size_t n,
             switch (i.op) {
             case Node::Number:
             case Node::Constant:
-                std::fill(stack[depth], stack[depth] + m, v);
+                std::fill(stack[depth], stack[depth] + kLanes, v);
                 ++depth;
                 break;
             case Node::Input:
@@ -808,19 +818,19 @@ void Compiled::run(const double* values, const double* const* columns, size_t n,
                 });
                 break;
             case Node::Pow:
-                each(t, [v](double x) { return std::pow(x, v); });
+                call(t, [v](double x) { return std::pow(x, v); });
                 break;
             case Node::Sin:
-                each(t, [](double x) { return std::sin(x); });
+                call(t, [](double x) { return std::sin(x); });
                 break;
             case Node::Cos:
-                each(t, [](double x) { return std::cos(x); });
+                call(t, [](double x) { return std::cos(x); });
                 break;
             case Node::Tan:
-                each(t, [](double x) { return std::tan(x); });
+                call(t, [](double x) { return std::tan(x); });
                 break;
             case Node::Acos:
-                each(t, [](double x) { return std::acos(x); });
+                call(t, [](double x) { return std::acos(x); });
                 break;
             default:
                 __builtin_unreachable();
