@@ -25,8 +25,9 @@ struct Point {
 
 class Scanner {
 public:
-    Scanner(const std::function<double(double)>& f, bool logarithmic, double size)
+    Scanner(const std::function<double(double)>& f, const Many& many, bool logarithmic, double size)
         : f_(f)
+        , many_(many)
         , logarithmic_(logarithmic)
         , touch_(1e-11 * size)
     {
@@ -35,11 +36,9 @@ public:
     Scan run(double lo, double hi, const std::vector<double>& marks);
 
 private:
-    void add(double x)
-    {
-        const double f = f_(x);
-        fresh_.push_back({x, f, true, std::isfinite(f)});
-    }
+    // Evaluated when merged, all new points together.
+    void add(double x) { fresh_.push_back({x, kNaN, true, false}); }
+    void evaluate();
     void merge();
     void approach(double end, double from, int perDecade);
     double edge(double inside, double outside) const;
@@ -57,12 +56,15 @@ private:
                (poles_.empty() || !across(points_[i].x, points_[j].x));
     }
     void explore();
+    // Both with f continuous on either side of point i.
     bool turns(size_t i) const;
-    bool clear(size_t i) const;
     int bend(size_t i) const;
+    bool clear(size_t i) const;
     void refine();
 
     const std::function<double(double)>& f_;
+    const Many& many_;
+    std::vector<double> xs_, fs_; // the new points' places and values, for many_
     const bool logarithmic_;
     const double touch_;        // how close to 0 a dip of f counts as a double root
     std::vector<Point> points_; // in order
@@ -73,11 +75,33 @@ private:
     std::vector<double> roots_;
 };
 
+void Scanner::evaluate()
+{
+    const size_t n = fresh_.size();
+    if (many_) {
+        xs_.resize(n);
+        fs_.resize(n);
+        for (size_t k = 0; k < n; ++k)
+            xs_[k] = fresh_[k].x;
+        many_(xs_.data(), fs_.data(), n);
+        for (size_t k = 0; k < n; ++k) {
+            fresh_[k].f = fs_[k];
+            fresh_[k].finite = std::isfinite(fs_[k]);
+        }
+    } else {
+        for (Point& p : fresh_) {
+            p.f = f_(p.x);
+            p.finite = std::isfinite(p.f);
+        }
+    }
+}
+
 // The new points into the ordered ones.
 void Scanner::merge()
 {
     if (fresh_.empty())
         return;
+    evaluate();
     const auto before = [](const Point& a, const Point& b) { return a.x < b.x; };
     // Mostly added in order already.
     if (!std::is_sorted(fresh_.begin(), fresh_.end(), before))
@@ -123,7 +147,9 @@ double Scanner::polish(double a, double b, double fa, double fb)
     namespace bt = boost::math::tools;
     try {
         std::uintmax_t iterations = 100;
-        const auto r = bt::toms748_solve(f_, a, b, fa, fb, bt::eps_tolerance<double>(), iterations);
+        // By reference: the search copies its function at every step.
+        const auto r =
+            bt::toms748_solve(std::ref(f_), a, b, fa, fb, bt::eps_tolerance<double>(), iterations);
         const double x = (r.first + r.second) / 2;
         const double fx = f_(x);
         if (std::isfinite(fx) && std::fabs(fx) <= std::max(std::fabs(fa), std::fabs(fb)))
@@ -182,8 +208,6 @@ void Scanner::explore()
 // +1 up, -1 down, 0 where that cannot be told.
 int Scanner::bend(size_t i) const
 {
-    if (i == 0 || i + 1 >= points_.size() || !continuous(i - 1, i) || !continuous(i, i + 1))
-        return 0;
     const double a = points_[i - 1].f, m = points_[i].f, b = points_[i + 1].f;
     const double noise = 1e-9 * std::max({std::fabs(a), std::fabs(m), std::fabs(b)});
     const double d = (a - m) + (b - m);
@@ -214,8 +238,6 @@ bool Scanner::clear(size_t i) const
 // Whether f turns at point i, by more than its rounding.
 bool Scanner::turns(size_t i) const
 {
-    if (i == 0 || i + 1 >= points_.size() || !continuous(i - 1, i) || !continuous(i, i + 1))
-        return false;
     const double a = points_[i - 1].f, m = points_[i].f, b = points_[i + 1].f;
     const double noise = 1e-12 * std::max({std::fabs(a), std::fabs(m), std::fabs(b)});
     return (m - a > noise && m - b > noise) || (a - m > noise && b - m > noise);
@@ -229,29 +251,36 @@ void Scanner::refine()
 {
     constexpr int kParts = 8;
     constexpr int kMostStretches = 24;
+    std::vector<char> near, joined;
+    std::vector<signed char> turning, bending;
     for (int level = 0; level < 3; ++level) {
         const size_t n = points_.size();
         // Only near new points can anything have changed.
-        std::vector<char> near(n + 4, 0);
-        for (size_t i = 0, last = 0; i < n; ++i) {
+        near.assign(n + 4, 0);
+        for (size_t i = 0; i < n; ++i) {
             if (points_[i].fresh) {
-                for (size_t j = std::max(i, last); j < i + 5; ++j)
-                    near[j] = 1; // i - 2 ... i + 2, shifted by 2
-                last = i + 5;
+                char* at = &near[i]; // i - 2 ... i + 2, shifted by 2
+                at[0] = at[1] = at[2] = at[3] = at[4] = 1;
+                points_[i].fresh = false;
             }
         }
-        std::vector<signed char> turning(n, 0), bending(n, 0);
+        // Whether f is continuous from point i to the next, where that is asked.
+        joined.assign(n, 0);
+        for (size_t i = 0; i + 1 < n; ++i) {
+            if (near[i + 2] || near[i + 3])
+                joined[i] = continuous(i, i + 1);
+        }
+        turning.assign(n, 0);
+        bending.assign(n, 0);
         for (size_t i = 1; i + 1 < n; ++i) {
-            if (near[i + 2]) {
+            if (near[i + 2] && joined[i - 1] && joined[i]) {
                 turning[i] = turns(i);
                 bending[i] = static_cast<signed char>(bend(i));
             }
         }
-        for (Point& p : points_)
-            p.fresh = false;
         int count = 0;
         for (size_t i = 0; i + 1 < n && count < kMostStretches; ++i) {
-            if (!near[i + 2] || !continuous(i, i + 1))
+            if (!near[i + 2] || !joined[i])
                 continue;
             const bool sign = (points_[i].f < 0) != (points_[i + 1].f < 0);
             if (!(sign || turning[i] || turning[i + 1] || bending[i] * bending[i + 1] < 0))
@@ -332,8 +361,17 @@ Scan Scanner::run(double lo, double hi, const std::vector<double>& marks)
     // together, or touch 0 in one.
     double best = kInf;
     size_t bestAt = 0;
+    // Whether f is continuous from point i to the next, again where a pole
+    // has been found since.
+    std::vector<char> joined(n, 0);
+    size_t poles = 0;
     for (size_t i = 1; i + 1 < n; ++i) {
-        if (!continuous(i - 1, i) || !continuous(i, i + 1))
+        if (i == 1 || poles_.size() != poles) {
+            for (size_t k = 0; k + 1 < n; ++k)
+                joined[k] = continuous(k, k + 1);
+            poles = poles_.size();
+        }
+        if (!joined[i - 1] || !joined[i])
             continue;
         const double a = points_[i - 1].f, m = points_[i].f, b = points_[i + 1].f;
         if (m == 0 || (a < 0) != (m < 0) || (b < 0) != (m < 0))
@@ -390,9 +428,9 @@ Scan Scanner::run(double lo, double hi, const std::vector<double>& marks)
 } // namespace
 
 Scan roots(const std::function<double(double)>& f, double lo, double hi, bool logarithmic,
-           const std::vector<double>& marks, double size)
+           const std::vector<double>& marks, double size, const Many& many)
 {
-    return Scanner(f, logarithmic, size).run(lo, hi, marks);
+    return Scanner(f, many, logarithmic, size).run(lo, hi, marks);
 }
 
 } // namespace model

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <limits>
 #include <vector>
@@ -25,7 +26,10 @@ struct Scan {
 // domain of f is looked for closely around the marks, where it may end. f
 // compares values of about `size`: a dip that comes within a 1e-11th of it
 // is a double root (a square base, whose two edges are one root twice).
+// `many`, where given, gives f at many points at once with the same doubles:
+// fs[k] = f(xs[k]) for k < n. The grid and its refinements are evaluated so.
+using Many = std::function<void(const double* xs, double* fs, size_t n)>;
 Scan roots(const std::function<double(double)>& f, double lo, double hi, bool logarithmic,
-           const std::vector<double>& marks = {}, double size = 0);
+           const std::vector<double>& marks = {}, double size = 0, const Many& many = {});
 
 } // namespace model

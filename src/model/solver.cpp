@@ -662,10 +662,17 @@ void Search::searchOne(State& st, int equation, int unknown)
         work[size_t(unknown)] = x;
         return formula.run(work.data()) - target;
     };
+    std::vector<const double*> columns(size_t(d_.size), nullptr);
+    const auto many = [&](const double* xs, double* fs, size_t n) {
+        columns[size_t(unknown)] = xs;
+        formula.run(work.data(), columns.data(), n, fs);
+        for (size_t k = 0; k < n; ++k)
+            fs[k] = fs[k] - target;
+    };
     const auto [lo, hi] = range(st, unknown);
     searched = true;
     const Scan scan = roots(f, lo, hi, d_.kinds[size_t(unknown)] != Dimension::Angle,
-                            marks(unknown), std::fabs(target));
+                            marks(unknown), std::fabs(target), many);
     if (scan.roots.empty()) {
         std::vector<int> by;
         for (const int r : e.formula.reads) {
@@ -746,10 +753,31 @@ bool Search::searchCoupled(State& st)
                 work[size_t(m.symbol)] = m.formula->code.run(work.data());
             return left.run(work.data()) - work[right];
         };
+        // The same at many points: each step's values in a column of its own.
+        std::vector<const double*> columns(size_t(d_.size), nullptr);
+        std::vector<double> lanes;
+        const auto many = [&](const double* xs, double* fs, size_t n) {
+            lanes.resize(steps.size() * n);
+            columns[at] = xs;
+            for (size_t j = 0; j < steps.size(); ++j) {
+                double* column = lanes.data() + j * n;
+                steps[j].formula->code.run(work.data(), columns.data(), n, column);
+                columns[size_t(steps[j].symbol)] = column;
+            }
+            left.run(work.data(), columns.data(), n, fs);
+            if (const double* r = columns[right]) {
+                for (size_t k = 0; k < n; ++k)
+                    fs[k] = fs[k] - r[k];
+            } else {
+                for (size_t k = 0; k < n; ++k)
+                    fs[k] = fs[k] - work[right];
+            }
+            std::fill(columns.begin(), columns.end(), nullptr);
+        };
         const auto [lo, hi] = range(st, u);
         searched = true;
         const Scan scan = roots(f, lo, hi, d_.kinds[size_t(u)] != Dimension::Angle, marks(u),
-                                std::fabs(st.value[size_t(e.symbol)]));
+                                std::fabs(st.value[size_t(e.symbol)]), many);
         std::vector<int> equations;
         for (const Move& m : steps) {
             if (m.kind == Step::Rearranged)

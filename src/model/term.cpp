@@ -684,6 +684,162 @@ double Compiled::run(const double* values) const
     }
 }
 
+void Compiled::run(const double* values, const double* const* columns, size_t n, double* out) const
+{
+    if (!fits_ || code_.empty()) {
+        std::fill(out, out + n, std::numeric_limits<double>::quiet_NaN());
+        return;
+    }
+    // A few points at a time, each operation over all of them: one dispatch
+    // for them all. Arithmetic runs over every lane of the stack, used or not,
+    // so that its loops have a fixed length the compiler can vectorise.
+    constexpr size_t kLanes = 32;
+    alignas(32) double stack[64][kLanes];
+    alignas(32) double scratch[kLanes];
+    for (size_t from = 0; from < n; from += kLanes) {
+        const size_t m = std::min(kLanes, n - from);
+        const auto each = [](double* t, auto op) {
+            for (size_t k = 0; k < kLanes; ++k)
+                t[k] = op(t[k]);
+        };
+        // For functions of the library, too dear to run on unused lanes.
+        const auto call = [m](double* t, auto op) {
+            for (size_t k = 0; k < m; ++k)
+                t[k] = op(t[k]);
+        };
+        const auto pair = [](double* t, const double* u, auto op) {
+            for (size_t k = 0; k < kLanes; ++k)
+                t[k] = op(t[k], u[k]);
+        };
+        const auto load = [&](double* t, int s) {
+            if (const double* c = columns[s]) {
+                std::copy(c + from, c + from + m, t);
+                std::fill(t + m, t + kLanes, c[from]);
+            } else {
+                std::fill(t, t + kLanes, values[s]);
+            }
+        };
+        const auto slot = [&](double* t, int s, auto op) {
+            if (columns[s]) {
+                load(scratch, s);
+                pair(t, scratch, op);
+            } else {
+                const double v = values[s];
+                each(t, [&](double x) { return op(x, v); });
+            }
+        };
+        const auto add = [](double a, double b) { return a + b; };
+        const auto sub = [](double a, double b) { return a - b; };
+        const auto mul = [](double a, double b) { return a * b; };
+        const auto div = [](double a, double b) { return a / b; };
+        size_t depth = 0; // values on the stack
+        for (const Instruction* at = code_.data(); at->op != End; ++at) {
+            const Instruction& i = *at;
+            double* t = depth > 0 ? stack[depth - 1] : nullptr;
+            const double v = i.value;
+            switch (i.op) {
+            case Node::Number:
+            case Node::Constant:
+                std::fill(stack[depth], stack[depth] + kLanes, v);
+                ++depth;
+                break;
+            case Node::Input:
+                load(stack[depth], i.slot);
+                ++depth;
+                break;
+            case Node::Radians:
+                each(t, [v](double x) { return (x * v) / 180; });
+                break;
+            case Node::Degrees:
+                each(t, [v](double x) { return (x * 180) / v; });
+                break;
+            case Node::Add:
+                --depth;
+                pair(stack[depth - 1], stack[depth], add);
+                break;
+            case Node::Sub:
+                --depth;
+                pair(stack[depth - 1], stack[depth], sub);
+                break;
+            case Node::Mul:
+                --depth;
+                pair(stack[depth - 1], stack[depth], mul);
+                break;
+            case Node::Div:
+                --depth;
+                pair(stack[depth - 1], stack[depth], div);
+                break;
+            case AddNumber:
+                each(t, [v](double x) { return x + v; });
+                break;
+            case SubNumber:
+                each(t, [v](double x) { return x - v; });
+                break;
+            case MulNumber:
+                each(t, [v](double x) { return x * v; });
+                break;
+            case DivNumber:
+                each(t, [v](double x) { return x / v; });
+                break;
+            case AddSlot:
+                slot(t, i.slot, add);
+                break;
+            case SubSlot:
+                slot(t, i.slot, sub);
+                break;
+            case MulSlot:
+                slot(t, i.slot, mul);
+                break;
+            case DivSlot:
+                slot(t, i.slot, div);
+                break;
+            case Square:
+                each(t, [](double x) { return x * x; });
+                break;
+            case SquareOfSlot:
+                load(stack[depth], i.slot);
+                each(stack[depth], [](double x) { return x * x; });
+                ++depth;
+                break;
+            case Cube:
+                each(t, [](double x) { return x * x * x; });
+                break;
+            case Root:
+                each(t, [](double x) { return std::sqrt(x); });
+                break;
+            case RootOfDifference:
+                --depth;
+                // As in the single run above.
+                pair(stack[depth - 1], stack[depth], [](double left, double right) {
+                    const double d = left - right;
+                    return d < 0 && -d <= 1e-10 * std::max(std::fabs(left), std::fabs(right))
+                               ? 0.0
+                               : std::sqrt(d);
+                });
+                break;
+            case Node::Pow:
+                call(t, [v](double x) { return std::pow(x, v); });
+                break;
+            case Node::Sin:
+                call(t, [](double x) { return std::sin(x); });
+                break;
+            case Node::Cos:
+                call(t, [](double x) { return std::cos(x); });
+                break;
+            case Node::Tan:
+                call(t, [](double x) { return std::tan(x); });
+                break;
+            case Node::Acos:
+                call(t, [](double x) { return std::acos(x); });
+                break;
+            default:
+                __builtin_unreachable();
+            }
+        }
+        std::copy(stack[0], stack[0] + m, out + from);
+    }
+}
+
 Term Term::referencing(const QSet<QString>& quantities) const
 {
     // A relation's own name on its whole formula is no reference to itself.

@@ -73,6 +73,10 @@ class Term;
 class Compiled {
 public:
     double run(const double* values) const;
+    // The same at n points at once, with the same doubles: a quantity whose
+    // slot s has a column (columns[s] not null) reads columns[s][k] at point
+    // k, every other one values[s]. Written to out[0 .. n).
+    void run(const double* values, const double* const* columns, size_t n, double* out) const;
 
 private:
     friend class Term;

@@ -3,6 +3,7 @@
 #include "model/body.h"
 
 #include <map>
+#include <mutex>
 
 // What the bodies' files share: quantities by their symbols, and the rows of
 // the inverse solver's list.
@@ -35,6 +36,11 @@ inline Quantity angle(const char* symbol, const char* caption)
 template <class Make>
 const Body& once(std::map<QString, Body>& made, const QString& base, Make make)
 {
+    // Solvers on several threads may ask for a body first at the same time.
+    // Each caller's lambda is a type of its own, so each map has its own lock;
+    // a map's entries stay where they are when another is added.
+    static std::mutex guard;
+    const std::lock_guard<std::mutex> lock(guard);
     auto it = made.find(base);
     if (it == made.end())
         it = made.emplace(base, make()).first;
