@@ -264,6 +264,14 @@ private slots:
             QTest::newRow(name) << QString::fromUtf8(body) << QString::fromUtf8(givens)
                                 << QString::fromUtf8(message);
         };
+        // Too few givens, and still they disagree: said so, not filled in
+        // from one of them.
+        row("too few and disagreeing", "Zylinder", "r=10;d=5",
+            "Die Angaben widersprechen sich: angegeben ist d = 5 cm, aus den übrigen Angaben "
+            "folgt d = 20 cm.");
+        row("too few, a wall that is no difference", "Hohlzylinder", "R=5;r=3;w=1",
+            "Die Angaben widersprechen sich: angegeben ist w = 1 cm, aus den übrigen Angaben "
+            "folgt w = 2 cm.");
         row("radius only", "Zylinder", "r=2;d=4;u=12.566370614359172;G=12.566370614359172",
             "Zu wenige Angaben: Der Zylinder ist erst durch 2 voneinander unabhängige Angaben "
             "bestimmt. r, d, u und G legen zusammen nur 1 davon fest. Es fehlt noch eine "

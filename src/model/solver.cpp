@@ -1013,7 +1013,7 @@ Values named(const Data& d, const std::vector<double>& v, int count)
 // follows from them in one way, by closed forms, relations solved for their
 // one unknown (read also through another relation's quantity, V = G · c) and
 // relations computed forwards. Values out of their range are left out.
-Solution partial(const Data& d, const Given& g)
+Solution partial(const Data& d, const Given& g, Values& contradicting)
 {
     const Network& plain = d.networks.front();
     std::vector<const Equation*> equations;
@@ -1057,7 +1057,18 @@ Solution partial(const Data& d, const Given& g)
                                  e->solved[at]->code.run(value.data()));
         }
     }
-    if (moves.empty())
+    // A given that the others already fix otherwise: the givens disagree,
+    // however few they are (a cylinder's r = 10 and d = 5).
+    for (const Equation* e : equations) {
+        if (!g.is[size_t(e->symbol)] ||
+            !std::all_of(e->formula.reads.begin(), e->formula.reads.end(),
+                         [&](int r) { return known[size_t(r)] != 0; }))
+            continue;
+        const double follows = e->formula.code.run(value.data());
+        if (std::isfinite(follows) && !agree(follows, g.value[size_t(e->symbol)]))
+            contradicting.insert(d.symbols[e->symbol], follows);
+    }
+    if (!contradicting.isEmpty() || moves.empty())
         return {};
     // Computed once more with the checked arithmetic, as a solution is: a
     // quantity computed forwards as the calculator computes it, where its
@@ -1204,7 +1215,12 @@ Answer solve(const Prepared& prepared, const Values& givens)
         }
         answer.status = Answer::Missing;
         answer.lacking = std::max(int(body.dimensions.size()) - fixed, int(answer.open.size()));
-        answer.partial = partial(d, g);
+        answer.partial = partial(d, g, answer.contradicting);
+        if (!answer.contradicting.isEmpty()) {
+            answer.status = Answer::Contradiction;
+            answer.open.clear();
+            answer.lacking = 0;
+        }
         return answer;
     }
 
