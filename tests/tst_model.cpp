@@ -264,6 +264,16 @@ private slots:
             QTest::newRow(name) << QString::fromUtf8(body) << QString::fromUtf8(givens)
                                 << QString::fromUtf8(message);
         };
+        // A bound holds with all the other givens, and is told only where
+        // some value could keep to it.
+        row("bound by every other given", "Quader", "a=10;M=224;V=42000",
+            "Keine Lösung: Bei a = 10 cm und V = 42000 cm³ ist M mindestens 8400 cm². Angegeben "
+            "ist M = 224 cm².");
+        row("bound by a given of another relation", "Quader", "a=10;G=60;O=3.44",
+            "Keine Lösung: Bei a = 10 cm und G = 60 cm² ist O mindestens 120 cm². Angegeben ist "
+            "O = 3,44 cm².");
+        row("no size keeps to the bound", "Pyramidenstumpf", "a1=10;M=232.964;O=3.68964",
+            "Keine Lösung: Mit diesen Angaben lässt sich kein Pyramidenstumpf bilden.");
         // Too few givens, and still they disagree: said so, not filled in
         // from one of them.
         row("too few and disagreeing", "Zylinder", "r=10;d=5",

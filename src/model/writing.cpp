@@ -230,11 +230,17 @@ QString message(const Task& task, const Answer& answer, const QLocale& locale)
     }
     case Answer::NoSolid: {
         QString text = QStringLiteral("Keine Lösung: ");
-        if (answer.bound) {
+        // A bound at or below 0 for a size leaves no value at all: no bound
+        // worth telling.
+        if (answer.bound && (answer.bound->value > 0 || kindOf(body, answer.bound->symbol).angle)) {
             const Answer::Bound& b = *answer.bound;
+            // It holds with every other given as it is, not only those of the
+            // relation searched: each of them is named.
             QStringList by;
-            for (const QString& s : b.by)
-                by << typedText(s);
+            for (const QString& s : given) {
+                if (s != b.symbol)
+                    by << typedText(s);
+            }
             const Unit& u = task.unitOf(b.symbol);
             const QString bound =
                 QStringLiteral("%1 %2 %3")
