@@ -557,6 +557,20 @@ private slots:
 
     // A school exercise in mixed units, worked: the conversion shown, the
     // volume in litres too.
+    // A volume in litres has the digits it has in cm³, the point moved: the
+    // double's binary tail must not round the two texts apart.
+    void litresAsShown()
+    {
+        model::Task task;
+        task.body = model::body(QStringLiteral("Kugelabschnitt"));
+        task.typed = parse(QStringLiteral("r=10;h=19.99"));
+        const Answer answer = model::solve(*task.body, task.givens());
+        QCOMPARE(answer.status, Answer::Solved);
+        const QStringList lines = model::workedSolution(task, answer, 0, kGerman).split(u'\n');
+        QCOMPARE(lines.filter(QStringLiteral(" l")).last(),
+                 QStringLiteral("V = 4188,78706424094 cm³ = 4,18878706424094 l"));
+    }
+
     void mixedUnits()
     {
         model::Task task;

@@ -163,20 +163,16 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
             continue;
         const Unit& u = task.unitOf(q.symbol);
         const QString start = q.symbol + QStringLiteral(" = ");
-        if (typed) {
-            const double v = task.typed.value(q.symbol);
-            QString line = start + withUnit(v, u, locale);
-            if (q.dimension == Dimension::Volume && &u != &litre)
-                line +=
-                    QStringLiteral(" = ") + withUnit(fromBase(toBase(v, u), litre), litre, locale);
-            result.push_back({Line::Result, line});
-            continue;
-        }
-        const double v = fromBase(solution.values.value(q.symbol), u);
-        QString line = start + certainWithUnit(v, u, place(q.symbol), locale);
+        const QString number = typed ? rt::toText(task.typed.value(q.symbol), locale)
+                                     : certainNumber(fromBase(solution.values.value(q.symbol), u),
+                                                     u, place(q.symbol), locale);
+        QString line = start + joined(number, u);
+        // In litres the digits shown, the point moved: 4188,78706424094 cm³ is
+        // 4,18878706424094 l, whatever the double's last binary digits say.
         if (q.dimension == Dimension::Volume && &u != &litre)
-            line += QStringLiteral(" = ") +
-                    certainWithUnit(fromBase(toBase(v, u), litre), litre, place(q.symbol), locale);
+            line +=
+                QStringLiteral(" = ") +
+                withUnit(fromBase(toBase(rt::toNumber(number, locale), u), litre), litre, locale);
         result.push_back({Line::Result, line});
     }
     Way way;

@@ -52,9 +52,6 @@ double fromBase(double value, const Unit& unit)
     return shifted(value, -unit.pow10);
 }
 
-namespace {
-
-// "3,5 cm", "60°", "5": a number with its unit as a pupil writes it.
 QString joined(const QString& number, const Unit& unit)
 {
     const QString u = QString::fromUtf8(unit.text);
@@ -62,8 +59,6 @@ QString joined(const QString& number, const Unit& unit)
         return number;
     return unit.dimension.angle ? number + u : number + u' ' + u;
 }
-
-} // namespace
 
 QString withUnit(double value, const Unit& unit, const QLocale& locale)
 {

@@ -46,6 +46,8 @@ QString withUnit(double value, const Unit& unit, const QLocale& locale);
 // with its unit.
 QString certainNumber(double value, const Unit& unit, int place, const QLocale& locale);
 QString certainWithUnit(double value, const Unit& unit, int place, const QLocale& locale);
+// "3,5 cm", "60°", "5": a number's text with its unit as a pupil writes it.
+QString joined(const QString& number, const Unit& unit);
 // The same, exactly as it reads back: what the user typed.
 QString exactly(double value, const Unit& unit, const QLocale& locale);
 
