@@ -557,6 +557,21 @@ private slots:
 
     // A school exercise in mixed units, worked: the conversion shown, the
     // volume in litres too.
+    // A quantity found through another relation's part says which: c = V : G
+    // follows from V = a · b · c only with G = a · b.
+    void partialThroughPart()
+    {
+        model::Task task;
+        task.body = &model::cuboid();
+        task.typed = parse(QStringLiteral("V=120;G=20"));
+        const Answer answer = model::solve(*task.body, task.givens());
+        QCOMPARE(answer.status, Answer::Missing);
+        const QString worked = model::workedSolution(task, answer, 0, kGerman);
+        QVERIFY2(worked.contains(QStringLiteral("V = a · b · c\nmit G = a · b: V = G · c\n"
+                                                "umgestellt nach c:\nc = V : G\n")),
+                 qPrintable(worked));
+    }
+
     // A volume in litres has the digits it has in cm³, the point moved: the
     // double's binary tail must not round the two texts apart.
     void litresAsShown()

@@ -119,6 +119,19 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
                 lines.push_back({Line::Heading, caption(body, step.symbol) + u':'});
             } else {
                 lines.push_back({Line::Relation, relationLine(step.relation)});
+                // Read through another quantity it holds as a part: said so,
+                // "mit G = a · b: V = G · c", so that c = V : G follows.
+                const Term* used = formulaOf(step.relation);
+                const QStringList reads = used ? used->quantities() : QStringList();
+                for (const Relation& r : body.relations) {
+                    if (!used || r.symbol == step.relation || reads.contains(r.symbol) ||
+                        !step.formula.quantities().contains(r.symbol))
+                        continue;
+                    if (const std::optional<Term> through = used->reading(r.formula, r.symbol))
+                        lines.push_back({Line::Part, QStringLiteral("mit %1 = %2: %3 = %4")
+                                                         .arg(r.symbol, r.formula.symbols(),
+                                                              step.relation, through->symbols())});
+                }
                 lines.push_back(
                     {Line::Rearranged, QStringLiteral("umgestellt nach %1:").arg(step.symbol)});
             }
