@@ -557,6 +557,23 @@ private slots:
 
     // A school exercise in mixed units, worked: the conversion shown, the
     // volume in litres too.
+    // A volume too small for the number reading to take back still gets its
+    // litres, and nothing is thrown out of the writer.
+    void litresOfATinyVolume()
+    {
+        model::Task task;
+        task.body = &model::cube();
+        task.typed = parse(QStringLiteral("V=1.44578246249068e-308"));
+        Answer answer;
+        answer.status = Answer::Solved;
+        model::Solution s;
+        s.values = parse(QStringLiteral("a=2.4e-103;d=3.4e-103;e=4.2e-103;M=2.3e-205;O=3.5e-205;"
+                                        "V=1.44578246249068e-308"));
+        answer.solutions.push_back(s);
+        const QString worked = model::workedSolution(task, answer, 0, kGerman);
+        QVERIFY(worked.contains(QStringLiteral("V = 1,44578246249068E-308 cm³ = ")));
+    }
+
     // A quantity found through another relation's part says which: c = V : G
     // follows from V = a · b · c only with G = a · b.
     void partialThroughPart()

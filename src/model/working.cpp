@@ -1,6 +1,7 @@
 #include "working.h"
 
 #include "certainty.h"
+#include "numbers/errors.h"
 #include "numbers/numbers.h"
 
 #include <limits>
@@ -182,10 +183,17 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
         QString line = start + joined(number, u);
         // In litres the digits shown, the point moved: 4188,78706424094 cm³ is
         // 4,18878706424094 l, whatever the double's last binary digits say.
-        if (q.dimension == Dimension::Volume && &u != &litre)
-            line +=
-                QStringLiteral(" = ") +
-                withUnit(fromBase(toBase(rt::toNumber(number, locale), u), litre), litre, locale);
+        if (q.dimension == Dimension::Volume && &u != &litre) {
+            double decimal =
+                task.typed.value(q.symbol, fromBase(solution.values.value(q.symbol), u));
+            try {
+                decimal = rt::toNumber(number, locale);
+            } catch (const rt::Error&) {
+                // Too small for the reading to take back (1E-308): the double as it is.
+            }
+            line += QStringLiteral(" = ") +
+                    withUnit(fromBase(toBase(decimal, u), litre), litre, locale);
+        }
         result.push_back({Line::Result, line});
     }
     Way way;
