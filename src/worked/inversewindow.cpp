@@ -185,7 +185,6 @@ void InverseWindow::build(const model::Body& body)
     body_ = &body;
     answer_ = {};
     shown_ = -1;
-    partial_ = false;
     delete grid_;
     for (QWidget* w : rowsBox_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         delete w;
@@ -224,11 +223,11 @@ void InverseWindow::build(const model::Body& body)
             // A computed value is shown again in the unit chosen; a given one
             // now means another length, and what was found from it is gone.
             connect(row.unit, &QComboBox::currentIndexChanged, this, [this, at] {
-                if ((shown_ < 0 && !partial_) || size_t(at) >= rows_.size())
+                if ((shown_ < 0 && !showsPartial()) || size_t(at) >= rows_.size())
                     return;
                 if (isGiven(rows_[size_t(at)]))
                     clearComputed();
-                else if (partial_)
+                else if (showsPartial())
                     showPartial();
                 else
                     show(shown_);
@@ -305,7 +304,6 @@ void InverseWindow::clearComputed()
     dropSolutionOptions();
     answer_ = {};
     shown_ = -1;
-    partial_ = false;
     text_->clear();
     print_->setAvailable(false);
 }
@@ -349,7 +347,6 @@ void InverseWindow::present(const model::Task& t, const model::Answer& answer)
             !answer.partial.values.isEmpty()) {
             answer_ = answer;
             solved_ = t;
-            partial_ = true;
             showPartial();
         }
         return;
@@ -418,7 +415,7 @@ void InverseWindow::show(int index)
 // calculation.
 model::Working InverseWindow::working() const
 {
-    if (shown_ < 0 && !partial_)
+    if (shown_ < 0 && !showsPartial())
         return {body_->name, {}, {}, {}};
     model::Task t = solved_;
     for (const Row& row : rows_)
@@ -446,7 +443,7 @@ void InverseWindow::cmdleeren_Click()
 // as the same number, and computed.
 void InverseWindow::cmdübernehmen_Click()
 {
-    if (partial_) {
+    if (showsPartial()) {
         rt::msgBox(QStringLiteral("Es fehlen noch Angaben: Übernommen werden nur Körper, deren "
                                   "Maße alle berechnet sind."),
                    rt::Information, kTitle, this);
@@ -470,7 +467,7 @@ void InverseWindow::cmdübernehmen_Click()
 void InverseWindow::cmdkopieren_Click()
 {
     QGuiApplication::clipboard()->setText(
-        shown_ < 0 && !partial_ ? QString() : working().text(std::max(shown_, 0)));
+        shown_ < 0 && !showsPartial() ? QString() : working().text(std::max(shown_, 0)));
 }
 
 void InverseWindow::cmdok_Click()

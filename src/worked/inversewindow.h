@@ -73,6 +73,8 @@ private:
     void show(int solution);
     void fill(const model::Values& values);
     void showPartial();
+    // What too few givens fix is shown: the answer kept is one of those.
+    bool showsPartial() const { return answer_.status == model::Answer::Missing; }
     model::Working working() const;
     model::Task task() const;
     const model::Unit& unitOf(const Row& row) const;
@@ -82,7 +84,6 @@ private:
     model::Answer answer_;
     model::Task solved_; // the task the answer belongs to
     int shown_ = -1;
-    bool partial_ = false; // what too few givens fix is shown
 
     QComboBox* bodies_;
     QWidget* solutionsBox_;
