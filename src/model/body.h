@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <numbers>
+#include <optional>
 #include <vector>
 
 // A solid described once, by its quantities and the relations between them.
@@ -100,6 +101,29 @@ struct Chart {
     std::vector<Relation> relations{};
 };
 
+// The shape of a flat face, for fitting one face on another.
+enum class Shape { Circle, Square, Rectangle, Triangle, Trapezoid, Ring, Polygon };
+
+// A flat face of a body: the base it stands on, or the face on top.
+struct Face {
+    Shape shape = Shape::Polygon;
+    // Its area, named by the body's symbol for it where it has one (G, D), so
+    // that a surface without it reads "O = G + M".
+    Term area{};
+    // Its sizes: a circle's radius; a square's edge; a rectangle's two sides;
+    // a triangle's side c and its height hc; a trapezoid's a, c and height;
+    // a ring's two radii. None for any other polygon.
+    std::vector<Term> sizes{};
+};
+
+// A check box that makes one dimension equal to another: "gleichschenklig"
+// makes b = a, and the body has one free dimension fewer.
+struct Tie {
+    QString caption; // "gleichschenklig"
+    QString symbol;  // "b"
+    QString to;      // "a"
+};
+
 struct Body {
     QString id;                         // "cylinder": stable, whatever the name reads
     QString name;                       // "Zylinder"
@@ -118,6 +142,14 @@ struct Body {
     // Two dimensions that may be swapped without changing the solid; solutions
     // are written with the first not less than the second.
     QStringList interchangeable{};
+    // The flat faces a container may lack, and what the surface O counts
+    // besides them (M): O is base + top + sides, written with their names.
+    std::optional<Face> base{}, top{};
+    Term sides{};
+    std::vector<Tie> ties{};
+    // Set on a body's variants only (variants.h): the faces its surface
+    // leaves out, and whether it has a density and a mass.
+    bool withoutTop = false, withoutBase = false, material = false;
 
     const Quantity* quantity(const QString& symbol) const;
     const Term* formula(const QString& symbol) const;

@@ -31,6 +31,8 @@ const Body& cone()
                            {q("s"), Compare::Greater, r,
                             QStringLiteral(
                                 "Die Mantellinie s muss länger sein als der Radius r.")}},
+            .base = Face{Shape::Circle, Term::named("G", pi * pow(r, 2)), {r}},
+            .sides = Term::named("M", pi * r * s),
         };
     }();
     return body;

@@ -20,6 +20,9 @@ const Body& cube()
             .dimensions = {QStringLiteral("a")},
             .relations = {rel("O", 6 * pow(a, 2)), rel("V", pow(a, 3)), rel("M", 4 * pow(a, 2)),
                           rel("d", a * pow(2, 0.5)), rel("e", a * pow(3, 0.5))},
+            .base = Face{Shape::Square, Term::named("G", pow(a, 2)), {a}},
+            .top = Face{Shape::Square, Term::named("G", pow(a, 2)), {a}},
+            .sides = Term::named("M", 4 * pow(a, 2)),
         };
     }();
     return body;

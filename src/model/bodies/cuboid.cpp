@@ -33,6 +33,9 @@ const Body& cuboid()
                          rel("O", 2 * (pq + c * p)), rel("M", 2 * (c * p)),
                          rel("e", pow(pow(p, 2) - 2 * pq + pow(c, 2), 0.5)), rel("G", pq)}}},
             .interchangeable = {QStringLiteral("a"), QStringLiteral("b")},
+            .base = Face{Shape::Rectangle, Term::named("G", a * b), {a, b}},
+            .top = Face{Shape::Rectangle, Term::named("G", a * b), {a, b}},
+            .sides = Term::named("M", 2 * (a * c + b * c)),
         };
     }();
     return body;

@@ -30,6 +30,9 @@ const Body& cylinder()
                           {{QStringLiteral("O"), QStringLiteral("M")},
                            QStringLiteral("r"),
                            pow((q("O") - q("M")) / (2 * pi), 0.5)}},
+            .base = Face{Shape::Circle, Term::named("G", pi * pow(r, 2)), {r}},
+            .top = Face{Shape::Circle, Term::named("G", pi * pow(r, 2)), {r}},
+            .sides = Term::named("M", 2 * pi * r * h),
         };
     }();
     return body;

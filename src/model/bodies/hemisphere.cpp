@@ -21,6 +21,9 @@ const Body& hemisphere()
             .dimensions = {QStringLiteral("r")},
             .relations = {rel("V", Term(2) / 3 * pi * pow(r, 3)), rel("O", 3 * pi * pow(r, 2)),
                           rel("M", 2 * pi * pow(r, 2)), rel("d", 2 * r)},
+            // Without its flat face, an open bowl.
+            .base = Face{Shape::Circle, Term::named("G", pi * pow(r, 2)), {r}},
+            .sides = Term::named("M", 2 * pi * pow(r, 2)),
         };
     }();
     return body;

@@ -14,6 +14,7 @@ const Body& hollowCylinder()
         // By the height, the wall and the sum p of the radii, the surfaces and
         // the volume can be undone one at a time.
         const Term w = q("w"), p = q("p");
+        const Term ring = Term::named("G", pi * (pow(outer, 2) - pow(inner, 2)));
         return Body{
             .id = QStringLiteral("hollow-cylinder"),
             .name = QStringLiteral("Hohlzylinder"),
@@ -35,6 +36,9 @@ const Body& hollowCylinder()
                          length("p", "Summe p")},
                         {rel("R", (p + w) / 2), rel("r", (p - w) / 2), rel("M", 2 * pi * h * p),
                          rel("V", pi * h * w * p), rel("O", 2 * pi * w * p + q("M"))}}},
+            .base = Face{Shape::Ring, ring, {outer, inner}},
+            .top = Face{Shape::Ring, ring, {outer, inner}},
+            .sides = Term::named("M", 2 * pi * h * (outer + inner)),
         };
     }();
     return body;

@@ -39,6 +39,8 @@ const Body& pyramid(const QString& base)
             .shortcuts = {{{QStringLiteral("O"), QStringLiteral("M")},
                            base,
                            pow(q("O") - q("M"), 0.5)}},
+            .base = Face{Shape::Square, Term::named("G", pow(a, 2)), {a}},
+            .sides = Term::named("M", 2 * a * hs),
         };
     });
 }
