@@ -1,5 +1,6 @@
 #include "model/certainty.h"
 #include "model/solver.h"
+#include "model/variants.h"
 #include "model/writing.h"
 #include "numbers/numbers.h"
 
@@ -201,6 +202,59 @@ private slots:
         QFETCH(QString, symbol);
         QFETCH(QStringList, expected);
         const Answer answer = model::solve(*model::body(body), parse(givens));
+        QCOMPARE(answer.status, Answer::Solved);
+        QCOMPARE(shown(answer, symbol), expected);
+    }
+
+    // Open containers, materials and ties change what a given means: a tin
+    // without its lid from its surface, a sphere of steel from its mass.
+    void variants_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("givens");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* body, const char* options,
+                            const char* givens, const char* symbol, QStringList expected) {
+            QTest::newRow(name) << QString::fromUtf8(body) << QString::fromUtf8(options)
+                                << QString::fromUtf8(givens) << QString::fromUtf8(symbol)
+                                << expected;
+        };
+        // r³ − 125 r + 500 = 0: r = 5 and r = (√425 − 5) : 2.
+        row("tin without lid O V", "Zylinder", "top", "O=392.6990816987237;V=785.3981633974475",
+            "r", {"5", "7,80776406404415"});
+        row("tin without lid r h", "Zylinder", "top", "r=5;h=10", "O", {"392,699081698724"});
+        row("tin without floor or lid", "Zylinder", "top,base", "r=5;h=10", "O",
+            {"314,159265358979"});
+        row("bowl", "Halbkugel", "base", "O=100", "r", {"3,98942280401433"});
+        row("box without lid", "Würfel", "top", "a=3", "O", {"45"});
+        row("cone without base", "Kegel", "base", "r=3;h=4", "O", {"47,1238898038469"});
+        row("a lid on a cone is ignored", "Kegel", "top", "r=3;h=4", "O", {"75,398223686155"});
+        row("mass from density", "Quader", "material", "a=10;b=10;c=12;ρ=7.85", "m", {"9420"});
+        row("density from mass", "Quader", "material", "a=10;b=10;c=12;m=9420", "ρ", {"7,85"});
+        row("radius from mass and density", "Kugel", "material", "m=1000;ρ=7.85", "r",
+            {"3,12138432177541"});
+        row("height from mass, density, radius", "Zylinder", "material",
+            "r=5;ρ=2.7;m=2120.5750411731083", "h", {"10"});
+        row("wall's mass", "Hohlzylinder", "material", "R=2;r=1;h=10;ρ=1", "m",
+            {"94,2477796076938"});
+        // O = π r² + 2 π r h = 125 π at h = 10: r = 5, and m = ρ · 250 π.
+        row("open and of a material", "Zylinder", "top,material", "h=10;ρ=3;O=392.6990816987237",
+            "m", {"2356,19449019234"});
+    }
+    void variants()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, options);
+        QFETCH(QString, givens);
+        QFETCH(QString, symbol);
+        QFETCH(QStringList, expected);
+        const QStringList o = options.split(u',');
+        const model::Body& b =
+            model::variant(*model::body(body), {o.contains(u"tied"), o.contains(u"top"),
+                                                o.contains(u"base"), o.contains(u"material")});
+        const Answer answer = model::solve(b, parse(givens));
         QCOMPARE(answer.status, Answer::Solved);
         QCOMPARE(shown(answer, symbol), expected);
     }
@@ -617,6 +671,30 @@ private slots:
         QVERIFY2(lines.contains(QStringLiteral("V = 339292,006587697 cm³ = 339,292006587697 l")),
                  qPrintable(lines.join(u'\n')));
         QVERIFY(lines.contains(QStringLiteral("V = π · r² · h")));
+    }
+
+    // The mass is said with its conversion into the row's unit, and an open
+    // container's surface with the face it leaves out.
+    void workedMassAndOpenSurface()
+    {
+        model::Task task;
+        task.body = &model::variant(model::cuboid(), {.material = true});
+        task.units.insert(QStringLiteral("m"),
+                          model::unit(model::Dimension::Mass, QStringLiteral("kg")));
+        task.typed = parse(QStringLiteral("a=10;b=10;c=12;ρ=7.85"));
+        QStringList lines =
+            model::workedSolution(task, model::solve(*task.body, task.givens()), 0, kGerman)
+                .split(u'\n');
+        QVERIFY2(lines.join(u'\n').contains(
+                     QStringLiteral("m = ρ · V\nm = 7,85 g/cm³ · 1200 cm³\nm = 9420 g = 9,42 kg")),
+                 qPrintable(lines.join(u'\n')));
+        task = {};
+        task.body = &model::variant(model::cylinder(), {.withoutTop = true});
+        task.typed = parse(QStringLiteral("r=5;h=10"));
+        lines = model::workedSolution(task, model::solve(*task.body, task.givens()), 0, kGerman)
+                    .split(u'\n');
+        QVERIFY2(lines.contains(QStringLiteral("O = G + M (ohne Deckfläche)")),
+                 qPrintable(lines.join(u'\n')));
     }
 
     // The steps say how each quantity was found: rearranged, the closed form, or

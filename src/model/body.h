@@ -147,9 +147,11 @@ struct Body {
     std::optional<Face> base{}, top{};
     Term sides{};
     std::vector<Tie> ties{};
-    // Set on a body's variants only (variants.h): the faces its surface
-    // leaves out, and whether it has a density and a mass.
-    bool withoutTop = false, withoutBase = false, material = false;
+    // Set on a body's variants only (variants.h): the body it was made from,
+    // whether its tie holds, the faces its surface leaves out, and whether it
+    // has a density and a mass.
+    const Body* plain = nullptr;
+    bool tied = false, withoutTop = false, withoutBase = false, material = false;
 
     const Quantity* quantity(const QString& symbol) const;
     const Term* formula(const QString& symbol) const;

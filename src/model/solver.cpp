@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <mutex>
 
 // The solver works in tiers. A relation whose one unknown quantity occurs in
 // it once is solved for it symbolically; a closed form a pupil expects is
@@ -1167,6 +1168,20 @@ Answer solve(const Body& body, const Values& givens)
     for (const Prepared& p : preparedBodies()) {
         if (p.body == &body)
             return solve(p, givens);
+    }
+    // A variant lives as long as the program (variants.h): prepared once too.
+    if (body.plain) {
+        static std::mutex guard;
+        static QHash<const Body*, Prepared> variants;
+        Prepared p;
+        {
+            const std::lock_guard<std::mutex> lock(guard);
+            auto it = variants.find(&body);
+            if (it == variants.end())
+                it = variants.insert(&body, prepare(body));
+            p = *it;
+        }
+        return solve(p, givens);
     }
     return solve(prepare(body), givens);
 }

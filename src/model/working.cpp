@@ -3,6 +3,7 @@
 #include "certainty.h"
 #include "numbers/errors.h"
 #include "numbers/numbers.h"
+#include "variants.h"
 
 #include <limits>
 
@@ -57,9 +58,26 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
         }
         return f;
     };
+    // An open container's surface says which faces it leaves out.
+    const auto noted = [&](const QString& symbol, const QString& line) {
+        const QString note = symbol == QStringLiteral("O") ? openNote(body) : QString();
+        return note.isEmpty() ? line : line + u' ' + note;
+    };
     const auto relationLine = [&](const QString& symbol) {
         const Term* f = formulaOf(symbol);
-        return f ? symbol + QStringLiteral(" = ") + f->symbols() : symbol;
+        return f ? noted(symbol, symbol + QStringLiteral(" = ") + f->symbols()) : symbol;
+    };
+    // A mass or a density found in grams is said once more in the unit of its
+    // row: "= 9 420 g = 9,42 kg".
+    const auto resultLine = [&](const QString& symbol) {
+        QString line = symbol + QStringLiteral(" = ") + text(symbol);
+        const Dimension kind = kindOf(body, symbol);
+        const Unit& u = task.unitOf(symbol);
+        if ((kind == Dimension::Mass || kind == Dimension::Density) && &u != &defaultUnit(kind) &&
+            !task.typed.contains(symbol))
+            line += QStringLiteral(" = ") + certainWithUnit(fromBase(stepValues.value(symbol), u),
+                                                            u, place(symbol), locale);
+        return line;
     };
     if (!solution.chart.isEmpty())
         block().push_back({Line::Note, QStringLiteral("Rechnung %1:").arg(solution.chart)});
@@ -136,14 +154,14 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
                 lines.push_back(
                     {Line::Rearranged, QStringLiteral("umgestellt nach %1:").arg(step.symbol)});
             }
-            lines.push_back({Line::Formula, start + step.formula.symbols()});
+            lines.push_back({Line::Formula, noted(step.symbol, start + step.formula.symbols())});
             lines.push_back({Line::Substituted, start + step.formula.substituted(text)});
         }
         // A dimension as the solution has it, polished to its last digit.
         stepValues.insert(step.symbol, body.isDimension(step.symbol)
                                            ? solution.values.value(step.symbol)
                                            : solution.found.value(step.symbol));
-        lines.push_back({Line::Result, start + text(step.symbol)});
+        lines.push_back({Line::Result, resultLine(step.symbol)});
     }
 
     // The dimensions fix the solid; every other quantity as the calculator
@@ -158,13 +176,13 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
         Block& lines = block();
         lines.push_back({Line::Heading, caption(body, r.symbol) + u':'});
         const QString start = r.symbol + QStringLiteral(" = ");
-        lines.push_back({Line::Formula, start + r.formula.symbols()});
+        lines.push_back({Line::Formula, noted(r.symbol, start + r.formula.symbols())});
         for (const auto& [name, definition] : r.formula.namedParts())
             lines.push_back(
                 {Line::Part, QStringLiteral("mit ") + name + QStringLiteral(" = ") + definition});
         lines.push_back({Line::Substituted, start + r.formula.substituted(text)});
         stepValues.insert(r.symbol, solution.values.value(r.symbol));
-        lines.push_back({Line::Result, start + text(r.symbol)});
+        lines.push_back({Line::Result, resultLine(r.symbol)});
     }
 
     // Everything once more in the rows' units, volumes also in litres.
