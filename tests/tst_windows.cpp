@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -139,6 +140,8 @@ private slots:
     void inverseTakenOver_data();
     void inverseTakenOver();
     void inversePartialAnswer();
+    void inverseMaterialAndOpenFaces_data();
+    void inverseMaterialAndOpenFaces();
 };
 
 void TestWindows::startUp()
@@ -1539,3 +1542,70 @@ void TestWindows::inversePartialAnswer()
 
 QTEST_MAIN(TestWindows)
 #include "tst_windows.moc"
+
+void TestWindows::inverseMaterialAndOpenFaces_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("check");    // a check box's object name
+    QTest::addColumn<QString>("material"); // chosen from the list
+    QTest::addColumn<QString>("units");    // "m=kg;ρ=t/m³"
+    QTest::addColumn<QString>("givens");   // typed, as in C
+    QTest::addColumn<QString>("expected"); // shown, as in C
+    const auto row = [](const char* name, const char* body, const char* check, const char* material,
+                        const char* units, const char* givens, const char* expected) {
+        QTest::newRow(name) << QString::fromUtf8(body) << QString::fromUtf8(check)
+                            << QString::fromUtf8(material) << QString::fromUtf8(units)
+                            << QString::fromUtf8(givens) << QString::fromUtf8(expected);
+    };
+    row("steel in kg", "Quader", "", "Stahl", "m=kg", "a=10;b=10;c=12", "ρ=7.85;m=9.42");
+    row("density in t/m³", "Quader", "", "", "m=kg;ρ=t/m³;a=dm;b=dm;c=dm", "a=1;b=1;c=1.2;m=9.42",
+        "ρ=7.85");
+    row("steel in kg/m³", "Kugel", "", "Stahl", "m=kg;ρ=kg/m³", "m=1", "ρ=7850;r=3.12138432177541");
+    row("gold in mg", "Würfel", "", "Gold", "m=mg;a=mm", "a=1", "m=19.3");
+    row("tin without lid", "Zylinder", "chkohnedeckfläche", "", "", "r=5;h=10",
+        "O=392.699081698724");
+    row("bowl", "Halbkugel", "chkohnegrundfläche", "", "", "O=100", "r=3.98942280401433");
+}
+
+// Mass and density in their units, a material from the list, an open
+// container: as a user sets them in the window.
+void TestWindows::inverseMaterialAndOpenFaces()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, check);
+    QFETCH(QString, material);
+    QFETCH(QString, units);
+    QFETCH(QString, givens);
+    QFETCH(QString, expected);
+    menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
+    auto* window =
+        dynamic_cast<worked::InverseWindow*>(w::loaded(QStringLiteral("foumkehraufgabe")));
+    window->chooseBody(body);
+    test::click(window, QStringLiteral("cmdleeren"));
+    const auto pairs = [](const QString& list) {
+        QList<QStringList> out;
+        for (const QString& p : list.split(u';', Qt::SkipEmptyParts))
+            out << p.split(u'=');
+        return out;
+    };
+    for (const QStringList& u : pairs(units))
+        window->findChild<QComboBox*>(QStringLiteral("cboeinheit") + u[0])->setCurrentText(u[1]);
+    if (!check.isEmpty())
+        window->findChild<QCheckBox*>(check)->setChecked(true);
+    if (!material.isEmpty()) {
+        auto* list = window->findChild<QComboBox*>(QStringLiteral("cbomaterial"));
+        const int index = list->findText(material, Qt::MatchStartsWith);
+        QVERIFY(index > 0);
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    for (const QStringList& g : pairs(givens))
+        test::type(window, QStringLiteral("txt") + g[0], typed(g[1]));
+    test::click(window, QStringLiteral("cmdberechnen"));
+    for (const QStringList& e : pairs(expected))
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txt") + e[0])->text(), typed(e[1]));
+    for (const QStringList& u : pairs(units))
+        window->findChild<QComboBox*>(QStringLiteral("cboeinheit") + u[0])->setCurrentIndex(0);
+    if (!check.isEmpty())
+        window->findChild<QCheckBox*>(check)->setChecked(false);
+}

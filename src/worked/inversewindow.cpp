@@ -3,6 +3,8 @@
 #include "printbar.h"
 
 #include "model/certainty.h"
+#include "model/materials.h"
+#include "model/variants.h"
 #include "names.h"
 #include "numbers/errors.h"
 #include "numbers/numbers.h"
@@ -18,6 +20,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
@@ -189,26 +192,35 @@ void InverseWindow::build(const model::Body& body)
     for (QWidget* w : rowsBox_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         delete w;
     rows_.clear();
+    tied_ = withoutTop_ = withoutBase_ = nullptr;
+    material_ = nullptr;
     grid_ = new QGridLayout(rowsBox_);
     grid_->setContentsMargins(0, 0, 0, 0);
     QWidget* previous = bodies_;
-    for (const model::Quantity& q : body.quantities) {
+    buildOptions(body, previous);
+    // Every body may be of some material: its density and mass follow its
+    // own quantities.
+    const model::Body& all = model::variant(body, {.material = true});
+    for (const model::Quantity& q : all.quantities) {
+        if (q.dimension == model::Dimension::Density)
+            buildMaterial(previous);
         Row row{q, nullptr, nullptr, nullptr, nullptr, {}};
         const int at = int(rows_.size());
+        const int line = grid_->rowCount();
         row.caption = new QLabel(q.caption + u':', rowsBox_);
         row.box = new QLineEdit(rowsBox_);
         row.box->setObjectName(controlName(QStringLiteral("txt"), q.symbol));
         row.box->setAccessibleName(q.caption);
         row.box->setMinimumWidth(140);
         row.caption->setBuddy(row.box);
-        grid_->addWidget(row.caption, at, 0);
-        grid_->addWidget(row.box, at, 1);
+        grid_->addWidget(row.caption, line, 0);
+        grid_->addWidget(row.box, line, 1);
         setTabOrder(previous, row.box);
         previous = row.box;
         if (q.dimension.angle || q.dimension.count) {
             row.fixedUnit =
                 new QLabel(QString::fromUtf8(model::units(q.dimension).front()->text), rowsBox_);
-            grid_->addWidget(row.fixedUnit, at, 2);
+            grid_->addWidget(row.fixedUnit, line, 2);
         } else {
             row.unit = new QComboBox(rowsBox_);
             row.unit->setObjectName(controlName(QStringLiteral("cboeinheit"), q.symbol));
@@ -217,7 +229,7 @@ void InverseWindow::build(const model::Body& body)
             for (const model::Unit* u : model::units(q.dimension))
                 row.unit->addItem(QString::fromUtf8(u->text));
             row.unit->setCurrentText(QString::fromUtf8(model::defaultUnit(q.dimension).text));
-            grid_->addWidget(row.unit, at, 2);
+            grid_->addWidget(row.unit, line, 2);
             setTabOrder(previous, row.unit);
             previous = row.unit;
             // A computed value is shown again in the unit chosen; a given one
@@ -233,11 +245,14 @@ void InverseWindow::build(const model::Body& body)
                     show(shown_);
             });
         }
-        // Whatever the user types is given; Enter computes.
+        // Whatever the user types is given; Enter computes. A density typed
+        // is the user's own, whatever material was chosen.
         connect(row.box, &QLineEdit::textEdited, this, [this, at] {
             if (size_t(at) < rows_.size()) {
                 rows_[size_t(at)].written.clear();
                 markComputed(rows_[size_t(at)], false);
+                if (material_ && rows_[size_t(at)].quantity.dimension == model::Dimension::Density)
+                    material_->setCurrentIndex(0);
             }
         });
         connect(row.box, &QLineEdit::returnPressed, this,
@@ -254,6 +269,85 @@ void InverseWindow::build(const model::Body& body)
     const int index = bodies_->findData(body.id);
     if (bodies_->currentIndex() != index)
         bodies_->setCurrentIndex(index);
+}
+
+// The check boxes the body allows, above its rows: a changed one gives the
+// givens another meaning, and what was found from them is gone.
+void InverseWindow::buildOptions(const model::Body& body, QWidget*& previous)
+{
+    auto* line = new QHBoxLayout;
+    const auto option = [&](const QString& caption, const char* name) {
+        auto* box = new QCheckBox(caption, rowsBox_);
+        box->setObjectName(QString::fromUtf8(name));
+        line->addWidget(box);
+        setTabOrder(previous, box);
+        previous = box;
+        connect(box, &QCheckBox::toggled, this, [this] { clearComputed(); });
+        return box;
+    };
+    if (model::hasTie(body))
+        tied_ = option(body.ties.front().caption, "chkgleichschenklig");
+    if (model::hasTop(body))
+        withoutTop_ = option(QStringLiteral("ohne Deckfläche"), "chkohnedeckfläche");
+    if (model::hasBase(body))
+        withoutBase_ = option(QStringLiteral("ohne Grundfläche"), "chkohnegrundfläche");
+    if (line->isEmpty()) {
+        delete line;
+        return;
+    }
+    line->addStretch();
+    grid_->addLayout(line, grid_->rowCount(), 0, 1, 3);
+}
+
+// "Material:" and its list above the density: a material chosen writes its
+// density as given, in the density row's unit.
+void InverseWindow::buildMaterial(QWidget*& previous)
+{
+    auto* caption = new QLabel(QStringLiteral("Material:"), rowsBox_);
+    material_ = new QComboBox(rowsBox_);
+    material_->setObjectName(QStringLiteral("cbomaterial"));
+    material_->setAccessibleName(QStringLiteral("Material"));
+    material_->view()->setAccessibleName(material_->accessibleName());
+    caption->setBuddy(material_);
+    const QLocale locale;
+    material_->addItem(QStringLiteral("eigene Dichte"));
+    for (const model::Material& m : model::materials())
+        material_->addItem(QStringLiteral("%1 (%2 g/cm³)")
+                               .arg(QString::fromUtf8(m.name), locale.toString(m.density)),
+                           m.density);
+    const int line = grid_->rowCount();
+    grid_->addWidget(caption, line, 0);
+    grid_->addWidget(material_, line, 1, 1, 2);
+    setTabOrder(previous, material_);
+    previous = material_;
+    connect(material_, &QComboBox::activated, this, [this](int index) {
+        if (index <= 0)
+            return;
+        for (Row& row : rows_) {
+            if (row.quantity.dimension != model::Dimension::Density)
+                continue;
+            const model::Unit& unit = unitOf(row);
+            const double density = material_->itemData(index).toDouble();
+            row.box->setText(model::certainNumber(model::fromBase(density, unit), unit,
+                                                  rt::kAllDigits, QLocale()));
+            row.written.clear();
+            markComputed(row, false);
+            clearComputed();
+        }
+    });
+}
+
+const model::Body& InverseWindow::solving() const
+{
+    bool material = false;
+    for (const Row& row : rows_) {
+        const model::Dimension d = row.quantity.dimension;
+        if ((d == model::Dimension::Density || d == model::Dimension::Mass) && isGiven(row))
+            material = true;
+    }
+    return model::variant(*body_,
+                          {tied_ && tied_->isChecked(), withoutTop_ && withoutTop_->isChecked(),
+                           withoutBase_ && withoutBase_->isChecked(), material});
 }
 
 void InverseWindow::dropSolutionOptions()
@@ -311,7 +405,7 @@ void InverseWindow::clearComputed()
 model::Task InverseWindow::task() const
 {
     model::Task t;
-    t.body = body_;
+    t.body = &solving();
     for (const Row& row : rows_)
         t.units.insert(row.quantity.symbol, &unitOf(row));
     return t;
@@ -321,7 +415,7 @@ void InverseWindow::cmdberechnen_Click()
 {
     model::Task t = task();
     for (const Row& row : rows_) {
-        if (!isGiven(row))
+        if (!isGiven(row) || !t.body->quantity(row.quantity.symbol))
             continue;
         try {
             t.typed.insert(row.quantity.symbol, rt::toNumber(row.box->text(), QLocale()));
@@ -332,7 +426,7 @@ void InverseWindow::cmdberechnen_Click()
         }
     }
     clearComputed();
-    present(t, model::solve(*body_, t.givens()));
+    present(t, model::solve(*t.body, t.givens()));
 }
 
 void InverseWindow::present(const model::Task& t, const model::Answer& answer)
@@ -343,8 +437,8 @@ void InverseWindow::present(const model::Task& t, const model::Answer& answer)
         rt::msgBox(model::message(t, answer, QLocale()), rt::Information, kTitle, this);
         // Too few givens may still fix some quantities: those are shown once
         // the message is read, unless the window went meanwhile.
-        if (self && body_ == t.body && answer.status == model::Answer::Missing &&
-            !answer.partial.values.isEmpty()) {
+        if (self && t.body && body_ == (t.body->plain ? t.body->plain : t.body) &&
+            answer.status == model::Answer::Missing && !answer.partial.values.isEmpty()) {
             answer_ = answer;
             solved_ = t;
             showPartial();
@@ -372,7 +466,8 @@ void InverseWindow::present(const model::Task& t, const model::Answer& answer)
 void InverseWindow::fill(const model::Values& values)
 {
     const QLocale locale;
-    const QHash<QString, int> places = model::certainPlaces(*body_, values, solved_.typed.keys());
+    const QHash<QString, int> places =
+        model::certainPlaces(*solved_.body, values, solved_.typed.keys());
     for (Row& row : rows_) {
         if (isGiven(row))
             continue;
@@ -430,6 +525,8 @@ void InverseWindow::chooseSolution(int index)
 
 void InverseWindow::cmdleeren_Click()
 {
+    if (material_)
+        material_->setCurrentIndex(0);
     for (Row& row : rows_) {
         row.box->clear();
         row.written.clear();

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
@@ -66,6 +67,11 @@ private:
     };
 
     void build(const model::Body& body);
+    void buildOptions(const model::Body& body, QWidget*& previous);
+    void buildMaterial(QWidget*& previous);
+    // The body as its check boxes make it, with a material where the user
+    // gave a density or a mass.
+    const model::Body& solving() const;
     bool isGiven(const Row& row) const;
     void markComputed(Row& row, bool computed);
     void clearComputed();
@@ -95,6 +101,10 @@ private:
     QTextEdit* text_;
     PrintBar* print_;
     QPushButton* transfer_ = nullptr; // "Übernehmen"
+    QCheckBox* tied_ = nullptr;       // "gleichschenklig", where the body has a tie
+    QCheckBox* withoutTop_ = nullptr;
+    QCheckBox* withoutBase_ = nullptr;
+    QComboBox* material_ = nullptr;
 };
 
 } // namespace worked
