@@ -33,9 +33,10 @@ key alt+e
 key Down Down Return
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Umkehraufgabe$' | head -n 1)
 sleep 0.5
-# "Z" chooses Zylinder; each row is a box and its unit: O is the seventh row.
+# "Z" chooses Zylinder; two check boxes, then each row is a box and its
+# unit: O is the seventh row.
 key Z
-for _ in $(seq 13); do key Tab; done
+for _ in $(seq 15); do key Tab; done
 type_text '400'
 key Tab Tab
 type_text '500'

@@ -275,7 +275,10 @@ void InverseWindow::build(const model::Body& body)
 // givens another meaning, and what was found from them is gone.
 void InverseWindow::buildOptions(const model::Body& body, QWidget*& previous)
 {
+    // In its place before the boxes come, so that they are shown with it.
     auto* line = new QHBoxLayout;
+    const int at = grid_->rowCount();
+    grid_->addLayout(line, at, 0, 1, 3);
     const auto option = [&](const QString& caption, const char* name) {
         auto* box = new QCheckBox(caption, rowsBox_);
         box->setObjectName(QString::fromUtf8(name));
@@ -291,12 +294,7 @@ void InverseWindow::buildOptions(const model::Body& body, QWidget*& previous)
         withoutTop_ = option(QStringLiteral("ohne Deckfläche"), "chkohnedeckfläche");
     if (model::hasBase(body))
         withoutBase_ = option(QStringLiteral("ohne Grundfläche"), "chkohnegrundfläche");
-    if (line->isEmpty()) {
-        delete line;
-        return;
-    }
     line->addStretch();
-    grid_->addLayout(line, grid_->rowCount(), 0, 1, 3);
 }
 
 // "Material:" and its list above the density: a material chosen writes its
