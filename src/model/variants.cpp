@@ -66,6 +66,10 @@ void material(Body& b)
     b.quantities.push_back({density, QStringLiteral("Dichte ρ"), Dimension::Density});
     b.quantities.push_back({mass, QStringLiteral("Masse m"), Dimension::Mass});
     b.dimensions << density;
+    // Where only some combinations are offered, the density is not one of
+    // the dimensions that choose them.
+    if (b.leastDimensions > 0)
+        ++b.leastDimensions;
     b.relations.push_back(
         Relation{mass, Term::quantity(density) * Term::quantity(QStringLiteral("V"))});
     b.material = true;
