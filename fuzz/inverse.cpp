@@ -1,8 +1,9 @@
-// The inverse solver on arbitrary givens: any body, any of its quantities, any
-// double, in any unit. It answers within a bounded time, every solution it
+// The inverse solver on arbitrary givens: any body or variant of one, any of
+// its quantities, any double, in any unit. It answers within a bounded time, every solution it
 // gives reproduces the givens, and every answer can be written.
 #include "fuzz_support.h"
 #include "model/solver.h"
+#include "model/variants.h"
 #include "model/writing.h"
 
 #include <chrono>
@@ -14,7 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < 2)
         return 0;
     const auto& bodies = model::bodies();
-    const model::Body& body = *bodies[data[0] % bodies.size()];
+    // The first byte chooses the body and, by what is left of it, its check boxes.
+    const unsigned options = data[0] / unsigned(bodies.size());
+    const model::Body& body =
+        model::variant(*bodies[data[0] % bodies.size()], {(options & 1) != 0, (options & 2) != 0,
+                                                          (options & 4) != 0, (options & 8) != 0});
     model::Task task;
     task.body = &body;
     // Then for each given: a quantity, a unit and a double of 8 bytes.
