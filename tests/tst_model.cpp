@@ -1,11 +1,14 @@
 #include "model/certainty.h"
+#include "model/expression.h"
 #include "model/solver.h"
 #include "model/variants.h"
 #include "model/writing.h"
+#include "numbers/errors.h"
 #include "numbers/numbers.h"
 
 #include <QTest>
 #include <cmath>
+#include <numbers>
 #include <random>
 #include <thread>
 
@@ -230,6 +233,62 @@ private slots:
         const Answer answer = model::solve(*model::body(body), parse(givens));
         QCOMPARE(answer.status, Answer::Solved);
         QCOMPARE(shown(answer, symbol), expected);
+    }
+
+    // A calculation typed into a box, as pupils write it, or what is wrong
+    // with it; "a" stands for a letter where unknowns are allowed.
+    void expressions_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("unknowns");
+        QTest::addColumn<double>("value"); // where a is 2
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char* text, bool unknowns, double value, const char* error) {
+            QTest::newRow(text) << QString::fromUtf8(text) << unknowns << value
+                                << QString::fromUtf8(error);
+        };
+        row("54π", false, 54 * std::numbers::pi, "");
+        row("54 · π", false, 54 * std::numbers::pi, "");
+        row("2,5π", false, 2.5 * std::numbers::pi, "");
+        row("3,2 - 0,15", false, 3.2 - 0.15, "");
+        row("1250 : 4", false, 312.5, "");
+        row("1250/4", false, 312.5, "");
+        row("-3 + (1 + 2)² · 2", false, 15, "");
+        row("√16 + 2^3", false, 12, "");
+        row("2a", true, 4, "");
+        row("3 + a : 2", true, 4, "");
+        row("2(a + 1)", true, 6, "");
+        row("2a+", true, 0, "Nach „+“ fehlt eine Zahl.");
+        row("a b", true, 0, "Zwischen „a“ und „b“ fehlt ein Rechenzeichen.");
+        row("(3", false, 0, "Es fehlt eine schließende Klammer „)“.");
+        row("3)", false, 0, "Zu der Klammer „)“ fehlt die öffnende Klammer.");
+        row("3 : 0", false, 0, "Durch 0 lässt sich nicht teilen.");
+        row("2a", false, 0,
+            "Buchstaben wie „a“ sind hier nicht erlaubt: Bitte geben Sie eine Zahl "
+            "oder eine Rechnung mit Zahlen ein.");
+        row("2 · Radius", true, 0, "„Ra“ ist weder eine Zahl noch eine Unbekannte.");
+    }
+    void expressions()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, unknowns);
+        QFETCH(double, value);
+        QFETCH(QString, error);
+        struct A final : model::Environment {
+            rt::Real value(const QString&) const override { return 2; }
+            rt::Real shown(const QString&) const override { return 2; }
+        } a;
+        try {
+            const double v =
+                unknowns ? model::readExpression(text, kGerman, true).term.evaluate(a).value()
+                         : model::readValue(text, kGerman);
+            QVERIFY2(error.isEmpty(), "read although wrong");
+            QCOMPARE(v, value);
+        } catch (const rt::Error& e) {
+            QVERIFY2(!error.isEmpty(), qPrintable(e.message()));
+            QVERIFY2(e.message().endsWith(error), qPrintable(e.message()));
+            QVERIFY(e.message().contains(text));
+        }
     }
 
     // Open containers, materials and ties change what a given means: a tin
@@ -721,6 +780,13 @@ private slots:
                     .split(u'\n');
         QVERIFY2(lines.contains(QStringLiteral("O = G + M (ohne Deckfläche)")),
                  qPrintable(lines.join(u'\n')));
+        // A calculation typed is given as typed, with its value.
+        task = {};
+        task.body = &model::cube();
+        task.typed = parse(QStringLiteral("V=169.64600329384882"));
+        task.calculations.insert(QStringLiteral("V"), QStringLiteral("54π"));
+        QVERIFY(model::workedSolution(task, model::solve(*task.body, task.givens()), 0, kGerman)
+                    .contains(QStringLiteral("V = 54π cm³ = 169,646003293849 cm³\n")));
     }
 
     // The steps say how each quantity was found: rearranged, the closed form, or

@@ -1,7 +1,7 @@
-#include "root/rootwindow.h"
 #include "numbers/errors.h"
-#include "runtime/frame.h"
 #include "numbers/numbers.h"
+#include "root/rootwindow.h"
+#include "runtime/frame.h"
 #include "runtime/windows.h"
 #include "support.h"
 

@@ -1565,10 +1565,11 @@ void TestWindows::inverseMaterialAndOpenFaces_data()
     row("tin without lid", "Zylinder", "chkohnedeckfläche", "", "", "r=5;h=10",
         "O=392.699081698724");
     row("bowl", "Halbkugel", "chkohnegrundfläche", "", "", "O=100", "r=3.98942280401433");
+    row("a calculation typed", "Würfel", "", "", "", "V=27 : 8", "a=1.5");
 }
 
 // Mass and density in their units, a material from the list, an open
-// container: as a user sets them in the window.
+// container, a calculation typed: as a user sets them in the window.
 void TestWindows::inverseMaterialAndOpenFaces()
 {
     QFETCH(QString, body);

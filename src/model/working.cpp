@@ -223,9 +223,14 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
 
 QString Given::text() const
 {
-    QString line = symbol + QStringLiteral(" = ") + typed;
-    if (!unit.isEmpty())
-        line += unit == QStringLiteral("°") ? unit : u' ' + unit;
+    const auto withUnit = [&](const QString& number) {
+        if (unit.isEmpty())
+            return number;
+        return number + (unit == QStringLiteral("°") ? unit : u' ' + unit);
+    };
+    QString line = symbol + QStringLiteral(" = ") + withUnit(typed);
+    if (!worked.isEmpty())
+        line += QStringLiteral(" = ") + withUnit(worked);
     if (!base.isEmpty())
         line += QStringLiteral(" = ") + base;
     return line;
@@ -295,11 +300,15 @@ Working working(const Task& task, const Answer& answer, const QLocale& locale)
             continue;
         }
         const Unit& u = task.unitOf(q.symbol);
+        const QString calculation = task.calculations.value(q.symbol);
         Given g{q.symbol,
-                rt::toExactText(task.typed.value(q.symbol), locale),
+                calculation.isEmpty() ? rt::toExactText(task.typed.value(q.symbol), locale)
+                                      : calculation.trimmed(),
                 QString::fromUtf8(u.text),
                 base.value(q.symbol),
                 {}};
+        if (!calculation.isEmpty())
+            g.worked = rt::toText(task.typed.value(q.symbol), locale);
         if (u.pow10 != 0)
             g.base = exactly(base.value(q.symbol), defaultUnit(q.dimension), locale);
         w.given.push_back(g);

@@ -44,8 +44,10 @@ struct Given {
     QString unit;   // "m", "°", or empty for a count
     double value;   // in the centimetre's unit of its kind
     QString base;   // "120 cm" where the unit is another; else empty
+    // Where a calculation was typed ("54π"), its value in the row's unit.
+    QString worked{};
 
-    // "h = 1,2 m = 120 cm"
+    // "h = 1,2 m = 120 cm"; "V = 54π cm³ = 169,646003293849 cm³"
     QString text() const;
 };
 

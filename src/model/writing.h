@@ -19,6 +19,8 @@ struct Task {
     QHash<QString, const Unit*> units;
     // The given values as typed, in their rows' units.
     Values typed;
+    // The texts of those typed as a calculation ("54π"), by symbol.
+    QHash<QString, QString> calculations{};
 
     const Unit& unitOf(const QString& symbol) const;
     // The given values in the centimetre's units, converted exactly.

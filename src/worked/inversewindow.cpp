@@ -3,6 +3,7 @@
 #include "printbar.h"
 
 #include "model/certainty.h"
+#include "model/expression.h"
 #include "model/materials.h"
 #include "model/variants.h"
 #include "names.h"
@@ -416,7 +417,11 @@ void InverseWindow::cmdberechnen_Click()
         if (!isGiven(row) || !t.body->quantity(row.quantity.symbol))
             continue;
         try {
-            t.typed.insert(row.quantity.symbol, rt::toNumber(row.box->text(), QLocale()));
+            bool calculation = false;
+            t.typed.insert(row.quantity.symbol,
+                           model::readValue(row.box->text(), QLocale(), &calculation));
+            if (calculation)
+                t.calculations.insert(row.quantity.symbol, row.box->text());
         } catch (rt::Error& e) {
             e.inField(row.box->objectName(), row.quantity.caption);
             clearComputed();
