@@ -236,6 +236,26 @@ private slots:
         row("hollow cylinder V w", "Hohlzylinder", "R=5;w=1;V=282.74333882308139", "h", {"10"});
         row("spherical cap a h", "Kugelabschnitt", "a=4;h=2", "r", {"5"});
         row("tetrahedron h", "Tetraeder", "h=1.6329931618554521", "a", {"2"});
+        // The law of cosines gives the right angle of a 3-4-5 triangle.
+        row("triangular prism right angle", "Dreiecksprisma", "a=3;b=4;c=5;h=10", "γ", {"90"});
+        row("triangular prism c hc γ", "Dreiecksprisma", "c=5;hc=2.4;γ=90;V=60", "a", {"4"});
+        // sin γ = 1/2: γ = 30° and 150°.
+        row("triangular prism a b G", "Dreiecksprisma", "a=3;b=4;G=3;h=1", "c",
+            {"2,05314157066031", "6,76643256752231"});
+        // hc = 3 below a = 5: B acute or obtuse.
+        row("triangular prism a hc c", "Dreiecksprisma", "a=5;hc=3;c=12;h=1", "b",
+            {"8,54400374531753", "16,2788205960997"});
+        // A right trapezoid: ht at the end of its range, ht = b.
+        row("right trapezoid prism", "Trapezprisma", "a=8;c=4;b=3;d=5;h=10", "ht", {"3"});
+        // Which leg stands upright is open: b = ht or d = ht.
+        row("trapezoid prism legs swapped", "Trapezprisma", "a=10;c=4;ht=4;u=24.52622986305051;h=1",
+            "b", {"4,12310562561766", "6,40312423743285"});
+        row("rectangular pyramid a d s", "Rechteckpyramide", "a=6;d=10;s=13", "h", {"12"});
+        // A solid and its copy with a and b swapped.
+        row("rectangular pyramid s M V", "Rechteckpyramide", "s=13;M=174.84919885886495;V=192", "a",
+            {"6", "8"});
+        row("rectangular pyramid s O V", "Rechteckpyramide", "s=13;O=222.84919885886495;V=192", "a",
+            {"6", "8"});
     }
     void solutions()
     {
@@ -356,6 +376,21 @@ private slots:
             "Keine Lösung: Aus h = (O − 2 · π · r²) : (2 · π · r) ergibt sich -8,40845056908105 "
             "cm; h muss aber größer als 0 sein.");
         row("zero given", "Kugel", "r=0", "Keine Lösung: Radius r muss größer als 0 sein.");
+        row("triangle inequality", "Dreiecksprisma", "a=1;b=2;c=5;h=1",
+            "Keine Lösung: Jede Seite des Dreiecks muss kürzer sein als die beiden anderen "
+            "zusammen.");
+        row("triangle height above a side", "Dreiecksprisma", "a=2;b=4;hc=3;h=1",
+            "Keine Lösung: Bei a = 2 cm, b = 4 cm und h = 1 cm ist hc höchstens 2 cm. Angegeben "
+            "ist hc = 3 cm.");
+        row("trapezoid height above a leg", "Trapezprisma", "c=1;b=4;d=2;ht=3;h=1",
+            "Keine Lösung: Die Trapezhöhe ht darf nicht länger sein als der Schenkel d.");
+        row("trapezoid top longer than base", "Trapezprisma", "a=3;c=5;b=2;d=2;h=1",
+            "Keine Lösung: Bei c = 5 cm, b = 2 cm, d = 2 cm und h = 1 cm ist a mindestens 5 cm. "
+            "Angegeben ist a = 3 cm.");
+        row("rectangular pyramid side height", "Rechteckpyramide", "a=3;h=5;ha=4",
+            "Keine Lösung: Die Seitenhöhe ha muss länger sein als die Höhe h.");
+        row("rectangular pyramid edge and diagonal", "Rechteckpyramide", "a=6;d=10;s=3",
+            "Keine Lösung: Die Seitenkante s muss länger sein als die halbe Diagonale d.");
         row("spat by four", "Spat", "a=1;α=60;β=70;γ=80;V=1;O=8",
             "Keine Lösung gefunden: Beim Spat bitte fünf der sechs Kanten und Winkel angeben "
             "und dazu eines von V, O, M oder h.");

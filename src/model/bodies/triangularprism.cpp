@@ -49,12 +49,13 @@ const Body& triangularPrism()
                           rel("O", 2 * base + mantle), rel("V", base * h)},
             // The height onto c is a leg of a right triangle with a, and one
             // with b; with γ = 90° it is none of them.
-            .conditions = {{c, Compare::Less, a + b, longer},
-                           {a, Compare::Less, b + c, longer},
-                           {b, Compare::Less, a + c, longer},
-                           {hc, Compare::NotGreater, a,
+            // Read as quantities, so that givens that break them are told so.
+            .conditions = {{q("c"), Compare::Less, a + b, longer},
+                           {a, Compare::Less, b + q("c"), longer},
+                           {b, Compare::Less, a + q("c"), longer},
+                           {q("hc"), Compare::NotGreater, a,
                             QStringLiteral("Die Höhe hc darf nicht länger sein als die Seite a.")},
-                           {hc, Compare::NotGreater, b,
+                           {q("hc"), Compare::NotGreater, b,
                             QStringLiteral("Die Höhe hc darf nicht länger sein als die Seite b.")}},
             // The law of cosines.
             .shortcuts = {{{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
