@@ -14,7 +14,10 @@ const Body& triangularPrism()
         const Term turn = Term::radians(gamma, kExactPi);
         const Term c = Term::named("c", pow(pow(a, 2) + pow(b, 2) - 2 * a * b * cos(turn), 0.5));
         const Term base = Term::named("G", a * b * sin(turn) / 2);
-        const Term hc = Term::named("hc", 2 * base / c);
+        // Not 2 · G : c: the solver would undo it for c, and search the
+        // triangle over a side, where a narrow range of it may hide the
+        // solid; left alone, the charts find it in closed form or over ω.
+        const Term hc = Term::named("hc", a * b * sin(turn) / c);
         const Term u = Term::named("u", a + b + c);
         const Term mantle = Term::named("M", u * h);
         // By c, its height hc and the angle γ opposite, a · b = c · hc : sin γ
