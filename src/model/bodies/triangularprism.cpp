@@ -81,6 +81,7 @@ const Body& triangularPrism()
             .base = Face{Shape::Triangle, base, {c, hc}},
             .top = Face{Shape::Triangle, base, {c, hc}},
             .sides = mantle,
+            .ties = {{QStringLiteral("gleichschenklig"), QStringLiteral("b"), QStringLiteral("a")}},
         };
     }();
     return body;
