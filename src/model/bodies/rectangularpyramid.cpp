@@ -16,15 +16,16 @@ const Body& rectangularPyramid()
         const Term mantle = Term::named("M", a * ha + b * hb);
         // By the side edge and the half angles αa, αb at the apex of the side
         // faces over a and over b, through their sum ε and δ = 90° + αa − αb:
-        // a = 2 · s · sin αa, the mantle 2 · s² · sin ε · cos(αa − αb). The
+        // a = 2 · s · sin αa, the mantle 2 · s² · sin ε · k with
+        // k = cos(αa − αb), the base 2 · s² · (k − cos ε). The
         // apex stands above the base only where ε < 90°, so ε follows from
         // the mantle or the surface in one way; a solid and its copy with a
         // and b swapped lie on either side of δ = 90°, and one search for δ
         // finds both.
         const Term s = q("s"), epsilon = q("ε"), delta = q("δ");
         const Term sum = Term::radians(epsilon, kExactPi);
-        const Term apart = Term::named("c", cos(Term::radians(delta - 90, kExactPi)));
-        const Term half = Term::named("r", pow(pow(apart, 2) + 1, 0.5));
+        const Term apart = Term::named("k", cos(Term::radians(delta - 90, kExactPi)));
+        const Term half = Term::named("w", pow(pow(apart, 2) + 1, 0.5));
         const Term turn = Term::named("φ", Term::degrees(acos(apart / half), kExactPi));
         return Body{
             .id = QStringLiteral("rectangular-pyramid"),

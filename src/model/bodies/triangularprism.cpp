@@ -21,8 +21,8 @@ const Body& triangularPrism()
         const Term u = Term::named("u", a + b + c);
         const Term mantle = Term::named("M", u * h);
         // By c, its height hc and the angle γ opposite, a · b = c · hc : sin γ
-        // and the law of cosines give a + b and a − b: a triangle given by its
-        // height and its perimeter is undone one step at a time.
+        // and the law of cosines give a + b and a − b in closed form, with
+        // a not less than b.
         const Term c2 = q("c"), hc2 = q("hc");
         const Term product = Term::named("p", c2 * hc2 / sin(turn));
         const Term sum = Term::named("s", pow(pow(c2, 2) + 2 * product * (1 + cos(turn)), 0.5));
@@ -50,9 +50,9 @@ const Body& triangularPrism()
                            QStringLiteral("h")},
             .relations = {rel("c", c), rel("G", base), rel("hc", hc), rel("u", u), rel("M", mantle),
                           rel("O", 2 * base + mantle), rel("V", base * h)},
-            // The height onto c is a leg of a right triangle with a, and one
-            // with b; with γ = 90° it is none of them.
-            // Read as quantities, so that givens that break them are told so.
+            // The height onto c is a leg of right triangles over a and over b.
+            // c and hc are read as quantities, so that givens that break a
+            // condition are told so in its words.
             .conditions = {{q("c"), Compare::Less, a + b, longer},
                            {a, Compare::Less, b + q("c"), longer},
                            {b, Compare::Less, a + q("c"), longer},
