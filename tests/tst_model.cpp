@@ -82,6 +82,49 @@ const QHash<QString, QStringList> kTooFew = {
     {"Prisma", {"n,a,G"}},
     {"Spat", {"a,b,c,α,β,M", "a,c,α,β,γ,h", "b,c,α,β,γ,h"}},
     {"Hohlzylinder", {"R,r,w", "w,M,V"}},
+    // The prisms: the base's own values more than fix it, or G with
+    // V = G · h, u with M = u · h, or O = 2 · G + M; the base's G by c and
+    // hc or a, c and ht.
+    {"Dreiecksprisma",
+     {"a,b,c,hc", "a,b,c,γ",  "a,b,hc,γ", "a,c,hc,γ", "b,c,hc,γ", "a,b,c,G",  "a,b,hc,G",
+      "a,c,hc,G", "b,c,hc,G", "a,b,γ,G",  "a,c,γ,G",  "b,c,γ,G",  "a,hc,γ,G", "b,hc,γ,G",
+      "c,hc,γ,G", "a,b,c,u",  "a,b,hc,u", "a,c,hc,u", "b,c,hc,u", "a,b,γ,u",  "a,c,γ,u",
+      "b,c,γ,u",  "a,hc,γ,u", "b,hc,γ,u", "c,hc,γ,u", "a,b,G,u",  "a,c,G,u",  "b,c,G,u",
+      "a,hc,G,u", "b,hc,G,u", "c,hc,G,u", "a,γ,G,u",  "b,γ,G,u",  "c,γ,G,u",  "hc,γ,G,u",
+      "c,hc,G,h", "c,hc,G,M", "a,u,h,M",  "b,u,h,M",  "c,u,h,M",  "hc,u,h,M", "γ,u,h,M",
+      "G,u,h,M",  "c,hc,G,O", "G,u,h,O",  "c,hc,M,O", "a,G,M,O",  "b,G,M,O",  "c,G,M,O",
+      "hc,G,M,O", "γ,G,M,O",  "G,u,M,O",  "G,h,M,O",  "u,h,M,O",  "c,hc,G,V", "c,hc,h,V",
+      "a,G,h,V",  "b,G,h,V",  "c,G,h,V",  "hc,G,h,V", "γ,G,h,V",  "G,u,h,V",  "G,u,M,V",
+      "G,h,M,V",  "u,h,M,V",  "G,u,O,V",  "G,h,O,V",  "u,h,O,V",  "G,M,O,V",  "u,M,O,V",
+      "h,M,O,V"}},
+    {"Trapezprisma",
+     {"a,c,b,d,ht", "a,c,b,d,G",  "a,c,b,ht,G", "a,c,d,ht,G", "a,b,d,ht,G", "c,b,d,ht,G",
+      "a,c,b,d,u",  "a,c,b,ht,u", "a,c,d,ht,u", "a,b,d,ht,u", "c,b,d,ht,u", "a,c,b,G,u",
+      "a,c,d,G,u",  "a,b,d,G,u",  "c,b,d,G,u",  "a,c,ht,G,u", "a,b,ht,G,u", "c,b,ht,G,u",
+      "a,d,ht,G,u", "c,d,ht,G,u", "b,d,ht,G,u", "a,c,ht,G,h", "a,c,ht,G,M", "a,c,u,h,M",
+      "a,b,u,h,M",  "c,b,u,h,M",  "a,d,u,h,M",  "c,d,u,h,M",  "b,d,u,h,M",  "a,ht,u,h,M",
+      "c,ht,u,h,M", "b,ht,u,h,M", "d,ht,u,h,M", "a,G,u,h,M",  "c,G,u,h,M",  "b,G,u,h,M",
+      "d,G,u,h,M",  "ht,G,u,h,M", "a,c,ht,G,O", "a,G,u,h,O",  "c,G,u,h,O",  "b,G,u,h,O",
+      "d,G,u,h,O",  "ht,G,u,h,O", "a,c,ht,M,O", "a,c,G,M,O",  "a,b,G,M,O",  "c,b,G,M,O",
+      "a,d,G,M,O",  "c,d,G,M,O",  "b,d,G,M,O",  "a,ht,G,M,O", "c,ht,G,M,O", "b,ht,G,M,O",
+      "d,ht,G,M,O", "a,G,u,M,O",  "c,G,u,M,O",  "b,G,u,M,O",  "d,G,u,M,O",  "ht,G,u,M,O",
+      "a,G,h,M,O",  "c,G,h,M,O",  "b,G,h,M,O",  "d,G,h,M,O",  "ht,G,h,M,O", "a,u,h,M,O",
+      "c,u,h,M,O",  "b,u,h,M,O",  "d,u,h,M,O",  "ht,u,h,M,O", "G,u,h,M,O",  "a,c,ht,G,V",
+      "a,c,ht,h,V", "a,c,G,h,V",  "a,b,G,h,V",  "c,b,G,h,V",  "a,d,G,h,V",  "c,d,G,h,V",
+      "b,d,G,h,V",  "a,ht,G,h,V", "c,ht,G,h,V", "b,ht,G,h,V", "d,ht,G,h,V", "a,G,u,h,V",
+      "c,G,u,h,V",  "b,G,u,h,V",  "d,G,u,h,V",  "ht,G,u,h,V", "a,G,u,M,V",  "c,G,u,M,V",
+      "b,G,u,M,V",  "d,G,u,M,V",  "ht,G,u,M,V", "a,G,h,M,V",  "c,G,h,M,V",  "b,G,h,M,V",
+      "d,G,h,M,V",  "ht,G,h,M,V", "a,u,h,M,V",  "c,u,h,M,V",  "b,u,h,M,V",  "d,u,h,M,V",
+      "ht,u,h,M,V", "G,u,h,M,V",  "a,G,u,O,V",  "c,G,u,O,V",  "b,G,u,O,V",  "d,G,u,O,V",
+      "ht,G,u,O,V", "a,G,h,O,V",  "c,G,h,O,V",  "b,G,h,O,V",  "d,G,h,O,V",  "ht,G,h,O,V",
+      "a,u,h,O,V",  "c,u,h,O,V",  "b,u,h,O,V",  "d,u,h,O,V",  "ht,u,h,O,V", "G,u,h,O,V",
+      "a,G,M,O,V",  "c,G,M,O,V",  "b,G,M,O,V",  "d,G,M,O,V",  "ht,G,M,O,V", "a,u,M,O,V",
+      "c,u,M,O,V",  "b,u,M,O,V",  "d,u,M,O,V",  "ht,u,M,O,V", "G,u,M,O,V",  "a,h,M,O,V",
+      "c,h,M,O,V",  "b,h,M,O,V",  "d,h,M,O,V",  "ht,h,M,O,V", "G,h,M,O,V",  "u,h,M,O,V"}},
+    // G = a · b, d² = a² + b², ha² = h² + b² : 4, s² = ha² + a² : 4, V = G · h : 3.
+    {"Rechteckpyramide",
+     {"b,h,ha", "a,h,hb", "a,ha,s", "b,hb,s", "a,b,d", "h,s,d", "a,b,G", "a,d,G", "b,d,G", "G,M,O",
+      "h,G,V"}},
 };
 
 // Whether givens of a body's variant cannot fix its solid. An open container
@@ -223,6 +266,26 @@ private slots:
         row("hollow cylinder V w", "Hohlzylinder", "R=5;w=1;V=282.74333882308139", "h", {"10"});
         row("spherical cap a h", "Kugelabschnitt", "a=4;h=2", "r", {"5"});
         row("tetrahedron h", "Tetraeder", "h=1.6329931618554521", "a", {"2"});
+        // The law of cosines gives the right angle of a 3-4-5 triangle.
+        row("triangular prism right angle", "Dreiecksprisma", "a=3;b=4;c=5;h=10", "γ", {"90"});
+        row("triangular prism c hc γ", "Dreiecksprisma", "c=5;hc=2.4;γ=90;V=60", "a", {"4"});
+        // sin γ = 1/2: γ = 30° and 150°.
+        row("triangular prism a b G", "Dreiecksprisma", "a=3;b=4;G=3;h=1", "c",
+            {"2,05314157066031", "6,76643256752231"});
+        // hc = 3 below a = 5: B acute or obtuse.
+        row("triangular prism a hc c", "Dreiecksprisma", "a=5;hc=3;c=12;h=1", "b",
+            {"8,54400374531753", "16,2788205960997"});
+        // A right trapezoid: ht at the end of its range, ht = b.
+        row("right trapezoid prism", "Trapezprisma", "a=8;c=4;b=3;d=5;h=10", "ht", {"3"});
+        // Which leg stands upright is open: b = ht or d = ht.
+        row("trapezoid prism legs swapped", "Trapezprisma", "a=10;c=4;ht=4;u=24.52622986305051;h=1",
+            "b", {"4,12310562561766", "6,40312423743285"});
+        row("rectangular pyramid a d s", "Rechteckpyramide", "a=6;d=10;s=13", "h", {"12"});
+        // A solid and its copy with a and b swapped.
+        row("rectangular pyramid s M V", "Rechteckpyramide", "s=13;M=174.84919885886495;V=192", "a",
+            {"6", "8"});
+        row("rectangular pyramid s O V", "Rechteckpyramide", "s=13;O=222.84919885886495;V=192", "a",
+            {"6", "8"});
     }
     void solutions()
     {
@@ -452,6 +515,21 @@ private slots:
             "Keine Lösung: Aus h = (O − 2 · π · r²) : (2 · π · r) ergibt sich -8,40845056908105 "
             "cm; h muss aber größer als 0 sein.");
         row("zero given", "Kugel", "r=0", "Keine Lösung: Radius r muss größer als 0 sein.");
+        row("triangle inequality", "Dreiecksprisma", "a=1;b=2;c=5;h=1",
+            "Keine Lösung: Jede Seite des Dreiecks muss kürzer sein als die beiden anderen "
+            "zusammen.");
+        row("triangle height above a side", "Dreiecksprisma", "a=2;b=4;hc=3;h=1",
+            "Keine Lösung: Bei a = 2 cm, b = 4 cm und h = 1 cm ist hc höchstens 2 cm. Angegeben "
+            "ist hc = 3 cm.");
+        row("trapezoid height above a leg", "Trapezprisma", "c=1;b=4;d=2;ht=3;h=1",
+            "Keine Lösung: Die Trapezhöhe ht darf nicht länger sein als der Schenkel d.");
+        row("trapezoid top longer than base", "Trapezprisma", "a=3;c=5;b=2;d=2;h=1",
+            "Keine Lösung: Bei c = 5 cm, b = 2 cm, d = 2 cm und h = 1 cm ist a mindestens 5 cm. "
+            "Angegeben ist a = 3 cm.");
+        row("rectangular pyramid side height", "Rechteckpyramide", "a=3;h=5;ha=4",
+            "Keine Lösung: Die Seitenhöhe ha muss länger sein als die Höhe h.");
+        row("rectangular pyramid edge and diagonal", "Rechteckpyramide", "a=6;d=10;s=3",
+            "Keine Lösung: Die Seitenkante s muss länger sein als die halbe Diagonale d.");
         row("spat by four", "Spat", "a=1;α=60;β=70;γ=80;V=1;O=8",
             "Keine Lösung gefunden: Beim Spat bitte fünf der sechs Kanten und Winkel angeben "
             "und dazu eines von V, O, M oder h.");
