@@ -122,6 +122,9 @@ struct Tie {
     QString caption; // "gleichschenklig"
     QString symbol;  // "b"
     QString to;      // "a"
+    // The charts of the body so tied: the body's own were written for more
+    // free dimensions.
+    std::vector<Chart> charts{};
 };
 
 struct Body {

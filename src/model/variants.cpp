@@ -50,7 +50,7 @@ void tie(Body& b)
     b.dimensions.removeAll(t.symbol);
     b.relations.insert(b.relations.begin(), Relation{t.symbol, Term::quantity(t.to)});
     // Charts and closed forms were written for the two free.
-    b.charts.clear();
+    b.charts = t.charts;
     std::erase_if(b.shortcuts, [&](const Shortcut& s) {
         return s.symbol == t.symbol || s.givens.contains(t.symbol) || uses(s.formula, t.symbol);
     });

@@ -16,6 +16,7 @@ const Body& trapezoidPrism()
         const Term base = Term::named("G", (a + c) / 2 * ht);
         const Term u = Term::named("u", a + b + c + d);
         const Term mantle = Term::named("M", u * h);
+        const Term p = q("p"), k = q("k"), leg = pow(pow(b, 2) - pow(ht, 2), 0.5);
         return Body{
             .id = QStringLiteral("trapezoid-prism"),
             .name = QStringLiteral("Trapezprisma"),
@@ -44,7 +45,25 @@ const Body& trapezoidPrism()
             .base = Face{Shape::Trapezoid, base, {a, c, ht}},
             .top = Face{Shape::Trapezoid, base, {a, c, ht}},
             .sides = mantle,
-            .ties = {{QStringLiteral("gleichschenklig"), QStringLiteral("d"), QStringLiteral("b")}},
+            // Both legs alike stand over equal parts of a − c: by the
+            // midline p between a and c, the area and the perimeter are
+            // undone one at a time.
+            .ties = {{QStringLiteral("gleichschenklig"),
+                      QStringLiteral("d"),
+                      QStringLiteral("b"),
+                      {{QStringLiteral("mit p = (a + c) : 2"),
+                        {length("b", "Schenkel b"), length("ht", "Trapezhöhe ht"),
+                         length("p", "Mittellinie p"), length("h", "Körperhöhe h")},
+                        {rel("c", p - leg), rel("a", p + leg), rel("G", p * ht),
+                         rel("u", 2 * p + 2 * b)}},
+                       // By a and c, p and the part k of a − c under each leg
+                       // are known, and the height is what is left to search.
+                       {QStringLiteral("mit p = (a + c) : 2 und k = (a − c) : 2"),
+                        {length("k", "Teil k"), length("ht", "Trapezhöhe ht"),
+                         length("p", "Mittellinie p"), length("h", "Körperhöhe h")},
+                        {rel("c", p - k), rel("a", p + k),
+                         rel("b", pow(pow(ht, 2) + pow(k, 2), 0.5)), rel("G", p * ht),
+                         rel("u", 2 * p + 2 * q("b"))}}}}},
         };
     }();
     return body;

@@ -81,7 +81,17 @@ const Body& triangularPrism()
             .base = Face{Shape::Triangle, base, {c, hc}},
             .top = Face{Shape::Triangle, base, {c, hc}},
             .sides = mantle,
-            .ties = {{QStringLiteral("gleichschenklig"), QStringLiteral("b"), QStringLiteral("a")}},
+            // A roof: by its width c and height hc, each leg is the
+            // hypotenuse over half of c, and half of γ is its angle at the top.
+            .ties = {{QStringLiteral("gleichschenklig"),
+                      QStringLiteral("b"),
+                      QStringLiteral("a"),
+                      {{QStringLiteral("mit a = √(hc² + (c : 2)²)"),
+                        {length("c", "Seite c"), length("hc", "Höhe hc"),
+                         length("h", "Körperhöhe h")},
+                        {rel("a", pow(pow(hc2, 2) + pow(c2 / 2, 2), 0.5)),
+                         rel("γ", 2 * Term::degrees(acos(hc2 / q("a")), kExactPi)),
+                         rel("G", c2 * hc2 / 2), rel("u", 2 * q("a") + c2)}}}}},
         };
     }();
     return body;
