@@ -24,8 +24,9 @@ const Body& coneFrustum(const QString& base)
         // the surfaces and the volume can be undone one at a time.
         const Term d = q("d"), p = q("p");
         const QString difference = QStringLiteral("mit d = %1 − r2 und p = %1 + r2").arg(base);
-        // By the slope k of the whole cone and the two radii, so can what reads
-        // the two cones, h1, s1, h2 or s2, with V, M, O or α.
+        // By the slope k of the whole cone and the two radii, so can a height
+        // or slant of a whole cone (h1, s1, h2, s2) given with two of V, M, O,
+        // s or α.
         const Term k = q("k"), slant = pow(1 + pow(k, 2), 0.5);
         const QString slope = QStringLiteral("mit k = h1 : %1").arg(base);
         return Body{

@@ -16,8 +16,8 @@ const Body& frustum()
         // By the height, the difference d and the sum p of the two edges, the
         // slants, the surfaces and the volume can be undone one at a time.
         const Term d = q("d"), p = q("p");
-        // By the slope k of the whole pyramid and the two edges, so can what
-        // reads the two pyramids, h1 or h2, with V, M, O, hs or s.
+        // By the slope k of the whole pyramid and the two edges, so can the
+        // height h1 or h2 of a whole pyramid given with two of V, M, O, hs, s.
         const Term k = q("k");
         return Body{
             .id = QStringLiteral("frustum"),
