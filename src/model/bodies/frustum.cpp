@@ -44,10 +44,6 @@ const Body& frustum()
                            {q("hs"), Compare::NotGreater, q("s"),
                             QStringLiteral(
                                 "Die Seitenkante s muss länger sein als die Seitenhöhe hs.")}},
-            // The two pyramids differ by the frustum.
-            .shortcuts = {{{QStringLiteral("h1"), QStringLiteral("h2")},
-                           QStringLiteral("h"),
-                           q("h1") - q("h2")}},
             .charts = {{QStringLiteral("mit d = a1 − a2 und p = a1 + a2"),
                         {length("h", "Höhe h"), length("d", "Differenz d"), length("p", "Summe p")},
                         {rel("a1", (p + d) / 2), rel("a2", (p - d) / 2),
