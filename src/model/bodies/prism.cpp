@@ -22,11 +22,18 @@ const Body& prism()
                            area("G", "Grundfläche G"),
                            area("M", "Mantel M"),
                            area("O", "Oberfläche O"),
-                           volume("V", "Volumen V")},
+                           volume("V", "Volumen V"),
+                           length("ru", "Umkreisradius ru"),
+                           length("ri", "Inkreisradius ri"),
+                           length("u", "Umfang u")},
             .dimensions = {QStringLiteral("n"), QStringLiteral("a"), QStringLiteral("h")},
             .alwaysGiven = {QStringLiteral("n")},
             .relations = {rel("G", base), rel("V", base * h), rel("O", 2 * base + mantle),
-                          rel("M", mantle)},
+                          rel("M", mantle), rel("ru", a / (2 * sin(pi / n))),
+                          rel("ri", a / (2 * tan(pi / n))), rel("u", n * a)},
+            .base = Face{Shape::Polygon, base},
+            .top = Face{Shape::Polygon, base},
+            .sides = mantle,
         };
     }();
     return body;
