@@ -21,6 +21,7 @@ class QWidget;
 namespace worked {
 
 class PrintBar;
+class SketchPane;
 
 // foumkehraufgabe: any quantities of a solid given, in any unit, every other
 // one found, with every solution and the way there. A box the user typed in
@@ -95,6 +96,7 @@ private:
     QTextEdit* text_;
     PrintBar* print_;
     QPushButton* transfer_ = nullptr; // "Übernehmen"
+    SketchPane* sketch_ = nullptr;
 };
 
 } // namespace worked
