@@ -32,6 +32,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -52,6 +53,24 @@ public:
     QSize sizeHint() const override
     {
         return widget() ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+    // New rows are laid out once they are shown, after build() asked for
+    // room: the window's layout learns of it then.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+    // Never narrower than the rows: they do not scroll sideways, and the
+    // sketch beside them gives way first.
+    QSize minimumSizeHint() const override
+    {
+        QSize size = QScrollArea::minimumSizeHint();
+        if (widget())
+            size.setWidth(widget()->minimumSizeHint().width() +
+                          verticalScrollBar()->sizeHint().width());
+        return size;
     }
 };
 

@@ -10,7 +10,8 @@ SketchPane::SketchPane(QWidget* parent)
 {
     setObjectName(QStringLiteral("skizze"));
     setAccessibleName(QStringLiteral("Skizze"));
-    setMinimumSize(120, 140);
+    // On a small screen the rows beside it come first.
+    setMinimumSize(0, 140);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     setAutoFillBackground(true);
     QPalette p = palette();
