@@ -120,7 +120,9 @@ Sketch Sketch::lettered(const QStringList& symbols) const
             s.description_.replace(word, letter);
             l.text = letter;
         }
-        l.box = symbols.contains(letter) ? letter : QString();
+        // "n Ecken" names n.
+        const QString first = letter.section(u' ', 0, 0);
+        l.box = symbols.contains(letter) ? letter : symbols.contains(first) ? first : QString();
     }
     return s;
 }
