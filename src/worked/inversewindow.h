@@ -93,10 +93,10 @@ private:
     QGridLayout* grid_;
     QWidget* rowsBox_;
     QWidget* rowsArea_ = nullptr;
+    SketchPane* sketch_ = nullptr; // beside the rows
     QTextEdit* text_;
     PrintBar* print_;
     QPushButton* transfer_ = nullptr; // "Übernehmen"
-    SketchPane* sketch_ = nullptr;
 };
 
 } // namespace worked
