@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -286,6 +287,7 @@ void TestScaling::inverseWithItsLongestListFits()
         test::type(window, g.section(u'=', 0, 0), g.section(u'=', 1));
     test::click(window, QStringLiteral("cmdberechnen"));
     QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // the rows, once shown, ask for room
     QCOMPARE(window->findChildren<QRadioButton*>().size(), 2);
     QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
     for (auto* c : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -294,6 +296,14 @@ void TestScaling::inverseWithItsLongestListFits()
     }
     auto* text = window->findChild<QTextEdit*>();
     QVERIFY(text->viewport()->height() >= 3 * text->fontMetrics().lineSpacing());
+    // The rows do not scroll sideways: the sketch beside them gives them
+    // their whole width, captions and units too.
+    auto* rows = window->findChild<QScrollArea*>(QStringLiteral("scrgrößen"));
+    for (auto* c : rows->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect at(c->mapTo(rows->viewport(), QPoint()), c->size());
+        QVERIFY2(at.left() >= 0 && at.right() < rows->viewport()->width(),
+                 qPrintable(c->objectName()));
+    }
 }
 
 QTEST_MAIN(TestScaling)

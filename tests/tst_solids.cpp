@@ -9,10 +9,12 @@
 #include "support.h"
 #include "worked/workedsolution.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTest>
 #include <cmath>
@@ -245,6 +247,8 @@ private slots:
     void rejectedThroughWindows();
     void pyramidLeavesA2Alone_data();
     void pyramidLeavesA2Alone();
+    void bodySketches_data();
+    void bodySketches();
 };
 
 void TestSolids::figures_data()
@@ -889,6 +893,43 @@ void TestSolids::pyramidLeavesA2Alone()
     auto* frustum = f->findChild<QRadioButton*>(QStringLiteral("opstumpf"));
     QTest::mouseClick(frustum, Qt::LeftButton, {}, QPoint(6, frustum->height() / 2));
     QVERIFY(f->textBox(QStringLiteral("txtseitea2"))->isEnabled());
+}
+
+void TestSolids::bodySketches_data()
+{
+    QTest::addColumn<QString>("id");
+    for (const model::Body* b : model::bodies())
+        QTest::newRow(qPrintable(b->id)) << b->id;
+}
+
+// Every body of the list has a sketch and words for it, and one that lacks
+// a face it has looks otherwise than the closed one, also to a screen reader.
+void TestSolids::bodySketches()
+{
+    QFETCH(QString, id);
+    const model::Body* body = model::bodyById(id);
+    const solids::Sketch closed = solids::sketchOf(*body);
+    QVERIFY(!closed.lines().empty() || !closed.arcs().empty());
+    QVERIFY(!closed.description().isEmpty());
+    const auto drawn = [](const solids::Sketch& sketch) {
+        QImage image(160, 160, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        sketch.paint(painter, QRectF(image.rect()), {});
+        return image;
+    };
+    const QImage picture = drawn(closed);
+    for (const bool top : {true, false}) {
+        if (!(top ? body->top : body->base))
+            continue;
+        model::Body open = *body;
+        (top ? open.withoutTop : open.withoutBase) = true;
+        const solids::Sketch sketch = solids::sketchOf(open);
+        QVERIFY2(drawn(sketch) != picture, top ? "top" : "base");
+        QVERIFY(sketch.description().startsWith(closed.description()));
+        QVERIFY(sketch.description() != closed.description());
+    }
 }
 
 QTEST_MAIN(TestSolids)

@@ -10,6 +10,7 @@
 #include "solids/catalogue.h"
 #include "support.h"
 #include "worked/inversewindow.h"
+#include "worked/sketchpane.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -137,6 +138,8 @@ private slots:
     void inverseShowsCertainDigits_data();
     void inverseShowsCertainDigits();
     void inverseOpensOnTheActiveSolid();
+    void inverseSketch_data();
+    void inverseSketch();
     void inverseTakenOver_data();
     void inverseTakenOver();
     void inversePartialAnswer();
@@ -1390,6 +1393,64 @@ void TestWindows::inverseOpensOnTheActiveSolid()
     test::click(window, QStringLiteral("cmdok"));
     menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
     QCOMPARE(window->bodyName(), QStringLiteral("Kugel"));
+}
+
+void TestWindows::inverseSketch_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("letter");
+    // The list's letters, also where the window writes r or a1.
+    QTest::newRow("Kegelstumpf") << "Kegels"
+                                 << "Kegelstumpf"
+                                 << "txtr1"
+                                 << "r1";
+    QTest::newRow("Pyramide") << "Pyr"
+                              << "Pyramide"
+                              << "txta"
+                              << "a";
+    QTest::newRow("Oktaeder, by its unit") << "Ok"
+                                           << "Oktaeder"
+                                           << "cboeinheita"
+                                           << "a";
+    QTest::newRow("Prisma, n Ecken") << "Pri"
+                                     << "Prisma"
+                                     << "txtn"
+                                     << "n";
+}
+
+// The closed list of bodies chooses one by its first letters, and the sketch
+// beside the rows marks the letter of the row the focus is in, none once it
+// has left the rows.
+void TestWindows::inverseSketch()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, body);
+    QFETCH(QString, box);
+    QFETCH(QString, letter);
+    menuEntry(QStringLiteral("mnuumkehraufgabe"))->trigger();
+    auto* window =
+        dynamic_cast<worked::InverseWindow*>(w::loaded(QStringLiteral("foumkehraufgabe")));
+    QVERIFY(QTest::qWaitForWindowActive(window->window()));
+    auto* bodies = window->findChild<QComboBox*>(QStringLiteral("cbokörper"));
+    bodies->setFocus();
+    QTest::keyClicks(bodies, typed);
+    QCOMPARE(window->bodyName(), body);
+    QCoreApplication::processEvents(); // the new rows are shown
+
+    auto* sketch =
+        dynamic_cast<worked::SketchPane*>(window->findChild<QWidget*>(QStringLiteral("skizze")));
+    QVERIFY(sketch && sketch->isVisible());
+    QCOMPARE(sketch->accessibleName(), QStringLiteral("Skizze"));
+    QVERIFY(sketch->accessibleDescription().startsWith(body + u' '));
+    const QImage plain = sketch->grab().toImage();
+    window->findChild<QWidget*>(box)->setFocus();
+    QCOMPARE(sketch->highlighted(), letter);
+    QVERIFY(sketch->grab().toImage() != plain);
+    bodies->setFocus();
+    QCOMPARE(sketch->highlighted(), QString());
+    QCOMPARE(sketch->grab().toImage(), plain);
 }
 
 void TestWindows::inverseTakenOver_data()

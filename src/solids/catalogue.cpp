@@ -37,10 +37,21 @@ Showing showing(const QString& bodyId)
     return {};
 }
 
+// Defined in modelsketches.cpp: the bodies that only the list offers.
+Sketch listSketch(const QString& bodyId);
+
 Sketch sketchOf(const QString& bodyId)
 {
     const Showing shown = showing(bodyId);
-    return shown.solid ? shown.solid->sketch(*shown.variant) : Sketch();
+    return shown.solid ? shown.solid->sketch(*shown.variant) : listSketch(bodyId);
+}
+
+Sketch sketchOf(const model::Body& body)
+{
+    QStringList symbols;
+    for (const model::Quantity& q : body.quantities)
+        symbols.append(q.symbol);
+    return sketchOf(body.id).lettered(symbols).opened(body.withoutTop, body.withoutBase);
 }
 
 } // namespace solids

@@ -35,9 +35,12 @@ struct Showing {
 };
 Showing showing(const QString& bodyId);
 
-// The body's sketch as its window draws it; an empty one for a body that no
-// window computes.
+// The body's sketch as its window draws it, or as the list draws a body that
+// no window computes; an empty one for a body that has none.
 Sketch sketchOf(const QString& bodyId);
+// The sketch of the body as the list shows it: open where it lacks its top or
+// its base, each label that reads as one of its letters naming that letter.
+Sketch sketchOf(const model::Body& body);
 
 // Fonts the calculator windows are described with.
 inline constexpr rt::FontSpec kCaption{"MS Sans Serif", 12};

@@ -121,7 +121,8 @@ Sketch coneSketch()
     const QPointF right(rx * std::cos(behind * kExactPi / 180), tall - ry * ry / tall);
     const QPointF left(-right.x(), right.y());
     Sketch d;
-    d.arc(base, 180 - behind, 180 + 2 * behind).arc(base, behind, 180 - 2 * behind, true);
+    d.arc(base, 180 - behind, 180 + 2 * behind, false, Sketch::Base);
+    d.arc(base, behind, 180 - 2 * behind, true, Sketch::Base);
     d.line({0, 0}, left).line({0, 0}, right);
     d.hidden({0, tall}, {0, 0}).hidden({0, tall}, {rx, tall});
     d.label("r", {rx / 2, tall - 0.15}, r.box);
@@ -147,8 +148,12 @@ Sketch frustumSketch()
     const QPointF rightTop = QPointF(0, top) + ratio * (right - QPointF(0, top));
     const QPointF left(-right.x(), right.y()), leftTop(-rightTop.x(), rightTop.y());
     Sketch d;
-    d.arc(base, 180 - behind, 180 + 2 * behind).arc(base, behind, 180 - 2 * behind, true);
+    d.arc(base, 180 - behind, 180 + 2 * behind, false, Sketch::Base);
+    d.arc(base, behind, 180 - 2 * behind, true, Sketch::Base | Sketch::Inside);
     d.arc(cap, 0, 360);
+    QPainterPath opening;
+    opening.addEllipse(cap);
+    d.top(opening);
     d.line(leftTop, left).line(rightTop, right);
     d.hidden({0, tall}, {0, 0}).hidden({0, tall}, {rx, tall}).line({0, 0}, {rx * ratio, 0});
     d.label("r", {rx / 2, tall - 0.15}, r.box);

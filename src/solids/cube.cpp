@@ -56,11 +56,17 @@ Sketch sketch(const Variant&)
 {
     const auto p = [](double x, double y, double z) { return Sketch::oblique(x, y, z); };
     Sketch s;
-    s.line(p(0, 1, 0), p(1, 1, 0)).line(p(1, 1, 0), p(1, 0, 0)).line(p(1, 0, 0), p(0, 0, 0));
+    s.line(p(0, 1, 0), p(1, 1, 0), Sketch::Base)
+        .line(p(1, 1, 0), p(1, 0, 0))
+        .line(p(1, 0, 0), p(0, 0, 0));
     s.line(p(0, 0, 0), p(0, 1, 0));
     s.line(p(0, 0, 0), p(0, 0, 1)).line(p(0, 0, 1), p(1, 0, 1)).line(p(1, 0, 1), p(1, 0, 0));
-    s.line(p(1, 1, 0), p(1, 1, 1)).line(p(1, 1, 1), p(1, 0, 1));
-    s.hidden(p(0, 1, 0), p(0, 1, 1)).hidden(p(0, 1, 1), p(1, 1, 1)).hidden(p(0, 1, 1), p(0, 0, 1));
+    s.line(p(1, 1, 0), p(1, 1, 1), Sketch::Base).line(p(1, 1, 1), p(1, 0, 1));
+    // Through an open top one sees the edges behind, inside.
+    s.hidden(p(0, 1, 0), p(0, 1, 1), Sketch::Base | Sketch::Inside);
+    s.hidden(p(0, 1, 1), p(1, 1, 1), Sketch::Base | Sketch::Inside);
+    s.hidden(p(0, 1, 1), p(0, 0, 1), Sketch::Inside);
+    s.top({p(0, 0, 0), p(1, 0, 0), p(1, 0, 1), p(0, 0, 1)});
     s.label("a", p(0.5, 1.13, 0), a.box);
     return s.describe("Würfel mit Seite a");
 }

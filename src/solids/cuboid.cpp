@@ -68,11 +68,17 @@ Sketch sketch(const Variant&)
     constexpr double w = 1.6, d = 0.8, t = 1.0; // a, b, c as drawn
     const auto p = [](double x, double y, double z) { return Sketch::oblique(x, y, z); };
     Sketch s;
-    s.line(p(0, t, 0), p(w, t, 0)).line(p(w, t, 0), p(w, 0, 0)).line(p(w, 0, 0), p(0, 0, 0));
+    s.line(p(0, t, 0), p(w, t, 0), Sketch::Base)
+        .line(p(w, t, 0), p(w, 0, 0))
+        .line(p(w, 0, 0), p(0, 0, 0));
     s.line(p(0, 0, 0), p(0, t, 0));
     s.line(p(0, 0, 0), p(0, 0, d)).line(p(0, 0, d), p(w, 0, d)).line(p(w, 0, d), p(w, 0, 0));
-    s.line(p(w, t, 0), p(w, t, d)).line(p(w, t, d), p(w, 0, d));
-    s.hidden(p(0, t, 0), p(0, t, d)).hidden(p(0, t, d), p(w, t, d)).hidden(p(0, t, d), p(0, 0, d));
+    s.line(p(w, t, 0), p(w, t, d), Sketch::Base).line(p(w, t, d), p(w, 0, d));
+    // Through an open top one sees the edges behind, inside.
+    s.hidden(p(0, t, 0), p(0, t, d), Sketch::Base | Sketch::Inside);
+    s.hidden(p(0, t, d), p(w, t, d), Sketch::Base | Sketch::Inside);
+    s.hidden(p(0, t, d), p(0, 0, d), Sketch::Inside);
+    s.top({p(0, 0, 0), p(w, 0, 0), p(w, 0, d), p(0, 0, d)});
     s.label("a", p(w / 2, t + 0.13, 0), a.box);
     s.label("b", p(w, t, d / 2) + QPointF(0.16, 0.1), b.box);
     s.label("c", p(-0.14, t / 2, 0), c.box);

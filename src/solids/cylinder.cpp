@@ -67,7 +67,11 @@ Sketch sketch(const Variant&)
     const QRectF top(-rx, -ry, 2 * rx, 2 * ry);
     const QRectF bottom = top.translated(0, tall);
     Sketch s;
-    s.arc(top, 0, 360).arc(bottom, 180, 180).arc(bottom, 0, 180, true);
+    s.arc(top, 0, 360).arc(bottom, 180, 180, false, Sketch::Base);
+    s.arc(bottom, 0, 180, true, Sketch::Base | Sketch::Inside);
+    QPainterPath opening;
+    opening.addEllipse(top);
+    s.top(opening);
     s.line({-rx, 0}, {-rx, tall}).line({rx, 0}, {rx, tall});
     s.line({0, 0}, {rx, 0});
     s.label("r", {rx / 2, -0.15}, r.box);

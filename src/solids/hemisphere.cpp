@@ -61,7 +61,7 @@ Sketch sketch(const Variant&)
     const QRectF base(-1, -flat, 2, 2 * flat);
     Sketch s;
     s.arc(QRectF(-1, -1, 2, 2), 0, 180);
-    s.arc(base, 180, 180).arc(base, 0, 180, true);
+    s.arc(base, 180, 180, false, Sketch::Base).arc(base, 0, 180, true, Sketch::Base);
     s.hidden({0, 0}, {1, 0});
     s.label("r", {0.5, -0.12}, r.box);
     return s.describe("Halbkugel mit Radius r");

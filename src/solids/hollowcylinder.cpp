@@ -81,8 +81,14 @@ Sketch sketch(const Variant&)
     Sketch s;
     s.arc(ellipse(0, big), 0, 360).arc(ellipse(0, small), 0, 360);
     s.line({-big, 0}, {-big, tall}).line({big, 0}, {big, tall});
-    s.arc(ellipse(tall, big), 180, 180).arc(ellipse(tall, big), 0, 180, true);
-    s.arc(ellipse(tall, small), 0, 360, true);
+    s.arc(ellipse(tall, big), 180, 180, false, Sketch::Base);
+    s.arc(ellipse(tall, big), 0, 180, true, Sketch::Base);
+    s.arc(ellipse(tall, small), 0, 360, true, Sketch::Base);
+    // The top is the ring between the two circles.
+    QPainterPath ring;
+    ring.addEllipse(ellipse(0, big));
+    ring.addEllipse(ellipse(0, small));
+    s.top(ring);
     s.hidden({-small, 0}, {-small, tall}).hidden({small, 0}, {small, tall});
     s.line({0, 0}, {big, 0}).line({0, 0}, {-small, 0});
     s.label("R", {(small + big) / 2, -0.14}, outer.box);

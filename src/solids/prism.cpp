@@ -83,17 +83,20 @@ Sketch sketch(const Variant&)
         return p(radius * std::cos(t), y, radius * std::sin(t));
     };
     Sketch s;
+    std::vector<QPointF> top;
     for (int k = 0; k < 5; ++k) {
+        top.push_back(corner(k, 0));
         s.line(corner(k, 0), corner(k + 1, 0));
         if (k < 2)
-            s.line(corner(k, tall), corner(k + 1, tall));
+            s.line(corner(k, tall), corner(k + 1, tall), Sketch::Base);
         else
-            s.hidden(corner(k, tall), corner(k + 1, tall));
+            s.hidden(corner(k, tall), corner(k + 1, tall), Sketch::Base | Sketch::Inside);
         if (k < 3)
             s.line(corner(k, 0), corner(k, tall));
         else
-            s.hidden(corner(k, 0), corner(k, tall));
+            s.hidden(corner(k, 0), corner(k, tall), Sketch::Inside);
     }
+    s.top(top);
     const QPointF front = (corner(0, tall) + corner(1, tall)) / 2;
     s.label("a", front + QPointF(0, 0.15), a.box);
     s.label("h", corner(0, tall / 2) + QPointF(-0.14, 0), h.box);

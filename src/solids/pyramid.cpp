@@ -107,11 +107,15 @@ Sketch sketch(const Variant& variant)
     const QPointF base[] = {p(0, tall, 0), p(w, tall, 0), p(w, tall, w), p(0, tall, w)};
     const QPointF cap[] = {p(m, 0, m), p(m + top, 0, m), p(m + top, 0, m + top), p(m, 0, m + top)};
     Sketch s;
-    s.line(base[0], base[1]).line(base[1], base[2]);
-    s.hidden(base[2], base[3]).hidden(base[3], base[0]);
-    s.line(base[0], cap[0]).line(base[1], cap[1]).line(base[2], cap[2]).hidden(base[3], cap[3]);
-    if (frustum)
+    s.line(base[0], base[1], Sketch::Base).line(base[1], base[2], Sketch::Base);
+    s.hidden(base[2], base[3], Sketch::Base | Sketch::Inside);
+    s.hidden(base[3], base[0], Sketch::Base | Sketch::Inside);
+    s.line(base[0], cap[0]).line(base[1], cap[1]).line(base[2], cap[2]);
+    s.hidden(base[3], cap[3], Sketch::Inside);
+    if (frustum) {
         s.line(cap[0], cap[1]).line(cap[1], cap[2]).line(cap[2], cap[3]).line(cap[3], cap[0]);
+        s.top({cap[0], cap[1], cap[2], cap[3]});
+    }
     s.hidden(p(w / 2, tall, w / 2), p(w / 2, 0, w / 2));
     s.line(p(w / 2, tall, 0), p(w / 2, 0, m));
     s.label("a1", p(w / 2, tall + 0.15, 0), a1.box);

@@ -1,6 +1,7 @@
 #include "inversewindow.h"
 
 #include "printbar.h"
+#include "sketchpane.h"
 
 #include "model/certainty.h"
 #include "model/expression.h"
@@ -35,6 +36,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -55,6 +57,24 @@ public:
     QSize sizeHint() const override
     {
         return widget() ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+    // New rows are laid out once they are shown, after build() asked for
+    // room: the window's layout learns of it then.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+    // Never narrower than the rows: they do not scroll sideways, and the
+    // sketch beside them gives way first.
+    QSize minimumSizeHint() const override
+    {
+        QSize size = QScrollArea::minimumSizeHint();
+        if (widget())
+            size.setWidth(widget()->minimumSizeHint().width() +
+                          verticalScrollBar()->sizeHint().width());
+        return size;
     }
 };
 
@@ -150,10 +170,17 @@ InverseWindow::InverseWindow()
     rowsArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     text_->setMinimumHeight(4 * text_->fontMetrics().lineSpacing());
 
+    // The sketch to the right of the rows, its letter of the row in use marked.
+    sketch_ = new SketchPane(this);
+    sketch_->followFocusIn(rowsBox_);
+    auto* rowsAndSketch = new QHBoxLayout;
+    rowsAndSketch->addWidget(rowsArea);
+    rowsAndSketch->addWidget(sketch_, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(solutionsBox_);
-    layout->addWidget(rowsArea);
+    layout->addLayout(rowsAndSketch);
     layout->addLayout(buttons);
     layout->addLayout(printing);
     layout->addWidget(text_, 1);
@@ -172,11 +199,12 @@ InverseWindow::InverseWindow()
     resize(sizeHint());
 }
 
-// Room for the longest list of quantities and a few lines of the solution,
-// never taller than the screen: the window opens wholly on it.
+// Room for the longest list of quantities with the sketch beside it and a few
+// lines of the solution, never taller or wider than the screen: the window
+// opens wholly on it.
 QSize InverseWindow::sizeHint() const
 {
-    QSize size(460, 640);
+    QSize size(720, 640);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.9);
     return size;
@@ -262,6 +290,7 @@ void InverseWindow::build(const model::Body& body)
     }
     grid_->setColumnStretch(3, 1);
     rowsArea_->updateGeometry();
+    sketch_->setSketch(solids::sketchOf(body));
     dropSolutionOptions();
     text_->clear();
     print_->setAvailable(false);
@@ -575,13 +604,13 @@ void InverseWindow::cmdok_Click()
     rt::windows::hide(QString::fromUtf8(names::kInverse));
 }
 
-// What is printed: the solid's sketch from its calculator window, and the
+// What is printed: the solid's sketch as shown beside the rows, and the
 // worked solution, every solution's way where there are several. Headed by
 // the solid alone: which of several solutions is shown belongs to the
 // window, not to the task a class is given.
 Document InverseWindow::document() const
 {
-    Document d = worked::document(working(), solids::sketchOf(body_->id), {});
+    Document d = worked::document(working(), sketch_->sketch(), {});
     d.kind = kTitle;
     return d;
 }

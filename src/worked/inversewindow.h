@@ -22,6 +22,7 @@ class QWidget;
 namespace worked {
 
 class PrintBar;
+class SketchPane;
 
 // foumkehraufgabe: any quantities of a solid given, in any unit, every other
 // one found, with every solution and the way there. A box the user typed in
@@ -98,6 +99,7 @@ private:
     QGridLayout* grid_;
     QWidget* rowsBox_;
     QWidget* rowsArea_ = nullptr;
+    SketchPane* sketch_ = nullptr; // beside the rows
     QTextEdit* text_;
     PrintBar* print_;
     QPushButton* transfer_ = nullptr; // "Übernehmen"
