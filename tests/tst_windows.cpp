@@ -1652,8 +1652,15 @@ void TestWindows::inverseMaterialAndOpenFaces()
     };
     for (const QStringList& u : pairs(units))
         window->findChild<QComboBox*>(QStringLiteral("cboeinheit") + u[0])->setCurrentText(u[1]);
-    if (!check.isEmpty())
+    if (!check.isEmpty()) {
         window->findChild<QCheckBox*>(check)->setChecked(true);
+        // Drawn open as soon as the box is ticked, and printed so.
+        const QString open =
+            check.contains(u"deck") ? QStringLiteral("oben offen") : QStringLiteral("ohne Boden");
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("skizze"))
+                    ->accessibleDescription()
+                    .contains(open));
+    }
     if (!material.isEmpty()) {
         auto* list = window->findChild<QComboBox*>(QStringLiteral("cbomaterial"));
         const int index = list->findText(material, Qt::MatchStartsWith);

@@ -315,7 +315,11 @@ void InverseWindow::buildOptions(const model::Body& body, QWidget*& previous)
         line->addWidget(box);
         setTabOrder(previous, box);
         previous = box;
-        connect(box, &QCheckBox::toggled, this, [this] { clearComputed(); });
+        // The sketch shows the body open as the boxes say.
+        connect(box, &QCheckBox::toggled, this, [this] {
+            clearComputed();
+            sketch_->setSketch(solids::sketchOf(solving()));
+        });
         return box;
     };
     if (model::hasTie(body))
