@@ -117,23 +117,33 @@ Sketch triangularPrism()
                       "Winkel γ zwischen a und b und der Prismenhöhe h");
 }
 
+// Lying, as a ditch or a dam is drawn: the trapezoid in front in its true
+// shape, a below and c above, the length h receding. Which end is the top
+// face is a matter of naming; the one in front is, so that an open one shows
+// what is inside.
 Sketch trapezoidPrism()
 {
-    constexpr double tall = 1.5;
-    const Corner a{0, 0}, b{2.6, 0}, c{2.25, 1.4}, d{0.45, 1.4};
-    Sketch s = prism({a, b, c, d}, tall);
-    const QPointF ta = at(a.x, 0, a.z), tb = at(b.x, 0, b.z), tc = at(c.x, 0, c.z),
-                  td = at(d.x, 0, d.z);
-    const QPointF foot = at(d.x, 0, 0);
-    s.hidden(td, foot);
-    s.label("a", at(1.3, tall, 0) + QPointF(0, 0.15));
-    s.label("c", middle(tc, td) + QPointF(0, -0.14));
-    s.label("b", middle(tb, tc) + QPointF(0.15, 0));
-    s.label("d", middle(ta, td) + QPointF(-0.15, -0.02));
-    s.label("ht", middle(td, foot) + QPointF(0.19, 0));
-    s.label("h", at(0, tall / 2, 0) + QPointF(-0.14, 0));
-    return s.describe("Trapezprisma mit den parallelen Seiten a und c, den Schenkeln b und d, der "
-                      "Trapezhöhe ht und der Prismenhöhe h");
+    constexpr double wide = 3.0, high = 1.3, in = 0.8, left = 0.7, length = 2.4;
+    const QPointF a0(0, high), b0(wide, high), c0(wide - in, 0), d0(left, 0);
+    const auto back = [](QPointF p) { return p + Sketch::oblique(0, 0, length * kSquash); };
+    const QPointF a1 = back(a0), b1 = back(b0), c1 = back(c0), d1 = back(d0);
+    Sketch s;
+    s.line(a0, b0).line(b0, c0).line(c0, d0).line(d0, a0);
+    s.top({a0, b0, c0, d0});
+    // The trapezoid behind: the end the solid stands against.
+    s.line(d1, c1, Sketch::Base).line(c1, b1, Sketch::Base);
+    s.hidden(b1, a1, Sketch::Base | Sketch::Inside).hidden(a1, d1, Sketch::Base | Sketch::Inside);
+    s.line(d0, d1).line(c0, c1).line(b0, b1).hidden(a0, a1, Sketch::Inside);
+    const QPointF foot(left, high);
+    s.hidden(d0, foot);
+    s.label("a", middle(a0, b0) + QPointF(0, 0.2));
+    s.label("c", middle(d0, c0) + QPointF(0, -0.17));
+    s.label("b", middle(b0, c0) + QPointF(0.2, 0.05));
+    s.label("d", middle(a0, d0) + QPointF(-0.2, 0));
+    s.label("ht", middle(d0, foot) + QPointF(0.26, 0.3));
+    s.label("h", middle(b0, b1) + QPointF(0.2, 0.12));
+    return s.describe("Trapezprisma, liegend, mit den parallelen Seiten a und c, den Schenkeln b "
+                      "und d, der Trapezhöhe ht und der Länge h");
 }
 
 Sketch generalPrism()
