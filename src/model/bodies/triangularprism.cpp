@@ -35,6 +35,13 @@ const Body& triangularPrism()
         const Term omega = q("ω");
         const Term beta =
             Term::named("β", Term::degrees(acos(pow(pow(a, 2) - pow(hc2, 2), 0.5) / a), kExactPi));
+        // γ from c, u and twice the triangle's area c · hc: with
+        // k = ((u − c)² − c²) : (2 · c · hc) = cot(γ : 2),
+        // γ = 2 · arccos(k : √(1 + k²)).
+        const auto halfAngle = [&](const Term& twiceArea) {
+            const Term k = (pow(q("u") - c2, 2) - pow(c2, 2)) / (2 * twiceArea);
+            return 2 * Term::degrees(acos(k / pow(1 + pow(k, 2), 0.5)), kExactPi);
+        };
         const QString longer = QStringLiteral("Jede Seite des Dreiecks muss kürzer sein als die "
                                               "beiden anderen zusammen.");
         return Body{
@@ -60,12 +67,19 @@ const Body& triangularPrism()
                             QStringLiteral("Die Höhe hc darf nicht länger sein als die Seite a.")},
                            {q("hc"), Compare::NotGreater, b,
                             QStringLiteral("Die Höhe hc darf nicht länger sein als die Seite b.")}},
-            // The law of cosines.
+            // The law of cosines; and by c, hc and a + b = u − c, since
+            // (a + b)² − c² = 2 · c · hc · cot(γ : 2), half of γ in closed form.
             .shortcuts = {{{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
                            QStringLiteral("γ"),
                            Term::degrees(
                                acos((pow(a, 2) + pow(b, 2) - pow(q("c"), 2)) / (2 * a * b)),
-                               kExactPi)}},
+                               kExactPi)},
+                          {{QStringLiteral("c"), QStringLiteral("hc"), QStringLiteral("u")},
+                           QStringLiteral("γ"),
+                           halfAngle(c2 * hc2)},
+                          {{QStringLiteral("c"), QStringLiteral("G"), QStringLiteral("u")},
+                           QStringLiteral("γ"),
+                           halfAngle(2 * q("G"))}},
             .charts = {{QStringLiteral("mit p = a · b, s = a + b und t = a − b"),
                         {length("c", "Seite c"), length("hc", "Höhe hc"), angle("γ", "Winkel γ"),
                          length("h", "Körperhöhe h")},
