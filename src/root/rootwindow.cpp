@@ -1,8 +1,8 @@
 #include "rootwindow.h"
 
 #include "numbers/errors.h"
-#include "runtime/events.h"
 #include "numbers/numbers.h"
+#include "runtime/events.h"
 
 #include <QAbstractButton>
 #include <QLabel>

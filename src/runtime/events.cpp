@@ -1,6 +1,6 @@
 #include "events.h"
-#include "numbers/errors.h"
 #include "messages.h"
+#include "numbers/errors.h"
 
 #include <QLineEdit>
 #include <QPointer>
