@@ -352,7 +352,9 @@ void InverseWindow::buildMaterial(QWidget*& previous)
     grid_->addWidget(material_, line, 1, 1, 2);
     setTabOrder(previous, material_);
     previous = material_;
-    connect(material_, &QComboBox::activated, this, [this](int index) {
+    // However it came to be chosen, by the mouse, the keys or a screen
+    // reader's selection.
+    connect(material_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index <= 0)
             return;
         for (Row& row : rows_) {
