@@ -151,10 +151,9 @@ struct Body {
     Term sides{};
     std::vector<Tie> ties{};
     // Set on a body's variants only (variants.h): the body it was made from,
-    // whether its tie holds, the faces its surface leaves out, and whether it
-    // has a density and a mass.
+    // and the faces its surface leaves out.
     const Body* plain = nullptr;
-    bool tied = false, withoutTop = false, withoutBase = false, material = false;
+    bool withoutTop = false, withoutBase = false;
 
     const Quantity* quantity(const QString& symbol) const;
     const Term* formula(const QString& symbol) const;

@@ -13,6 +13,13 @@ const QString kMinus = QStringLiteral("-−–");
 const QString kTimes = QStringLiteral("·*×⋅");
 const QString kDivide = QStringLiteral(":/÷");
 
+// Where a term must be a number: an unknown in it is not one.
+class NoUnknowns final : public Environment {
+public:
+    rt::Real value(const QString&) const override { throw rt::Error(rt::ErrorKind::TypeMismatch); }
+    rt::Real shown(const QString& symbol) const override { return value(symbol); }
+};
+
 class Reader {
 public:
     Reader(const QString& text, const QLocale& locale, bool unknownsAllowed)
@@ -126,9 +133,9 @@ private:
                 // An exponent is a number: the power of a term stays a term
                 // its rearrangements can undo.
                 const Term exponent = unary();
-                Real e;
+                rt::Real e;
                 try {
-                    e = exponent.evaluate(none_);
+                    e = exponent.evaluate(NoUnknowns());
                 } catch (const rt::Error&) {
                     fail(QStringLiteral("Der Exponent nach „^“ muss eine Zahl sein."));
                 }
@@ -206,12 +213,6 @@ private:
         fail(QStringLiteral("Das Zeichen „%1“ ist hier nicht zu verstehen.").arg(c));
     }
 
-    using Real = rt::Real;
-    struct None final : Environment {
-        Real value(const QString&) const override { throw rt::Error(rt::ErrorKind::TypeMismatch); }
-        Real shown(const QString&) const override { throw rt::Error(rt::ErrorKind::TypeMismatch); }
-    } none_;
-
     const QString& text_;
     const QLocale& locale_;
     bool unknownsAllowed_;
@@ -250,13 +251,9 @@ double readValue(const QString& text, const QLocale& locale, bool* calculation)
     if (!looksLikeExpression(text))
         return rt::toNumber(text, locale);
     const Expression e = readExpression(text, locale, false);
-    struct None final : Environment {
-        rt::Real value(const QString&) const override { return 0; }
-        rt::Real shown(const QString&) const override { return 0; }
-    } none;
     double v = 0;
     try {
-        v = e.term.evaluate(none).value();
+        v = e.term.evaluate(NoUnknowns()).value();
     } catch (rt::Error& error) {
         // Said of the box's text: "3 : 0" cannot be worked out.
         if (error.kind() == rt::ErrorKind::DivisionByZero)

@@ -56,7 +56,6 @@ void tie(Body& b)
     });
     if (b.interchangeable.contains(t.symbol))
         b.interchangeable.clear();
-    b.tied = true;
 }
 
 // ρ and m follow the body's own quantities; ρ is free, as the material is.
@@ -72,7 +71,6 @@ void material(Body& b)
         ++b.leastDimensions;
     b.relations.push_back(
         Relation{mass, Term::quantity(density) * Term::quantity(QStringLiteral("V"))});
-    b.material = true;
 }
 
 } // namespace
@@ -94,7 +92,7 @@ bool hasBase(const Body& body)
 
 const Body& variant(const Body& body, const Options& wanted)
 {
-    const Body& plain = body.plain ? *body.plain : body;
+    const Body& plain = plainOf(body);
     const Options o{wanted.tied && hasTie(plain), wanted.withoutTop && hasTop(plain),
                     wanted.withoutBase && hasBase(plain), wanted.material};
     if (o == Options{})

@@ -20,6 +20,12 @@ struct Options {
 // applies. An option the body has no use for (a lid on a sphere) is ignored.
 const Body& variant(const Body& body, const Options& options);
 
+// The body of the list a variant was made from; a body of the list itself.
+inline const Body& plainOf(const Body& body)
+{
+    return body.plain ? *body.plain : body;
+}
+
 // The options a body allows: its tie, the faces it has, a material always.
 bool hasTie(const Body& body);
 bool hasTop(const Body& body);

@@ -6,13 +6,13 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace solids {
 
 namespace {
 
 constexpr double kDepth = 0.70710678118654752; // cos 45° = sin 45°
-constexpr double kPi = 3.14159265358979323846;
 
 } // namespace
 
@@ -84,8 +84,9 @@ Sketch Sketch::opened(bool withoutTop, bool withoutBase) const
             lowest = std::max({lowest, l.from.y(), l.to.y()});
         for (const Arc& a : arcs_) {
             for (double t = a.start; t <= a.start + a.span; t += 1)
-                lowest = std::max(lowest, a.ellipse.center().y() -
-                                              std::sin(t * kPi / 180) * a.ellipse.height() / 2);
+                lowest =
+                    std::max(lowest, a.ellipse.center().y() - std::sin(t * std::numbers::pi / 180) *
+                                                                  a.ellipse.height() / 2);
         }
         for (const Label& l : labels_)
             lowest = std::max(lowest, l.at.y());

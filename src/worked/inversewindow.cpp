@@ -39,6 +39,7 @@
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace worked {
 
@@ -357,17 +358,16 @@ void InverseWindow::buildMaterial(QWidget*& previous)
     connect(material_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index <= 0)
             return;
-        for (Row& row : rows_) {
-            if (row.quantity.dimension != model::Dimension::Density)
-                continue;
-            const model::Unit& unit = unitOf(row);
-            const double density = material_->itemData(index).toDouble();
-            row.box->setText(model::certainNumber(model::fromBase(density, unit), unit,
-                                                  rt::kAllDigits, QLocale()));
-            row.written.clear();
-            markComputed(row, false);
-            clearComputed();
-        }
+        Row& row = *std::find_if(rows_.begin(), rows_.end(), [](const Row& r) {
+            return r.quantity.dimension == model::Dimension::Density;
+        });
+        const model::Unit& unit = unitOf(row);
+        const double density = material_->itemData(index).toDouble();
+        row.box->setText(
+            model::certainNumber(model::fromBase(density, unit), unit, rt::kAllDigits, QLocale()));
+        row.written.clear();
+        markComputed(row, false);
+        clearComputed();
     });
 }
 
@@ -475,7 +475,7 @@ void InverseWindow::present(const model::Task& t, const model::Answer& answer)
         rt::msgBox(model::message(t, answer, QLocale()), rt::Information, kTitle, this);
         // Too few givens may still fix some quantities: those are shown once
         // the message is read, unless the window went meanwhile.
-        if (self && t.body && body_ == (t.body->plain ? t.body->plain : t.body) &&
+        if (self && t.body && body_ == &model::plainOf(*t.body) &&
             answer.status == model::Answer::Missing && !answer.partial.values.isEmpty()) {
             answer_ = answer;
             solved_ = t;
