@@ -98,3 +98,763 @@ const QStringList& wholeSymbols()
 }
 
 } // namespace model
+
+// ---------------------------------------------------------------------------
+// Flattening
+
+#include "expression.h"
+#include "materials.h"
+#include "numbers/errors.h"
+#include "units.h"
+#include "variants.h"
+
+#include <cmath>
+
+namespace model {
+
+namespace {
+
+const QString kVolume = QStringLiteral("V"), kSurface = QStringLiteral("O"),
+              kDensity = QStringLiteral("ρ"), kMass = QStringLiteral("m");
+
+// How high a body stands on its base, by the symbol of its own that says it.
+QString heightOf(const Body& body)
+{
+    static const QHash<QString, QString> heights{
+        {QStringLiteral("cube"), QStringLiteral("a")},
+        {QStringLiteral("cuboid"), QStringLiteral("c")},
+        {QStringLiteral("sphere"), QStringLiteral("d")},
+        {QStringLiteral("hemisphere"), QStringLiteral("r")},
+        {QStringLiteral("half-cylinder"), QStringLiteral("r")},
+        {QStringLiteral("hollow-sphere"), QStringLiteral("D")},
+    };
+    const QString h = heights.value(body.id, QStringLiteral("h"));
+    return body.quantity(h) ? h : QString();
+}
+
+// The lateral face a prism lies on: its sizes, the symbol of its length
+// along the face, and how high it stands lying.
+struct Lying {
+    Shape shape;
+    QStringList sizes;
+    QString length, height;
+};
+
+std::optional<Lying> lyingOf(const Body& body)
+{
+    const auto s = [](const char* t) { return QString::fromUtf8(t); };
+    if (body.id == s("cube"))
+        return Lying{Shape::Square, {s("a")}, s("a"), s("a")};
+    if (body.id == s("cuboid"))
+        return Lying{Shape::Rectangle, {s("c"), s("a")}, s("a"), s("b")};
+    if (body.id == s("prism"))
+        return Lying{Shape::Rectangle, {s("a"), s("h")}, s("h"), {}};
+    if (body.id == s("triangular-prism"))
+        return Lying{Shape::Rectangle, {s("c"), s("h")}, s("h"), s("hc")};
+    if (body.id == s("trapezoid-prism"))
+        return Lying{Shape::Rectangle, {s("a"), s("h")}, s("h"), s("ht")};
+    if (body.id == s("half-cylinder"))
+        return Lying{Shape::Rectangle, {s("d"), s("l")}, s("l"), s("r")};
+    return std::nullopt;
+}
+
+// "des Kegels", "der Kugel", "des Prismas": whose face it is.
+QString genitive(const Body& body)
+{
+    if (body.gender == Gender::Feminine)
+        return QStringLiteral("der ") + body.name;
+    QString name = body.name;
+    const qsizetype bracket = name.indexOf(u" (");
+    QString rest;
+    if (bracket > 0) {
+        rest = name.mid(bracket);
+        name = name.left(bracket);
+    }
+    if (!name.endsWith(u's') && !name.endsWith(u'ß') && !name.endsWith(u'x'))
+        name += u's';
+    return QStringLiteral("des ") + name + rest;
+}
+
+[[noreturn]] void refuse(const QString& advice, const QString& box = {})
+{
+    rt::Error e(rt::ErrorKind::TypeMismatch, {}, advice);
+    if (!box.isEmpty())
+        e.inField(box, box);
+    throw e;
+}
+
+// A face of a part where it meets another, in the whole body's symbols.
+struct Side {
+    QString name; // "Grundfläche"
+    Shape shape = Shape::Polygon;
+    Term area;
+    std::vector<Term> sizes;
+    QStringList sizeSymbols; // as the part names them: "r"
+    bool counted = true;     // part of the part's surface
+};
+
+Side sideOf(const Face& face, const char* name, bool counted, int part)
+{
+    const auto number = [part](const QString& s) { return numbered(s, part); };
+    Side side{QString::fromUtf8(name), face.shape, face.area.renamed(number), {}, {}, counted};
+    for (const Term& t : face.sizes) {
+        side.sizes.push_back(t.renamed(number));
+        side.sizeSymbols << t.symbols();
+    }
+    return side;
+}
+
+std::optional<Side> lyingSide(const Body& body, int part)
+{
+    const auto lying = lyingOf(body);
+    if (!lying)
+        return std::nullopt;
+    Side side{QStringLiteral("Seitenfläche"), lying->shape, {}, {}, {}, true};
+    for (const QString& s : lying->sizes) {
+        side.sizes.push_back(Term::quantity(numbered(s, part)));
+        side.sizeSymbols << s;
+    }
+    side.area = side.sizes.size() == 1 ? pow(side.sizes.front(), 2)
+                                       : side.sizes.front() * side.sizes.back();
+    return side;
+}
+
+// What a box holds, read: a number given, or a term in unknowns.
+struct Reading {
+    bool given = false;
+    double typed = 0; // in the row's unit
+    QString calculation;
+    std::optional<Term> term; // in the row's unit, the unknowns in theirs
+    QStringList unknowns;
+};
+
+Reading readBox(const Typed& t, const QLocale& locale, const QString& box)
+{
+    Reading r;
+    const QString text = t.text.trimmed();
+    try {
+        if (!looksLikeExpression(text)) {
+            r.given = true;
+            r.typed = readValue(text, locale);
+            return r;
+        }
+        Expression e = readExpression(text, locale, true);
+        if (e.unknowns.isEmpty()) {
+            r.given = true;
+            bool calculation = false;
+            r.typed = readValue(text, locale, &calculation);
+            if (calculation)
+                r.calculation = text;
+            return r;
+        }
+        r.term = e.term;
+        r.unknowns = e.unknowns;
+        return r;
+    } catch (rt::Error& e) {
+        e.inField(box, box);
+        throw;
+    }
+}
+
+const Unit& unitIn(Dimension dimension, const QString& text, const QString& box)
+{
+    if (text.isEmpty())
+        return defaultUnit(dimension);
+    if (const Unit* u = unit(dimension, text))
+        return *u;
+    refuse(QStringLiteral("„%1“ ist keine Einheit dieser Größe.").arg(text), box);
+}
+
+// A term typed in a row's unit, in the centimetre's: its numbers are in the
+// row's unit, its unknowns lengths, so that "a + 2" in metres is a + 200 cm
+// and "2a" is 2a in any unit.
+Term inBase(const Term& t, const Unit& unit, Dimension dimension)
+{
+    if (unit.pow10 == 0)
+        return t;
+    Term read = t;
+    if (dimension.length != 0 && unit.pow10 % dimension.length == 0) {
+        const double per = std::pow(10.0, unit.pow10 / dimension.length);
+        const QStringList unknowns = t.quantities();
+        // Each unknown read in the row's length unit.
+        for (const QString& u : unknowns)
+            read = read.with(u, Term::quantity(u) / Term(per));
+    }
+    return Term(std::pow(10.0, unit.pow10)) * read;
+}
+
+} // namespace
+
+Composite flatten(const Description& d, const QLocale& locale, const std::vector<bool>& larger)
+{
+    if (d.parts.empty() || int(d.parts.size()) > kMaxParts)
+        refuse(QStringLiteral("Ein Körper hat einen bis %1 Teile.").arg(kMaxParts));
+    Composite c;
+    c.description = d;
+    c.locale = locale;
+    c.larger = larger;
+    c.larger.resize(d.parts.size(), false);
+    auto flat = std::make_shared<Body>();
+    Body& b = *flat;
+    b.id = QStringLiteral("composite");
+    b.name = QStringLiteral("Körper");
+    b.gender = Gender::Masculine;
+    Task& task = c.task;
+
+    // The unknowns first: every term reads them.
+    QHash<QString, const Unit*> unknownUnits;
+    const auto useUnknowns = [&](const QStringList& letters, const QString& box) {
+        for (const QString& u : letters) {
+            if (u == kMass)
+                refuse(QStringLiteral("„m“ ist die Masse des Körpers; bitte für die Unbekannte "
+                                      "einen anderen Buchstaben wählen."),
+                       box);
+            if (!c.unknowns.contains(u))
+                c.unknowns << u;
+        }
+    };
+    // Quantities read from terms, by symbol: where a quantity is free it is
+    // read from its term; else the term is one more equation, given as a
+    // ratio of 1.
+    std::vector<Relation> equations;
+    const auto equation = [&](const QString& symbol, const Term& term) {
+        const QString e = QStringLiteral("Gl") + numbered(QString(), int(equations.size()) + 1);
+        b.quantities.push_back(
+            {e, QStringLiteral("Gleichung %1").arg(equations.size() + 1), Dimension::Count});
+        equations.push_back(Relation{e, Term::quantity(symbol) / term});
+        task.typed.insert(e, 1);
+    };
+    const auto link = [&](const QString& symbol, const Term& term) {
+        if (b.dimensions.contains(symbol)) {
+            b.dimensions.removeAll(symbol);
+            b.relations.push_back(Relation{symbol, term});
+        } else {
+            equation(symbol, term);
+        }
+    };
+
+    std::vector<Side> bases, tops;
+    std::vector<std::optional<Side>> lyings;
+    std::vector<std::vector<Relation>> partRelations;
+    QStringList surfaceMissing;
+
+    for (size_t i = 0; i < d.parts.size(); ++i) {
+        const int n = int(i) + 1;
+        const PartDescription& p = d.parts[i];
+        const Body* plain = bodyById(p.body);
+        if (!plain)
+            refuse(QStringLiteral("Teil %1: Einen Körper „%2“ gibt es nicht.").arg(n).arg(p.body));
+        const bool removed = n > 1 && removes(p.joint);
+        const Body& part =
+            variant(*plain, {false, !removed && p.withoutTop, !removed && p.withoutBase, false});
+        c.parts.push_back(&part);
+        const auto number = [n](const QString& s) { return numbered(s, n); };
+        const QString suffix = QStringLiteral(" Teil %1").arg(n);
+        if (n > 1) {
+            if (p.target < 1 || p.target >= n)
+                refuse(QStringLiteral("Teil %1 kann nur mit einem Teil davor verbunden werden.")
+                           .arg(n));
+            if (!allows(*plain, p.joint))
+                refuse(QStringLiteral("%1 lässt sich nicht %2 verbinden.")
+                           .arg(definite(*plain), jointCaption(p.joint, p.target)));
+        }
+        if (p.count < 1 || p.count > 99)
+            refuse(QStringLiteral("Die Anzahl von Teil %1 muss zwischen 1 und 99 liegen.").arg(n),
+                   QStringLiteral("Anzahl") + suffix);
+        for (const Quantity& q : part.quantities)
+            b.quantities.push_back({number(q.symbol), q.caption + suffix, q.dimension});
+        for (const QString& s : part.dimensions)
+            b.dimensions << number(s);
+        for (const QString& s : part.alwaysGiven)
+            b.alwaysGiven << number(s);
+        std::vector<Relation> relations;
+        for (const Relation& r : part.relations)
+            relations.push_back({number(r.symbol), r.formula.renamed(number)});
+        partRelations.push_back(relations);
+        for (const Condition& k : part.conditions)
+            b.conditions.push_back({k.left.renamed(number), k.compare, k.right.renamed(number),
+                                    k.reason + QStringLiteral(" (Teil %1)").arg(n)});
+        for (const Shortcut& s : part.shortcuts) {
+            QStringList givens;
+            for (const QString& g : s.givens)
+                givens << number(g);
+            b.shortcuts.push_back({givens, number(s.symbol), s.formula.renamed(number)});
+        }
+        bases.push_back(part.base ? sideOf(*part.base, "Grundfläche", !part.withoutBase, n)
+                                  : Side{});
+        tops.push_back(part.top ? sideOf(*part.top, "Deckfläche", !part.withoutTop, n) : Side{});
+        lyings.push_back(lyingSide(part, n));
+        if (!removed || p.joint != Joint::HollowIn) {
+            if (!part.quantity(kSurface))
+                surfaceMissing << QString::number(n);
+        }
+    }
+
+    // Typed rows: numbers are given, terms link.
+    std::vector<std::pair<QString, Term>> typedLinks;
+    for (size_t i = 0; i < d.parts.size(); ++i) {
+        const int n = int(i) + 1;
+        const Body& part = *c.parts[i];
+        for (auto it = d.parts[i].rows.begin(); it != d.parts[i].rows.end(); ++it) {
+            if (it->text.trimmed().isEmpty())
+                continue;
+            const Quantity* q = part.quantity(it.key());
+            const QString box = q ? q->caption + QStringLiteral(" Teil %1").arg(n)
+                                  : it.key() + QStringLiteral(" Teil %1").arg(n);
+            if (!q)
+                refuse(QStringLiteral("%1 hat keine Größe „%2“.").arg(definite(part), it.key()));
+            const QString symbol = numbered(it.key(), n);
+            const Unit& u = unitIn(q->dimension, it->unit, box);
+            task.units.insert(symbol, &u);
+            const Reading r = readBox(*it, locale, box);
+            if (r.given) {
+                task.typed.insert(symbol, r.typed);
+                if (!r.calculation.isEmpty())
+                    task.calculations.insert(symbol, r.calculation);
+            } else {
+                useUnknowns(r.unknowns, box);
+                typedLinks.push_back({symbol, inBase(*r.term, u, q->dimension)});
+            }
+        }
+    }
+    // The whole body's rows.
+    const bool material = !d.material.isEmpty() ||
+                          !d.whole.value(kDensity).text.trimmed().isEmpty() ||
+                          !d.whole.value(kMass).text.trimmed().isEmpty();
+    b.quantities.push_back({kVolume, QStringLiteral("Volumen V"), Dimension::Volume});
+    b.quantities.push_back({kSurface, QStringLiteral("Oberfläche O"), Dimension::Area});
+    if (material) {
+        b.quantities.push_back({kDensity, QStringLiteral("Dichte ρ"), Dimension::Density});
+        b.quantities.push_back({kMass, QStringLiteral("Masse m"), Dimension::Mass});
+        b.dimensions << kDensity;
+    }
+    for (auto it = d.whole.begin(); it != d.whole.end(); ++it) {
+        if (it->text.trimmed().isEmpty())
+            continue;
+        const Quantity* q = b.quantity(it.key());
+        if (!q)
+            refuse(QStringLiteral("Der Körper hat keine Größe „%1“.").arg(it.key()));
+        const Unit& u = unitIn(q->dimension, it->unit, q->caption);
+        task.units.insert(it.key(), &u);
+        const Reading r = readBox(*it, locale, q->caption);
+        if (r.given) {
+            task.typed.insert(it.key(), r.typed);
+            if (!r.calculation.isEmpty())
+                task.calculations.insert(it.key(), r.calculation);
+        } else {
+            useUnknowns(r.unknowns, q->caption);
+            typedLinks.push_back({it.key(), inBase(*r.term, u, q->dimension)});
+        }
+    }
+    if (material && !task.typed.contains(kDensity) && !d.material.isEmpty()) {
+        for (const Material& m : materials()) {
+            if (QString::fromUtf8(m.name) == d.material) {
+                task.typed.insert(kDensity, m.density);
+                task.units.insert(kDensity, &defaultUnit(Dimension::Density));
+            }
+        }
+    }
+
+    // The unknowns: free lengths, given where their rows hold a value.
+    for (const QString& u : c.unknowns) {
+        b.quantities.push_back({u, u, Dimension::Length});
+        b.dimensions << u;
+        const Typed t = d.unknowns.value(u);
+        const Unit& unit = unitIn(Dimension::Length, t.unit, u);
+        task.units.insert(u, &unit);
+        if (t.text.trimmed().isEmpty())
+            continue;
+        const Reading r = readBox(t, locale, u);
+        if (!r.given)
+            refuse(QStringLiteral("Eine Unbekannte wird als Zahl angegeben."), u);
+        task.typed.insert(u, r.typed);
+        if (!r.calculation.isEmpty())
+            task.calculations.insert(u, r.calculation);
+    }
+
+    // Joints: links the program makes, and the faces that meet.
+    std::vector<std::vector<Relation>> jointLinks(d.parts.size());
+    for (size_t i = 1; i < d.parts.size(); ++i) {
+        const int n = int(i) + 1;
+        const PartDescription& p = d.parts[i];
+        const int k = p.target;
+        const Body& part = *c.parts[i];
+        const Body& onto = *c.parts[size_t(k) - 1];
+        const Side& top = tops[size_t(k) - 1];
+        const Side& base = bases[size_t(k) - 1];
+        const bool hasTopFace = onto.top.has_value();
+        const bool hasBaseFace = onto.base.has_value();
+        const QString whose = genitive(onto);
+        const auto needTop = [&] {
+            if (!hasTopFace)
+                refuse(QStringLiteral("Teil %1 (%2) hat keine Deckfläche; Teil %3 kann nicht %4 "
+                                      "verbunden werden.")
+                           .arg(k)
+                           .arg(onto.name)
+                           .arg(n)
+                           .arg(jointCaption(p.joint, k)));
+        };
+        // Own face at the joint: a cone or pyramid meets with its base.
+        const Side own = part.top ? tops[i] : bases[i];
+        const auto contact = [&](const Side& mine, const Side& theirs, bool added) {
+            Contact ct;
+            ct.part = n;
+            ct.target = k;
+            const bool mineLarger = added && c.larger[i];
+            ct.area = mineLarger ? theirs.area : mine.area;
+            ct.times = (mine.counted ? 1 : 0) + (theirs.counted ? 1 : 0);
+            ct.text = mineLarger ? QStringLiteral("%1 %2 und das gleich große Stück der %3 %4")
+                                       .arg(theirs.name, whose, mine.name, genitive(part))
+                                 : QStringLiteral("%1 %2 und das gleich große Stück der %3 %4")
+                                       .arg(mine.name, genitive(part), theirs.name, whose);
+            c.contacts.push_back(ct);
+            Fit f;
+            f.part = n;
+            f.target = k;
+            f.face = QStringLiteral("Die %1 %2").arg(mine.name, genitive(part));
+            f.on = QStringLiteral("die %1 %2").arg(theirs.name, whose);
+            f.shape = mine.shape;
+            f.onShape = theirs.shape;
+            f.sizes = mine.sizes;
+            f.onSizes = theirs.sizes;
+            f.sizeSymbols = mine.sizeSymbols;
+            f.onSizeSymbols = theirs.sizeSymbols;
+            f.area = mine.area;
+            f.onArea = theirs.area;
+            f.inside = !added;
+            c.fits.push_back(f);
+        };
+        const QString h = heightOf(part), hk = heightOf(onto);
+        switch (p.joint) {
+        case Joint::On:
+            needTop();
+            contact(bases[i], top, true);
+            break;
+        case Joint::LyingOn:
+            needTop();
+            contact(*lyings[i], top, true);
+            break;
+        case Joint::Under:
+            if (!hasBaseFace)
+                refuse(QStringLiteral("Teil %1 (%2) hat keine Grundfläche; Teil %3 kann nicht "
+                                      "darunter gesetzt werden.")
+                           .arg(k)
+                           .arg(onto.name)
+                           .arg(n));
+            contact(own, base, true);
+            break;
+        case Joint::SunkInto:
+            needTop();
+            contact(own, top, false);
+            if (!h.isEmpty() && !hk.isEmpty())
+                b.conditions.push_back(
+                    {Term::quantity(numbered(h, n)), Compare::NotGreater,
+                     Term::quantity(numbered(hk, k)),
+                     QStringLiteral("Teil %1 reicht tiefer, als Teil %2 hoch ist.").arg(n).arg(k)});
+            break;
+        case Joint::BoredThrough:
+            needTop();
+            if (!hasBaseFace || hk.isEmpty())
+                refuse(QStringLiteral("Durch Teil %1 (%2) lässt sich nicht bohren.")
+                           .arg(k)
+                           .arg(onto.name));
+            contact(tops[i], top, false);
+            contact(bases[i], base, false);
+            jointLinks[i].push_back({numbered(h, n), Term::quantity(numbered(hk, k))});
+            break;
+        case Joint::CutLyingFrom: {
+            needTop();
+            if ((top.shape != Shape::Rectangle && top.shape != Shape::Square) || hk.isEmpty())
+                refuse(QStringLiteral("Aus Teil %1 (%2) lässt sich keine Nut schneiden: Dazu "
+                                      "braucht es eine rechteckige Deckfläche.")
+                           .arg(k)
+                           .arg(onto.name));
+            const Lying lying = *lyingOf(part);
+            contact(*lyings[i], top, false);
+            // Its ends lie in the part's side faces: taken off them, not added.
+            Contact ends;
+            ends.part = n;
+            ends.target = k;
+            ends.area = 2 * bases[i].area;
+            ends.times = 2;
+            ends.text = QStringLiteral("%1 und %2 %3 an den Enden der Nut")
+                            .arg(bases[i].name, tops[i].name, genitive(part));
+            c.contacts.push_back(ends);
+            jointLinks[i].push_back({numbered(lying.length, n), top.sizes.front()});
+            if (!lying.height.isEmpty())
+                b.conditions.push_back(
+                    {Term::quantity(numbered(lying.height, n)), Compare::NotGreater,
+                     Term::quantity(numbered(hk, k)),
+                     QStringLiteral("Die Nut (Teil %1) ist tiefer, als Teil %2 hoch ist.")
+                         .arg(n)
+                         .arg(k)});
+            break;
+        }
+        case Joint::HollowIn:
+            if (!h.isEmpty() && !hk.isEmpty())
+                b.conditions.push_back(
+                    {Term::quantity(numbered(h, n)), Compare::Less, Term::quantity(numbered(hk, k)),
+                     QStringLiteral("Der Hohlraum (Teil %1) ist höher als Teil %2.")
+                         .arg(n)
+                         .arg(k)});
+            break;
+        }
+    }
+
+    // Relations in the order they read each other: a part's links, which
+    // read the unknowns and earlier parts, then its own relations.
+    for (size_t i = 0; i < d.parts.size(); ++i) {
+        for (const Relation& r : jointLinks[i])
+            link(r.symbol, r.formula);
+        const QString suffix = numbered(QString(), int(i) + 1);
+        for (auto& [symbol, term] : typedLinks) {
+            if (symbol.endsWith(suffix) && c.parts[i]->quantity(symbol.chopped(suffix.size()))) {
+                link(symbol, term);
+                symbol.clear();
+            }
+        }
+        for (const Relation& r : partRelations[i])
+            b.relations.push_back(r);
+    }
+    // A density read from a term, before the mass reads it.
+    for (auto& [symbol, term] : typedLinks) {
+        if (symbol == kDensity) {
+            link(symbol, term);
+            symbol.clear();
+        }
+    }
+
+    // The totals.
+    Term volume, surface;
+    bool firstV = true, firstO = true;
+    for (size_t i = 0; i < d.parts.size(); ++i) {
+        const int n = int(i) + 1;
+        const PartDescription& p = d.parts[i];
+        const bool removed = n > 1 && removes(p.joint);
+        const Term count(double(p.count));
+        const Term v = p.count == 1 ? Term::quantity(numbered(kVolume, n))
+                                    : count * Term::quantity(numbered(kVolume, n));
+        volume = firstV ? v : removed ? volume - v : volume + v;
+        firstV = false;
+        if (n > 1 && p.joint == Joint::HollowIn)
+            continue;
+        const Term o = p.count == 1 ? Term::quantity(numbered(kSurface, n))
+                                    : count * Term::quantity(numbered(kSurface, n));
+        surface = firstO ? o : surface + o;
+        firstO = false;
+    }
+    for (const Contact& ct : c.contacts) {
+        const int copies = d.parts[size_t(ct.part) - 1].count;
+        const int times = ct.times * copies;
+        if (times == 0)
+            continue;
+        surface = surface - (times == 1 ? ct.area : Term(double(times)) * ct.area);
+    }
+    b.relations.push_back({kVolume, volume});
+    if (surfaceMissing.isEmpty())
+        b.relations.push_back({kSurface, surface});
+    else
+        std::erase_if(b.quantities, [](const Quantity& q) { return q.symbol == kSurface; });
+    if (material)
+        b.relations.push_back({kMass, Term::quantity(kDensity) * Term::quantity(kVolume)});
+    // Terms typed in the whole body's rows and the equations come last: they
+    // read the totals.
+    for (auto& [symbol, term] : typedLinks) {
+        if (!symbol.isEmpty())
+            equation(symbol, term);
+    }
+    for (const Relation& r : equations)
+        b.relations.push_back(r);
+
+    task.body = flat.get();
+    c.body = flat;
+    c.prepared = prepare(b);
+    return c;
+}
+
+} // namespace model
+
+// ---------------------------------------------------------------------------
+// Solving, fitting and writing
+
+#include "certainty.h"
+#include "numbers/numbers.h"
+
+namespace model {
+
+namespace {
+
+class Known final : public Environment {
+public:
+    explicit Known(const Values& values)
+        : values_(values)
+    {
+    }
+    rt::Real value(const QString& symbol) const override
+    {
+        const auto it = values_.find(symbol);
+        if (it == values_.end())
+            throw rt::Error(rt::ErrorKind::InvalidOperation);
+        return rt::Real(*it);
+    }
+    rt::Real shown(const QString& symbol) const override { return value(symbol); }
+
+private:
+    const Values& values_;
+};
+
+double valueOf(const Term& t, const Values& values)
+{
+    try {
+        return t.evaluate(Known(values)).value();
+    } catch (const rt::Error&) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+}
+
+// A face's extent for fitting: a circle's radius, or a rectangle's sides.
+struct Extent {
+    bool known = false, round = false;
+    double r = 0, w = 0, l = 0;
+};
+
+Extent extentOf(Shape shape, const std::vector<Term>& sizes, const Values& values)
+{
+    std::vector<double> v;
+    for (const Term& t : sizes)
+        v.push_back(valueOf(t, values));
+    for (double x : v) {
+        if (!std::isfinite(x))
+            return {};
+    }
+    switch (shape) {
+    case Shape::Circle:
+    case Shape::Ring:
+        if (!v.empty())
+            return {true, true, v[0]};
+        break;
+    case Shape::Square:
+        if (!v.empty())
+            return {true, false, 0, v[0], v[0]};
+        break;
+    case Shape::Rectangle:
+    case Shape::Triangle:
+        if (v.size() >= 2)
+            return {true, false, 0, std::min(v[0], v[1]), std::max(v[0], v[1])};
+        break;
+    case Shape::Trapezoid:
+        if (v.size() >= 3) {
+            const double wide = std::max(v[0], v[1]);
+            return {true, false, 0, std::min(wide, v[2]), std::max(wide, v[2])};
+        }
+        break;
+    case Shape::Polygon:
+        break;
+    }
+    return {};
+}
+
+// Whether a lies within b, centred; sizes equal but for rounding fit.
+bool within(const Extent& a, const Extent& b)
+{
+    if (!a.known || !b.known)
+        return true;
+    const auto le = [](double x, double y) { return x <= y * (1 + 1e-12); };
+    if (a.round && b.round)
+        return le(a.r, b.r);
+    if (a.round)
+        return le(2 * a.r, b.w);
+    if (b.round)
+        return le(std::hypot(a.w, a.l), 2 * b.r);
+    return le(a.w, b.w) && le(a.l, b.l);
+}
+
+bool fits(const Fit& f, const Values& values)
+{
+    const Extent mine = extentOf(f.shape, f.sizes, values);
+    const Extent theirs = extentOf(f.onShape, f.onSizes, values);
+    return f.inside ? within(mine, theirs) : within(mine, theirs) || within(theirs, mine);
+}
+
+QString sizesText(const Composite& c, const std::vector<Term>& sizes, const QStringList& names,
+                  const Values& values)
+{
+    QStringList parts;
+    for (size_t i = 0; i < sizes.size() && i < size_t(names.size()); ++i) {
+        const QStringList reads = sizes[i].quantities();
+        const Unit& u =
+            reads.size() == 1 ? c.task.unitOf(reads.front()) : defaultUnit(Dimension::Length);
+        parts << names[int(i)] + QStringLiteral(" = ") +
+                     withUnit(fromBase(valueOf(sizes[i], values), u), u, c.locale);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString unfit(const Composite& c, const Fit& f, const Values& values)
+{
+    const QString mine = sizesText(c, f.sizes, f.sizeSymbols, values);
+    const QString theirs = sizesText(c, f.onSizes, f.onSizeSymbols, values);
+    return QStringLiteral("%1%2 passt nicht %3 %4%5.")
+        .arg(f.face, mine.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(mine),
+             f.inside ? QStringLiteral("in") : QStringLiteral("auf"), f.on,
+             theirs.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(theirs));
+}
+
+} // namespace
+
+Answer solve(Composite& c)
+{
+    for (int round = 0;; ++round) {
+        Answer answer = solve(c.prepared, c.task.givens());
+        if (answer.status != Answer::Solved)
+            return answer;
+        // The smaller face of two that meet is the contact.
+        std::vector<bool> larger = c.larger;
+        for (const Fit& f : c.fits) {
+            if (f.inside)
+                continue;
+            const Values& v = answer.solutions.front().values;
+            const double mine = valueOf(f.area, v), theirs = valueOf(f.onArea, v);
+            if (std::isfinite(mine) && std::isfinite(theirs))
+                larger[size_t(f.part) - 1] = mine > theirs;
+        }
+        if (larger != c.larger && round < 2) {
+            c = flatten(c.description, c.locale, larger);
+            continue;
+        }
+        QString reason;
+        std::erase_if(answer.solutions, [&](const Solution& s) {
+            for (const Fit& f : c.fits) {
+                if (!fits(f, s.values)) {
+                    if (reason.isEmpty())
+                        reason = unfit(c, f, s.values);
+                    return true;
+                }
+            }
+            return false;
+        });
+        if (answer.solutions.empty()) {
+            answer.status = Answer::NoSolid;
+            answer.reason = reason;
+        }
+        return answer;
+    }
+}
+
+QString message(const Composite& c, const Answer& answer, const QLocale& locale)
+{
+    return message(c.task, answer, locale);
+}
+
+} // namespace model
+
+namespace model {
+
+Working working(const Composite& c, const Answer& answer, const QLocale& locale)
+{
+    Working w = working(c.task, answer, locale);
+    w.title = QStringLiteral("Zusammengesetzter Körper");
+    return w;
+}
+
+} // namespace model

@@ -96,6 +96,7 @@ struct Fit {
     Shape shape, onShape;    // what each face is
     std::vector<Term> sizes; // in the whole body's symbols
     std::vector<Term> onSizes;
+    Term area, onArea;
     QStringList sizeSymbols, onSizeSymbols; // "r", "a": as the message names them
     bool inside = false;                    // a removed part: it must fit in, not only on
 };
@@ -106,20 +107,27 @@ struct Composite {
     std::shared_ptr<const Body> body;
     Prepared prepared;
     Task task; // the flattened body's task: units, values and calculations typed
+    QLocale locale;
     std::vector<const Body*> parts; // each part's body as its check boxes make it
     Description description;
     std::vector<Contact> contacts;
     std::vector<Fit> fits;
     QStringList unknowns;
+    // For each part, whether its face at a joint was taken as the larger one.
+    std::vector<bool> larger;
 };
 
 // The description read into a body. Raises rt::Error whose advice names the
 // box and says in German what is wrong: a term that cannot be read, a letter
 // where no unknown may stand, an unknown letter that names the mass.
-Composite flatten(const Description& description, const QLocale& locale);
+Composite flatten(const Description& description, const QLocale& locale,
+                    const std::vector<bool>& larger = {});
 
 // Solves it; a joint that does not fit, in any solution, makes no solid.
-Answer solve(const Composite& composite);
+// Where two faces meet, the smaller one is the contact; where the values
+// show the other one smaller than first taken, the composite is flattened
+// once more that way round, so it may change.
+Answer solve(Composite& composite);
 
 // "Zu wenige Angaben: …", "Die Angaben widersprechen sich: …", "Keine Lösung: …",
 // the faces that do not fit named with their sizes; empty where solved.

@@ -937,6 +937,50 @@ std::shared_ptr<const Node> replaced(const std::shared_ptr<const Node>& n, const
 
 } // namespace
 
+namespace {
+
+std::shared_ptr<const Node> renamed(const std::shared_ptr<const Node>& n,
+                                    const std::function<QString(const QString&)>& name)
+{
+    const bool named = n->op == Node::Input || n->op == Node::Shown || n->op == Node::Named;
+    if (!named && !n->a)
+        return n;
+    auto copy = std::make_shared<Node>(*n);
+    if (named)
+        copy->symbol = name(n->symbol);
+    if (n->a)
+        copy->a = renamed(n->a, name);
+    if (n->b)
+        copy->b = renamed(n->b, name);
+    return copy;
+}
+
+std::shared_ptr<const Node> with(const std::shared_ptr<const Node>& n, const QString& symbol,
+                                 const std::shared_ptr<const Node>& value)
+{
+    if (n->op == Node::Input && n->symbol == symbol)
+        return value;
+    if (!n->a)
+        return n;
+    auto copy = std::make_shared<Node>(*n);
+    copy->a = with(n->a, symbol, value);
+    if (n->b)
+        copy->b = with(n->b, symbol, value);
+    return copy;
+}
+
+} // namespace
+
+Term Term::with(const QString& symbol, const Term& value) const
+{
+    return Term(model::with(node_, symbol, value.node_));
+}
+
+Term Term::renamed(const std::function<QString(const QString&)>& name) const
+{
+    return Term(model::renamed(node_, name));
+}
+
 std::optional<Term> Term::reading(const Term& part, const QString& symbol) const
 {
     // A part that is a bare quantity or number says nothing new.

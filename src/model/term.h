@@ -157,6 +157,12 @@ public:
     // in it, below the whole.
     std::optional<Term> reading(const Term& part, const QString& symbol) const;
 
+    // The same formula with every quantity and named part called as `name`
+    // says: a part's r as r₂ in a body made of parts.
+    Term renamed(const std::function<QString(const QString& symbol)>& name) const;
+    // The same formula with the quantity read as the term `value` wherever it is read.
+    Term with(const QString& symbol, const Term& value) const;
+
     struct Node;
 
 private:
