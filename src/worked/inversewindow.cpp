@@ -1,11 +1,11 @@
 #include "inversewindow.h"
 
 #include "printbar.h"
+#include "quantityrow.h"
 #include "sketchpane.h"
 
 #include "model/certainty.h"
 #include "model/expression.h"
-#include "model/materials.h"
 #include "model/variants.h"
 #include "names.h"
 #include "numbers/errors.h"
@@ -35,8 +35,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -47,37 +45,6 @@ namespace {
 
 constexpr rt::FontSpec kText{"MS Sans Serif", 9.75};
 const QString kTitle = QStringLiteral("Umkehraufgabe");
-const QString kComputed = QStringLiteral("berechnet");
-
-// The rows, as tall as they are where there is room; they scroll where the
-// screen is too small for them and a few lines of the solution, as a Spat's
-// ten at twice the scale.
-class RowsArea final : public QScrollArea {
-public:
-    using QScrollArea::QScrollArea;
-    QSize sizeHint() const override
-    {
-        return widget() ? widget()->sizeHint() : QScrollArea::sizeHint();
-    }
-    // New rows are laid out once they are shown, after build() asked for
-    // room: the window's layout learns of it then.
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == widget() && event->type() == QEvent::LayoutRequest)
-            updateGeometry();
-        return QScrollArea::eventFilter(watched, event);
-    }
-    // Never narrower than the rows: they do not scroll sideways, and the
-    // sketch beside them gives way first.
-    QSize minimumSizeHint() const override
-    {
-        QSize size = QScrollArea::minimumSizeHint();
-        if (widget())
-            size.setWidth(widget()->minimumSizeHint().width() +
-                          verticalScrollBar()->sizeHint().width());
-        return size;
-    }
-};
 
 QString controlName(const QString& prefix, const QString& symbol)
 {
@@ -158,17 +125,9 @@ InverseWindow::InverseWindow()
     printing->addWidget(print_);
     printing->addStretch();
 
-    auto* rowsArea = new RowsArea(this);
+    auto* rowsArea = new RowsArea(this, rowsBox_);
     rowsArea_ = rowsArea;
     rowsArea->setObjectName(QStringLiteral("scrgrößen"));
-    rowsArea->setWidget(rowsBox_);
-    rowsArea->setWidgetResizable(true);
-    rowsArea->setFrameShape(QFrame::NoFrame);
-    rowsArea->setFocusPolicy(Qt::NoFocus); // Tab goes from row to row
-    rowsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    rowsArea->viewport()->setAutoFillBackground(false);
-    rowsBox_->setAutoFillBackground(false);
-    rowsArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     text_->setMinimumHeight(4 * text_->fontMetrics().lineSpacing());
 
     // The sketch to the right of the rows, its letter of the row in use marked.
@@ -234,34 +193,15 @@ void InverseWindow::build(const model::Body& body)
     for (const model::Quantity& q : all.quantities) {
         if (q.dimension == model::Dimension::Density)
             buildMaterial(previous);
-        Row row{q, nullptr, nullptr, nullptr, nullptr, {}};
+        Row row;
+        row.quantity = q;
         const int at = int(rows_.size());
-        const int line = grid_->rowCount();
-        row.caption = new QLabel(q.caption + u':', rowsBox_);
-        row.box = new QLineEdit(rowsBox_);
-        row.box->setObjectName(controlName(QStringLiteral("txt"), q.symbol));
-        row.box->setAccessibleName(q.caption);
-        row.box->setMinimumWidth(140);
-        row.caption->setBuddy(row.box);
-        grid_->addWidget(row.caption, line, 0);
-        grid_->addWidget(row.box, line, 1);
-        setTabOrder(previous, row.box);
-        previous = row.box;
-        if (q.dimension.angle || q.dimension.count) {
-            row.fixedUnit =
-                new QLabel(QString::fromUtf8(model::units(q.dimension).front()->text), rowsBox_);
-            grid_->addWidget(row.fixedUnit, line, 2);
-        } else {
-            row.unit = new QComboBox(rowsBox_);
-            row.unit->setObjectName(controlName(QStringLiteral("cboeinheit"), q.symbol));
-            row.unit->setAccessibleName(QStringLiteral("Einheit ") + q.caption);
-            row.unit->view()->setAccessibleName(row.unit->accessibleName());
-            for (const model::Unit* u : model::units(q.dimension))
-                row.unit->addItem(QString::fromUtf8(u->text));
-            row.unit->setCurrentText(QString::fromUtf8(model::defaultUnit(q.dimension).text));
-            grid_->addWidget(row.unit, line, 2);
-            setTabOrder(previous, row.unit);
-            previous = row.unit;
+        static_cast<QuantityRow&>(row) =
+            addQuantityRow(grid_, q,
+                           {controlName(QStringLiteral("txt"), q.symbol),
+                            controlName(QStringLiteral("cboeinheit"), q.symbol), q.caption},
+                           previous);
+        if (row.unit) {
             // A computed value is shown again in the unit chosen; a given one
             // now means another length, and what was found from it is gone.
             connect(row.unit, &QComboBox::currentIndexChanged, this, [this, at] {
@@ -337,17 +277,8 @@ void InverseWindow::buildOptions(const model::Body& body, QWidget*& previous)
 void InverseWindow::buildMaterial(QWidget*& previous)
 {
     auto* caption = new QLabel(QStringLiteral("Material:"), rowsBox_);
-    material_ = new QComboBox(rowsBox_);
-    material_->setObjectName(QStringLiteral("cbomaterial"));
-    material_->setAccessibleName(QStringLiteral("Material"));
-    material_->view()->setAccessibleName(material_->accessibleName());
+    material_ = materialChooser(rowsBox_);
     caption->setBuddy(material_);
-    const QLocale locale;
-    material_->addItem(QStringLiteral("eigene Dichte"));
-    for (const model::Material& m : model::materials())
-        material_->addItem(QStringLiteral("%1 (%2 g/cm³)")
-                               .arg(QString::fromUtf8(m.name), locale.toString(m.density)),
-                           m.density);
     const int line = grid_->rowCount();
     grid_->addWidget(caption, line, 0);
     grid_->addWidget(material_, line, 1, 1, 2);
@@ -362,9 +293,7 @@ void InverseWindow::buildMaterial(QWidget*& previous)
             return r.quantity.dimension == model::Dimension::Density;
         });
         const model::Unit& unit = unitOf(row);
-        const double density = material_->itemData(index).toDouble();
-        row.box->setText(
-            model::certainNumber(model::fromBase(density, unit), unit, rt::kAllDigits, QLocale()));
+        row.box->setText(densityText(material_->itemData(index).toDouble(), unit));
         row.written.clear();
         markComputed(row, false);
         clearComputed();
@@ -401,23 +330,12 @@ bool InverseWindow::isGiven(const Row& row) const
 
 const model::Unit& InverseWindow::unitOf(const Row& row) const
 {
-    if (row.unit) {
-        if (const model::Unit* u = model::unit(row.quantity.dimension, row.unit->currentText()))
-            return *u;
-    }
-    return model::defaultUnit(row.quantity.dimension);
+    return worked::unitOf(row, row.quantity.dimension);
 }
 
 void InverseWindow::markComputed(Row& row, bool computed)
 {
-    QFont f = row.box->font();
-    f.setItalic(computed);
-    row.box->setFont(f);
-    QPalette p = row.box->palette();
-    p.setColor(QPalette::Base,
-               computed ? QColor(0xe8, 0xf0, 0xfa) : palette().color(QPalette::Base));
-    row.box->setPalette(p);
-    row.box->setAccessibleDescription(computed ? kComputed : QString());
+    worked::markComputed(row.box, computed);
 }
 
 void InverseWindow::clearComputed()

@@ -3,6 +3,7 @@
 #include "model/solver.h"
 #include "model/working.h"
 #include "model/writing.h"
+#include "quantityrow.h"
 #include "worksheet.h"
 
 #include <QWidget>
@@ -58,12 +59,8 @@ public:
     Document document() const;
 
 private:
-    struct Row {
+    struct Row : QuantityRow {
         model::Quantity quantity;
-        QLabel* caption = nullptr;
-        QLineEdit* box = nullptr;
-        QComboBox* unit = nullptr; // none for angles and counts
-        QLabel* fixedUnit = nullptr;
         QString written; // what the window last wrote into the box
     };
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPointer>
@@ -28,6 +29,8 @@ QString& lastFolder()
     return folder;
 }
 
+} // namespace
+
 QString startFolder()
 {
     if (!lastFolder().isEmpty() && QDir(lastFolder()).exists())
@@ -36,7 +39,10 @@ QString startFolder()
     return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
-} // namespace
+void rememberFolder(const QString& file)
+{
+    lastFolder() = QFileInfo(file).absolutePath();
+}
 
 PrintBar::PrintBar(QWidget* window, Source source)
     : QWidget(window)
@@ -138,7 +144,7 @@ void PrintBar::cmdalspdfspeichern_Click()
         return;
     const QString failure = writePdf(path, document, sheet);
     if (failure.isEmpty())
-        lastFolder() = QFileInfo(path).absolutePath();
+        rememberFolder(path);
     else if (owner)
         rt::msgBox(failure, rt::Critical, {}, owner);
 }

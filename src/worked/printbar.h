@@ -11,6 +11,11 @@ class QPushButton;
 
 namespace worked {
 
+// Where a file dialog starts: the folder of the last file saved or opened
+// while the program runs, else the documents folder.
+QString startFolder();
+void rememberFolder(const QString& file);
+
 // "Drucken…", "Als PDF speichern…" and "Als Arbeitsblatt" for a window that
 // shows a worked solution; Ctrl+P prints while that window is active. The
 // document is asked for when the user prints or saves, so it is always the one

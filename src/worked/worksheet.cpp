@@ -348,7 +348,7 @@ QByteArray pdf(const Document& document, bool worksheet)
     return bytes;
 }
 
-QString writePdf(const QString& path, const Document& document, bool worksheet)
+QString writeFile(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo info(path);
     if (info.isDir())
@@ -358,7 +358,6 @@ QString writePdf(const QString& path, const Document& document, bool worksheet)
         return QStringLiteral("Die Datei %1 kann nicht angelegt werden, denn den Ordner %2 gibt "
                               "es nicht. Bitte wählen Sie einen anderen Ordner.")
             .arg(shown(path), shown(info.absolutePath()));
-    const QByteArray bytes = pdf(document, worksheet);
     QSaveFile file(path);
     // Where the folder forbids a new file but the file itself may be written.
     file.setDirectWriteFallback(true);
@@ -371,6 +370,11 @@ QString writePdf(const QString& path, const Document& document, bool worksheet)
                               "der Datenträger voll?")
             .arg(shown(path));
     return {};
+}
+
+QString writePdf(const QString& path, const Document& document, bool worksheet)
+{
+    return writeFile(path, pdf(document, worksheet));
 }
 
 } // namespace worked

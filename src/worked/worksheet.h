@@ -51,6 +51,11 @@ void paintDocument(QPainter& painter, QPagedPaintDevice& device, const Document&
 // The bytes depend on nothing but the document (see pdf()).
 QByteArray pdf(const Document& document, bool worksheet);
 
+// Writes the bytes to the file; an empty text when it worked, else what went
+// wrong in plain German. An existing file is replaced only by a complete new
+// one.
+QString writeFile(const QString& path, const QByteArray& bytes);
+
 // Writes pdf() to the file; an empty text when it worked, else what went wrong in
 // plain German. An existing file is replaced only by a complete new one.
 QString writePdf(const QString& path, const Document& document, bool worksheet);
