@@ -10,6 +10,7 @@ inline constexpr char kRoot[] = "fowurzel";
 inline constexpr char kInfo[] = "foinfo";
 inline constexpr char kWorkedSolution[] = "forechenweg";
 inline constexpr char kInverse[] = "foumkehraufgabe";
+inline constexpr char kComposite[] = "fozusammengesetzt";
 
 inline constexpr char kCube[] = "fowürfel";
 inline constexpr char kCuboid[] = "foquader";

@@ -8,6 +8,7 @@
 #include "shell/startwindow.h"
 #include "solids/calculatorwindow.h"
 #include "solids/catalogue.h"
+#include "worked/compositewindow.h"
 #include "worked/inversewindow.h"
 #include "worked/rechenwegwindow.h"
 
@@ -27,4 +28,6 @@ void defineWindows()
     w::define(name(names::kWorkedSolution), Placement::TopLevel,
               [] { return new worked::RechenwegWindow; });
     w::define(name(names::kInverse), Placement::TopLevel, [] { return new worked::InverseWindow; });
+    w::define(name(names::kComposite), Placement::TopLevel,
+              [] { return new worked::CompositeWindow; });
 }

@@ -83,6 +83,8 @@ MainFrame::MainFrame()
                     &MainFrame::mnurechenweg_Click);
     rt::onTriggered(entry(extras, "mnuumkehraufgabe", "Umkehraufgabe"), this,
                     &MainFrame::mnuumkehraufgabe_Click);
+    rt::onTriggered(entry(extras, "mnuzusammengesetzterkörper", "Zusammengesetzter Körper"), this,
+                    &MainFrame::mnuzusammengesetzterkörper_Click);
 
     QMenu* help = menu(bar, "mnuhelp", "&Help");
     rt::onTriggered(entry(help, "mnuinfo", "Info"), this, &MainFrame::mnuinfo_Click);
@@ -167,6 +169,11 @@ void MainFrame::mnuumkehraufgabe_Click()
         window && !window->isVisible())
         window->followActiveCalculator();
     rt::windows::show(name);
+}
+
+void MainFrame::mnuzusammengesetzterkörper_Click()
+{
+    rt::windows::show(QString::fromUtf8(names::kComposite));
 }
 
 void MainFrame::mnuinfo_Click()

@@ -20,6 +20,7 @@ public:
     void mnuwurzelziehen_Click();
     void mnurechenweg_Click();
     void mnuumkehraufgabe_Click();
+    void mnuzusammengesetzterkörper_Click();
     void mnuinfo_Click();
 };
 
