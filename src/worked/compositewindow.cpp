@@ -167,6 +167,9 @@ CompositeWindow::CompositeWindow()
 
     auto* rowsArea = new RowsArea(this, rowsBox_);
     rowsArea->setObjectName(QStringLiteral("scrteile"));
+    // Eight parts are taller than any screen: the rows share the height with
+    // the worked solution rather than ask for all of it.
+    rowsArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     auto* rowsAndSketch = new QHBoxLayout;
     rowsAndSketch->addWidget(rowsArea);
     rowsAndSketch->addWidget(sketch_, 1);
@@ -203,7 +206,7 @@ CompositeWindow::CompositeWindow()
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(solutionsBox_);
-    layout->addLayout(rowsAndSketch);
+    layout->addLayout(rowsAndSketch, 3);
     layout->addLayout(buttons);
     layout->addLayout(printing);
     layout->addWidget(text_, 1);
