@@ -84,7 +84,8 @@ QStringList allWindows()
     QStringList all = {names::kFrame, names::kStart};
     for (const solids::Solid* s : solids::catalogue())
         all << QString::fromUtf8(s->window);
-    return all << names::kRoot << names::kInfo << names::kWorkedSolution << names::kInverse;
+    return all << names::kRoot << names::kInfo << names::kWorkedSolution << names::kInverse
+               << names::kComposite;
 }
 
 const QStringList kAllWindows = allWindows();

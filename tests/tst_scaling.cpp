@@ -127,7 +127,7 @@ QList<Shown> allWindows()
     }
     return all << Shown{names::kRoot, {}, QStringLiteral("cmdWurzelZiehen")}
                << Shown{names::kInfo, {}, {}} << Shown{names::kWorkedSolution, {}, {}}
-               << Shown{names::kInverse, {}, {}};
+               << Shown{names::kInverse, {}, {}} << Shown{names::kComposite, {}, {}};
 }
 
 } // namespace

@@ -153,6 +153,8 @@ void TestWindows::startUp()
     QCOMPARE(w::frame()->windowTitle(), "Solvanto");
     QCOMPARE(childWindows().size(), 1);
     QCOMPARE(childWindows().first()->widget(), start());
+    // The free windows are made when they are first opened.
+    QVERIFY(!w::loaded(QStringLiteral("fozusammengesetzt")));
     QCOMPARE(start()->windowTitle(), "Volumen Oberfläche und Mantel");
     const auto options = start()->findChildren<QRadioButton*>();
     QCOMPARE(options.size(), 14);
@@ -178,11 +180,11 @@ void TestWindows::menuTree()
             tree << QStringLiteral("  ") + a->text();
     }
     // The titles carry access keys; the entries keep their captions.
-    QCOMPARE(tree,
-             QStringList({"&Datei", "  Körper wählen…", "  Beenden", "&Bearbeiten",
-                          "  Ausschneiden", "  Kopieren", "  Einfügen", "&Fenster", "  Gehe zu",
-                          "  überlappend", "  untereinander", "  nebeneinander", "&Extras",
-                          "  Wurzelziehen", "  Rechenweg", "  Umkehraufgabe", "&Help", "  Info"}));
+    QCOMPARE(tree, QStringList({"&Datei", "  Körper wählen…", "  Beenden", "&Bearbeiten",
+                                "  Ausschneiden", "  Kopieren", "  Einfügen", "&Fenster",
+                                "  Gehe zu", "  überlappend", "  untereinander", "  nebeneinander",
+                                "&Extras", "  Wurzelziehen", "  Rechenweg", "  Umkehraufgabe",
+                                "  Zusammengesetzter Körper", "&Help", "  Info"}));
     for (QAction* top : w::frame()->menuBar()->actions()) {
         for (QAction* a : top->menu()->actions()) {
             QVERIFY2(a->shortcut().isEmpty() && !a->text().contains(u'&'), qPrintable(a->text()));
@@ -601,6 +603,8 @@ void TestWindows::menuBringsBackMinimised_data()
                                << "forechenweg";
     QTest::newRow("Umkehraufgabe") << "mnuumkehraufgabe"
                                    << "foumkehraufgabe";
+    QTest::newRow("Zusammengesetzter Körper") << "mnuzusammengesetzterkörper"
+                                              << "fozusammengesetzt";
 }
 
 // The menu entry brings its window back from an icon: restored, in front, active.
@@ -1186,6 +1190,9 @@ void TestWindows::windowListHasTheFreeWindows_data()
         << QStringList{start, "", "2 Rechenweg"};
     QTest::newRow("root window minimised") << QStringList{"mnuwurzelziehen", "minimise fowurzel"}
                                            << QStringList{start, "", "2 Wurzel ziehen"};
+    QTest::newRow("body made of parts")
+        << QStringList{"mnuzusammengesetzterkörper", "mnuzusammengesetzterkörper"}
+        << QStringList{start, "", "2 Zusammengesetzter Körper"};
     QTest::newRow("a free window defined later")
         << QStringList{"show foumkehr"} << QStringList{start, "", "2 Umkehraufgabe"};
     QTest::newRow("start window closed")
