@@ -138,23 +138,29 @@ struct Lying {
     Shape shape;
     QStringList sizes;
     QString length, height;
+    Term ends; // the area of each of its two ends, in its own symbols
 };
 
 std::optional<Lying> lyingOf(const Body& body)
 {
     const auto s = [](const char* t) { return QString::fromUtf8(t); };
+    const auto q = [](const char* t) { return Term::quantity(QString::fromUtf8(t)); };
     if (body.id == s("cube"))
-        return Lying{Shape::Square, {s("a")}, s("a"), s("a")};
+        return Lying{Shape::Square, {s("a")}, s("a"), s("a"), pow(q("a"), 2)};
     if (body.id == s("cuboid"))
-        return Lying{Shape::Rectangle, {s("c"), s("a")}, s("a"), s("b")};
+        return Lying{Shape::Rectangle, {s("c"), s("a")}, s("a"), s("b"), q("b") * q("c")};
     if (body.id == s("prism"))
-        return Lying{Shape::Rectangle, {s("a"), s("h")}, s("h"), {}};
+        return Lying{Shape::Rectangle, {s("a"), s("h")}, s("h"), {}, q("G")};
     if (body.id == s("triangular-prism"))
-        return Lying{Shape::Rectangle, {s("c"), s("h")}, s("h"), s("hc")};
+        return Lying{Shape::Rectangle, {s("c"), s("h")}, s("h"), s("hc"), q("G")};
     if (body.id == s("trapezoid-prism"))
-        return Lying{Shape::Rectangle, {s("a"), s("h")}, s("h"), s("ht")};
+        return Lying{Shape::Rectangle, {s("a"), s("h")}, s("h"), s("ht"), q("G")};
     if (body.id == s("half-cylinder"))
-        return Lying{Shape::Rectangle, {s("d"), s("l")}, s("l"), s("r")};
+        return Lying{Shape::Rectangle,
+                     {s("d"), s("l")},
+                     s("l"),
+                     s("r"),
+                     Term::constant(kExactPi, "π") * pow(q("r"), 2) / 2};
     return std::nullopt;
 }
 
@@ -575,10 +581,10 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
             Contact ends;
             ends.part = n;
             ends.target = k;
-            ends.area = 2 * bases[i].area;
+            ends.area = 2 * lying.ends.renamed([n](const QString& x) { return numbered(x, n); });
             ends.times = 2;
-            ends.text = QStringLiteral("%1 und %2 %3 an den Enden der Nut")
-                            .arg(bases[i].name, tops[i].name, genitive(part));
+            ends.text = QStringLiteral("Die beiden Enden %1, offen an den Seiten der Nut")
+                            .arg(genitive(part));
             c.contacts.push_back(ends);
             jointLinks[i].push_back({numbered(lying.length, n), top.sizes.front()});
             if (!lying.height.isEmpty())
