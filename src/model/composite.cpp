@@ -674,7 +674,7 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
 
     task.body = flat.get();
     c.body = flat;
-    c.prepared = prepare(b);
+    c.prepared = prepare(b, Use::Once);
     return c;
 }
 
