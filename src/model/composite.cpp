@@ -138,23 +138,29 @@ struct Lying {
     Shape shape;
     QStringList sizes;
     QString length, height;
+    Term ends; // the area of each of its two ends, in its own symbols
 };
 
 std::optional<Lying> lyingOf(const Body& body)
 {
     const auto s = [](const char* t) { return QString::fromUtf8(t); };
+    const auto q = [](const char* t) { return Term::quantity(QString::fromUtf8(t)); };
     if (body.id == s("cube"))
-        return Lying{Shape::Square, {s("a")}, s("a"), s("a")};
+        return Lying{Shape::Square, {s("a")}, s("a"), s("a"), pow(q("a"), 2)};
     if (body.id == s("cuboid"))
-        return Lying{Shape::Rectangle, {s("c"), s("a")}, s("a"), s("b")};
+        return Lying{Shape::Rectangle, {s("c"), s("a")}, s("a"), s("b"), q("b") * q("c")};
     if (body.id == s("prism"))
-        return Lying{Shape::Rectangle, {s("a"), s("h")}, s("h"), {}};
+        return Lying{Shape::Rectangle, {s("a"), s("h")}, s("h"), {}, q("G")};
     if (body.id == s("triangular-prism"))
-        return Lying{Shape::Rectangle, {s("c"), s("h")}, s("h"), s("hc")};
+        return Lying{Shape::Rectangle, {s("c"), s("h")}, s("h"), s("hc"), q("G")};
     if (body.id == s("trapezoid-prism"))
-        return Lying{Shape::Rectangle, {s("a"), s("h")}, s("h"), s("ht")};
+        return Lying{Shape::Rectangle, {s("a"), s("h")}, s("h"), s("ht"), q("G")};
     if (body.id == s("half-cylinder"))
-        return Lying{Shape::Rectangle, {s("d"), s("l")}, s("l"), s("r")};
+        return Lying{Shape::Rectangle,
+                     {s("d"), s("l")},
+                     s("l"),
+                     s("r"),
+                     Term::constant(kExactPi, "π") * pow(q("r"), 2) / 2};
     return std::nullopt;
 }
 
@@ -575,10 +581,10 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
             Contact ends;
             ends.part = n;
             ends.target = k;
-            ends.area = 2 * bases[i].area;
+            ends.area = 2 * lying.ends.renamed([n](const QString& x) { return numbered(x, n); });
             ends.times = 2;
-            ends.text = QStringLiteral("%1 und %2 %3 an den Enden der Nut")
-                            .arg(bases[i].name, tops[i].name, genitive(part));
+            ends.text = QStringLiteral("Die beiden Enden %1, offen an den Seiten der Nut")
+                            .arg(genitive(part));
             c.contacts.push_back(ends);
             jointLinks[i].push_back({numbered(lying.length, n), top.sizes.front()});
             if (!lying.height.isEmpty())
@@ -668,7 +674,7 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
 
     task.body = flat.get();
     c.body = flat;
-    c.prepared = prepare(b);
+    c.prepared = prepare(b, Use::Once);
     return c;
 }
 
@@ -850,10 +856,297 @@ QString message(const Composite& c, const Answer& answer, const QLocale& locale)
 
 namespace model {
 
+namespace {
+
+// The part a quantity of the whole body belongs to, counted from 1; 0 for
+// the whole body's own and the unknowns.
+int partOf(const Composite& c, const QString& symbol)
+{
+    for (size_t i = 0; i < c.parts.size(); ++i) {
+        const QString suffix = numbered(QString(), int(i) + 1);
+        if (symbol.endsWith(suffix) && c.parts[i]->quantity(symbol.chopped(suffix.size())))
+            return int(i) + 1;
+    }
+    return 0;
+}
+
+bool isEquation(const QString& symbol)
+{
+    return symbol.startsWith(QStringLiteral("Gl"));
+}
+
+QString blockSymbol(const Block& b)
+{
+    for (auto it = b.rbegin(); it != b.rend(); ++it) {
+        if (it->role == Line::Result)
+            return it->symbol;
+    }
+    return {};
+}
+
+// The given total (V, O or m) that the unknown is found from, written as a
+// term in the unknown alone: every quantity read through its relation, the
+// other dimensions by their values.
+struct Equation {
+    QString total;
+    Term term;
+};
+
+std::optional<Equation> equationFor(const Composite& c, const QString& unknown)
+{
+    for (const QString& total : wholeSymbols()) {
+        if (!c.task.typed.contains(total))
+            continue;
+        const Term* f = c.body->formula(total);
+        if (!f)
+            continue;
+        Term t = *f;
+        // Each pass reads one level of relations; a body is not deeper than this.
+        for (int depth = 0; depth < 12; ++depth) {
+            bool changed = false;
+            for (const QString& q : t.quantities()) {
+                if (const Term* g = c.body->formula(q)) {
+                    t = t.with(q, g->referencing({}));
+                    changed = true;
+                }
+            }
+            if (!changed)
+                break;
+        }
+        if (t.quantities() == QStringList{unknown})
+            return Equation{total, t};
+    }
+    return std::nullopt;
+}
+
+// "2 · π": a coefficient as a pupil writes it, where it is a simple multiple
+// of π or a number with few digits.
+std::optional<QString> coefficient(double value, const QLocale& locale)
+{
+    for (const double pi : {kExactPi, 1.0}) {
+        for (const int denominator : {1, 2, 3, 4, 6, 12}) {
+            const double n = value / pi * denominator;
+            if (std::fabs(n - std::round(n)) > 1e-9 * std::max(1.0, std::fabs(n)) ||
+                std::fabs(n) > 1e6 || std::round(n) == 0)
+                continue;
+            const long long whole = std::llround(n);
+            QString text = denominator == 1 ? QString::number(whole)
+                                            : QStringLiteral("%1/%2").arg(whole).arg(denominator);
+            if (pi != 1.0)
+                text = text == QStringLiteral("1") ? QStringLiteral("π")
+                                                   : text + QStringLiteral(" · π");
+            return text;
+        }
+    }
+    (void)locale;
+    return std::nullopt;
+}
+
+const char* power(int k)
+{
+    static const char* powers[] = {"", "", "²", "³", "⁴", "⁵", "⁶"};
+    return powers[k];
+}
+
+const char* root(int k)
+{
+    static const char* roots[] = {"", "", "√", "∛", "∜", "", ""};
+    return roots[k];
+}
+
+// Where the equation in the one unknown is c · x^k, it is rearranged:
+// 2 · π · a³ = 54π cm³, umgestellt nach a: a = ∛27 cm.
+std::optional<Block> closedForm(const Composite& c, const QString& unknown, const Values& values,
+                                const QLocale& locale)
+{
+    const std::optional<Equation> e = equationFor(c, unknown);
+    if (!e)
+        return std::nullopt;
+    const auto at = [&](double x) {
+        Values v;
+        v.insert(unknown, x);
+        return valueOf(e->term, v);
+    };
+    const double one = at(1), two = at(2), three = at(3);
+    if (!std::isfinite(one) || one <= 0)
+        return std::nullopt;
+    const double k = std::log2(two / one);
+    const int degree = int(std::lround(k));
+    if (degree < 1 || degree > 4 || std::fabs(k - degree) > 1e-9 ||
+        std::fabs(three / one - std::pow(3.0, degree)) > 1e-9 * std::pow(3.0, degree))
+        return std::nullopt;
+    const std::optional<QString> factor = coefficient(one, locale);
+    if (!factor)
+        return std::nullopt;
+    const Unit& totalUnit = defaultUnit(kindOf(*c.body, e->total));
+    const Unit& length = defaultUnit(Dimension::Length);
+    const double total = c.task.givens().value(e->total);
+    const double ratio = total / one;
+    const double x = values.value(unknown);
+    const QString unknownPower = unknown + QString::fromUtf8(power(degree));
+    const QString given = c.task.calculations.contains(e->total)
+                              ? joined(c.task.calculations.value(e->total), c.task.unitOf(e->total))
+                              : withUnit(total, totalUnit, locale);
+    Block b;
+    b.push_back(
+        {Line::Relation, e->total + QStringLiteral(" = ") + c.body->formula(e->total)->symbols()});
+    b.push_back({Line::Formula, e->total + QStringLiteral(" = ") + e->term.symbols()});
+    b.push_back({Line::Formula, QStringLiteral("%1 · %2 = %3").arg(*factor, unknownPower, given)});
+    b.push_back({Line::Rearranged, QStringLiteral("umgestellt nach %1:").arg(unknown)});
+    const QString rootText = degree == 1 ? QString() : QString::fromUtf8(root(degree));
+    b.push_back({Line::Formula,
+                 QStringLiteral("%1 = %2(%3 : (%4))").arg(unknown, rootText, e->total, *factor)});
+    b.push_back(
+        {Line::Substituted,
+         QStringLiteral("%1 = %2%3 = %4")
+             .arg(unknown, rootText,
+                  degree == 1 ? withUnit(ratio, length, locale)
+                              : QStringLiteral("(%1)").arg(withUnit(
+                                    ratio, defaultUnit(Dimension{std::int8_t(degree)}), locale)),
+                  withUnit(x, length, locale))});
+    b.push_back(
+        {Line::Result, unknown + QStringLiteral(" = ") + withUnit(x, length, locale), unknown});
+    return b;
+}
+
+} // namespace
+
+QString partHeading(const Composite& c, int part)
+{
+    const PartDescription& p = c.description.parts[size_t(part) - 1];
+    QString heading = QStringLiteral("Teil %1: %2").arg(part).arg(c.parts[size_t(part) - 1]->name);
+    if (part > 1)
+        heading += QStringLiteral(", ") + jointCaption(p.joint, p.target);
+    if (p.count > 1)
+        heading += QStringLiteral(", %1 Stück").arg(p.count);
+    return heading;
+}
+
 Working working(const Composite& c, const Answer& answer, const QLocale& locale)
 {
     Working w = working(c.task, answer, locale);
     w.title = QStringLiteral("Zusammengesetzter Körper");
+    std::erase_if(w.given, [](const Given& g) { return isEquation(g.symbol); });
+    // A row linked by a term is given as the term.
+    const auto termGiven = [&](const QString& symbol, const Typed& t) {
+        if (t.text.trimmed().isEmpty() || c.task.typed.contains(symbol))
+            return;
+        w.given.push_back(Given{symbol, t.text.trimmed(), {}, 0, {}});
+    };
+    for (size_t i = 0; i < c.description.parts.size(); ++i) {
+        const auto& rows = c.description.parts[i].rows;
+        for (auto it = rows.begin(); it != rows.end(); ++it)
+            termGiven(numbered(it.key(), int(i) + 1), *it);
+    }
+    for (auto it = c.description.whole.begin(); it != c.description.whole.end(); ++it)
+        termGiven(it.key(), *it);
+    w.sought.clear();
+    for (const QString& s : wholeSymbols() + c.unknowns) {
+        if (c.body->quantity(s) && !c.task.typed.contains(s))
+            w.sought << s;
+    }
+
+    const size_t count = c.description.parts.size();
+    for (size_t k = 0; k < w.solutions.size(); ++k) {
+        Way& way = w.solutions[k];
+        const Values values =
+            k < answer.solutions.size() ? answer.solutions[k].values : answer.partial.values;
+        std::vector<Block> blocks;
+        for (Section& s : way.sections)
+            blocks.insert(blocks.end(), s.blocks.begin(), s.blocks.end());
+        Section unknowns{QStringLiteral("Unbekannte"), {}};
+        std::vector<Section> parts(count);
+        for (size_t i = 0; i < count; ++i)
+            parts[i].heading = partHeading(c, int(i) + 1);
+        Section whole{QStringLiteral("Gesamtkörper"), {}};
+        Section result;
+        for (Block& b : blocks) {
+            std::erase_if(b, [](const Line& l) { return isEquation(l.symbol); });
+            if (b.empty())
+                continue;
+            if (b.front().role == Line::Heading && b.front().text == QStringLiteral("Ergebnis:")) {
+                result.blocks.push_back(b);
+                continue;
+            }
+            const QString symbol = blockSymbol(b);
+            if (symbol.isEmpty() || isEquation(symbol))
+                continue;
+            const int part = partOf(c, symbol);
+            const bool searched = std::any_of(b.begin(), b.end(), [](const Line& l) {
+                return l.role == Line::Rearranged || l.role == Line::From;
+            });
+            if (c.unknowns.contains(symbol) && k < answer.solutions.size() &&
+                std::any_of(b.begin(), b.end(),
+                            [](const Line& l) { return l.role == Line::From; })) {
+                if (std::optional<Block> closed = closedForm(c, symbol, values, locale)) {
+                    unknowns.blocks.push_back(*closed);
+                    continue;
+                }
+            }
+            if (c.unknowns.contains(symbol) ||
+                (searched && !c.task.typed.contains(symbol) && part == 0))
+                unknowns.blocks.push_back(b);
+            else if (part > 0)
+                parts[size_t(part) - 1].blocks.push_back(b);
+            else
+                whole.blocks.push_back(b);
+        }
+        // The faces hidden where parts meet, or taken away with a removed part.
+        Section hidden{QStringLiteral("Verdeckte Flächen"), {}};
+        const auto valueText = [&](const QString& s) {
+            return withUnit(values.value(s), defaultUnit(kindOf(*c.body, s)), locale);
+        };
+        for (const Contact& ct : c.contacts) {
+            const int copies = c.description.parts[size_t(ct.part) - 1].count;
+            const int times = ct.times * copies;
+            const double area = valueOf(ct.area, values);
+            if (times == 0 || !std::isfinite(area))
+                continue;
+            const QString factor =
+                times == 1 ? QString() : QString::number(times) + QStringLiteral(" · ");
+            QString symbols = ct.area.symbols(), numbers = ct.area.substituted(valueText);
+            if (!factor.isEmpty() && (symbols.contains(QStringLiteral(" + ")) ||
+                                      symbols.contains(QStringLiteral(" − ")))) {
+                symbols = u'(' + symbols + u')';
+                numbers = u'(' + numbers + u')';
+            }
+            Block b;
+            b.push_back(
+                {Line::Relation,
+                 ct.text + QStringLiteral(" (Teil %1 und Teil %2):").arg(ct.part).arg(ct.target)});
+            b.push_back({Line::Formula, factor + symbols});
+            b.push_back({Line::Substituted, QStringLiteral("= ") + factor + numbers});
+            b.push_back(
+                {Line::Result, QStringLiteral("= ") +
+                                   withUnit(times * area, defaultUnit(Dimension::Area), locale)});
+            hidden.blocks.push_back(b);
+        }
+        for (size_t i = 1; i < count; ++i) {
+            if (c.description.parts[i].joint != Joint::HollowIn)
+                continue;
+            const QString o = numbered(kSurface, int(i) + 1);
+            if (!values.contains(o))
+                continue;
+            hidden.blocks.push_back(
+                {{Line::Note, QStringLiteral("Der Hohlraum (Teil %1) zählt nicht zur Oberfläche; "
+                                             "seine Innenfläche ist %2 = %3.")
+                                  .arg(i + 1)
+                                  .arg(o, valueText(o))}});
+        }
+        way.sections.clear();
+        if (!unknowns.blocks.empty())
+            way.sections.push_back(std::move(unknowns));
+        for (Section& p : parts) {
+            if (!p.blocks.empty())
+                way.sections.push_back(std::move(p));
+        }
+        if (!hidden.blocks.empty())
+            way.sections.push_back(std::move(hidden));
+        if (!whole.blocks.empty())
+            way.sections.push_back(std::move(whole));
+        if (!result.blocks.empty())
+            way.sections.push_back(std::move(result));
+    }
     return w;
 }
 

@@ -121,7 +121,7 @@ struct Composite {
 // box and says in German what is wrong: a term that cannot be read, a letter
 // where no unknown may stand, an unknown letter that names the mass.
 Composite flatten(const Description& description, const QLocale& locale,
-                    const std::vector<bool>& larger = {});
+                  const std::vector<bool>& larger = {});
 
 // Solves it; a joint that does not fit, in any solution, makes no solid.
 // Where two faces meet, the smaller one is the contact; where the values

@@ -292,7 +292,7 @@ int rank(const Data& d, const Slopes& slopes, const std::vector<int>& given)
 
 } // namespace
 
-Prepared prepare(const Body& body)
+Prepared prepare(const Body& body, Use use)
 {
     auto d = std::make_shared<Data>();
     d->body = &body;
@@ -383,8 +383,9 @@ Prepared prepare(const Body& body)
         }
     }
     d->slopes = slopes(*d, d->defaultCount);
-    if (std::any_of(d->dimensions.begin(), d->dimensions.end(),
-                    [&](int k) { return d->kinds[size_t(k)] == Dimension::Count; })) {
+    if (use == Use::Often && std::any_of(d->dimensions.begin(), d->dimensions.end(), [&](int k) {
+            return d->kinds[size_t(k)] == Dimension::Count;
+        })) {
         for (int corners = 3; corners <= 24; ++corners)
             d->byCorners.push_back(slopes(*d, corners));
     }

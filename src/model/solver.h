@@ -87,7 +87,10 @@ struct Prepared {
     std::shared_ptr<const Data> data;
 };
 
-Prepared prepare(const Body& body);
+// A body solved once, such as one made of parts for one "Berechnen", is
+// not worth the slopes for every number of corners a prism may have.
+enum class Use { Often, Once };
+Prepared prepare(const Body& body, Use use = Use::Often);
 
 // Thread-safe: it keeps nothing between calls.
 Answer solve(const Prepared& body, const Values& givens);

@@ -919,6 +919,11 @@ bool equal(const Node& x, const Node& y)
     return (!x.a || equal(*x.a, *y.a)) && (!x.b || equal(*x.b, *y.b));
 }
 
+bool holds(const Node& n, const Node& part)
+{
+    return equal(n, part) || (n.a && holds(*n.a, part)) || (n.b && holds(*n.b, part));
+}
+
 std::shared_ptr<const Node> replaced(const std::shared_ptr<const Node>& n, const Node& part,
                                      const QString& symbol, bool& found)
 {
@@ -985,6 +990,9 @@ std::optional<Term> Term::reading(const Term& part, const QString& symbol) const
 {
     // A part that is a bare quantity or number says nothing new.
     if (!part.node_->a || !node_->a)
+        return std::nullopt;
+    // Looked for before anything is copied: most formulas hold no such part.
+    if (!holds(*node_->a, *part.node_) && !(node_->b && holds(*node_->b, *part.node_)))
         return std::nullopt;
     bool found = false;
     auto copy = std::make_shared<Node>(*node_);

@@ -161,7 +161,7 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
         stepValues.insert(step.symbol, body.isDimension(step.symbol)
                                            ? solution.values.value(step.symbol)
                                            : solution.found.value(step.symbol));
-        lines.push_back({Line::Result, resultLine(step.symbol)});
+        lines.push_back({Line::Result, resultLine(step.symbol), step.symbol});
     }
 
     // The dimensions fix the solid; every other quantity as the calculator
@@ -182,7 +182,7 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
                 {Line::Part, QStringLiteral("mit ") + name + QStringLiteral(" = ") + definition});
         lines.push_back({Line::Substituted, start + r.formula.substituted(text)});
         stepValues.insert(r.symbol, solution.values.value(r.symbol));
-        lines.push_back({Line::Result, resultLine(r.symbol)});
+        lines.push_back({Line::Result, resultLine(r.symbol), r.symbol});
     }
 
     // Everything once more in the rows' units, volumes also in litres.
@@ -212,7 +212,7 @@ Way wayTo(const Task& task, const Solution& solution, const std::vector<Solution
             line += QStringLiteral(" = ") +
                     withUnit(fromBase(toBase(decimal, u), litre), litre, locale);
         }
-        result.push_back({Line::Result, line});
+        result.push_back({Line::Result, line, q.symbol});
     }
     Way way;
     way.sections.push_back(std::move(section));

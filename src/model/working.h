@@ -32,6 +32,9 @@ struct Line {
     };
     Role role = Blank;
     QString text;
+    // The quantity a result line gives, for a body made of parts to sort
+    // its blocks by part.
+    QString symbol{};
 
     // Set apart in bold where it is printed.
     static bool isHeading(Role role) { return role == Heading || role == SectionHeading; }

@@ -66,6 +66,11 @@ QString Error::message() const
                                : QStringLiteral("Bei der Berechnung von „%1“: ").arg(result_);
     switch (kind_) {
     case ErrorKind::TypeMismatch:
+        // Refused as a whole, not as a number: the advice says all.
+        if (!advice_.isEmpty() && text_.isEmpty())
+            return fieldCaption_.isEmpty()
+                       ? advice_
+                       : QStringLiteral("Im Feld „%1“: %2").arg(fieldCaption_, advice_);
         if (!advice_.isEmpty())
             return QStringLiteral("%1%2 ist keine Zahl. %3").arg(quoted(text_), where, advice_);
         if (text_.trimmed().isEmpty()) {
