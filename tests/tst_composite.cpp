@@ -161,6 +161,7 @@ void TestComposite::flattenErrorKeepsTheTexts()
     QVERIFY(shown.shown);
     QCOMPARE(shown.icon, QMessageBox::Critical);
     QCOMPARE(box(win, QStringLiteral("Höhe h Teil 2"))->text(), QStringLiteral("4 +"));
+    QCOMPARE(win->focusWidget(), box(win, QStringLiteral("Höhe h Teil 2")));
     QCOMPARE(box(win, QStringLiteral("Radius r Teil 1"))->text(), QStringLiteral("3"));
     QCOMPARE(win->partCount(), 2);
     QVERIFY(box(win, QStringLiteral("Volumen V"))->text().isEmpty());
