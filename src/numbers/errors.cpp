@@ -66,6 +66,9 @@ QString Error::message() const
                                : QStringLiteral("Bei der Berechnung von „%1“: ").arg(result_);
     switch (kind_) {
     case ErrorKind::TypeMismatch:
+        // Not about a text typed anywhere, such as a file that cannot be read.
+        if (!advice_.isEmpty() && text_.isEmpty() && fieldCaption_.isEmpty())
+            return advice_;
         if (!advice_.isEmpty())
             return QStringLiteral("%1%2 ist keine Zahl. %3").arg(quoted(text_), where, advice_);
         if (text_.trimmed().isEmpty()) {
