@@ -1227,6 +1227,10 @@ private slots:
         row("bad unit",
             withParts(R"({"body": "cylinder", "rows": {"r": {"text": "3", "unit": "cm²"}}})"),
             "Die Datei ist beschädigt: Bei Teil 1 ist „cm²“ keine Einheit für r.");
+        row("long unit",
+            withParts(R"({"body": "cylinder", "rows": {"r": {"text": "3", "unit": ")" +
+                      QByteArray(20, 'm') + R"("}}})"),
+            "Die Datei ist beschädigt: Bei Teil 1 passt die Einheit nicht zu r.");
         row("unit of a count",
             withParts(R"({"body": "prism", "rows": {"n": {"text": "6", "unit": "cm"}}})"),
             "Die Datei ist beschädigt: Bei Teil 1 ist „cm“ keine Einheit für n.");

@@ -155,9 +155,14 @@ QMap<QString, Typed> readRows(const QJsonValue& value, const Rows& rows)
         const bool known = typed.unit.isEmpty() ||
                            (*dimension == kAnyDimension ? isUnitOfAnyDimension(typed.unit)
                                                         : unit(*dimension, typed.unit) != nullptr);
-        if (!known)
-            damaged(QStringLiteral("%1 ist%2 keine Einheit für %3.")
-                        .arg(rows.where, named(typed.unit), symbol));
+        if (!known) {
+            const QString shown = named(typed.unit);
+            damaged(
+                shown.isEmpty()
+                    ? QStringLiteral("%1 passt die Einheit nicht zu %2.").arg(rows.where, symbol)
+                    : QStringLiteral("%1 ist%2 keine Einheit für %3.")
+                          .arg(rows.where, shown, symbol));
+        }
         out.insert(symbol, typed);
     }
     return out;
