@@ -93,7 +93,7 @@ case "${1:-}" in
     install_missing
     build_sanitized
     seconds=${2:-600}
-    for t in to_number lenient to_text calculators inverse; do
+    for t in to_number lenient to_text calculators inverse composite_file; do
       echo "== $t, $seconds s"
       fuzz/smoke.sh "build-sanitize/fuzz/$t" "fuzz/corpus/$t" "$seconds"
     done

@@ -2,6 +2,7 @@
 
 #include "term.h"
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <numbers>
@@ -150,6 +151,11 @@ struct Body {
     std::optional<Face> base{}, top{};
     Term sides{};
     std::vector<Tie> ties{};
+    // Where a dimension's place among the sample lengths and angles of an
+    // ordinary solid is not its place among the dimensions: a body made of
+    // parts numbers each part's own from 0, so that each part is the solid
+    // its own samples make.
+    QHash<QString, int> samplePlaces{};
     // Set on a body's variants only (variants.h): the body it was made from,
     // and the faces its surface leaves out.
     const Body* plain = nullptr;

@@ -369,8 +369,13 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
                    QStringLiteral("Anzahl") + suffix);
         for (const Quantity& q : part.quantities)
             b.quantities.push_back({number(q.symbol), q.caption + suffix, q.dimension});
-        for (const QString& s : part.dimensions)
+        int lengths = 0, angles = 0;
+        for (const QString& s : part.dimensions) {
             b.dimensions << number(s);
+            const Dimension kind = part.quantity(s)->dimension;
+            if (kind != Dimension::Count)
+                b.samplePlaces.insert(number(s), kind == Dimension::Angle ? angles++ : lengths++);
+        }
         for (const QString& s : part.alwaysGiven)
             b.alwaysGiven << number(s);
         std::vector<Relation> relations;
@@ -615,6 +620,13 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
         const QString suffix = numbered(QString(), int(i) + 1);
         for (auto& [symbol, term] : typedLinks) {
             if (symbol.endsWith(suffix) && c.parts[i]->quantity(symbol.chopped(suffix.size()))) {
+                // An unknown is sampled where the dimension it gives is.
+                if (b.samplePlaces.contains(symbol)) {
+                    for (const QString& u : term.quantities()) {
+                        if (!b.samplePlaces.contains(u))
+                            b.samplePlaces.insert(u, b.samplePlaces.value(symbol));
+                    }
+                }
                 link(symbol, term);
                 symbol.clear();
             }

@@ -12,6 +12,10 @@ namespace model {
 inline constexpr int kFileVersion = 1;
 // A file larger than this is not a description, whatever it holds.
 inline constexpr qint64 kMaxFileBytes = 256 * 1024;
+// Longer than any calculation a pupil types into a box.
+inline constexpr qsizetype kMaxTextLength = 200;
+// Copies of one part joined the same way.
+inline constexpr int kMaxCount = 99;
 
 QByteArray writeDescription(const Description& description);
 

@@ -222,9 +222,12 @@ Slopes slopes(const Data& d, double corners)
         int l = 0, a = 0;
         for (const int k : d.dimensions) {
             const Dimension kind = d.kinds[size_t(k)];
+            const auto place = d.body->samplePlaces.find(d.symbols[k]);
+            const bool placed = place != d.body->samplePlaces.end();
+            const int angle = placed ? *place : a++, length = placed ? *place : l++;
             at[size_t(k)] = kind == Dimension::Count   ? corners
-                            : kind == Dimension::Angle ? angles[point][a++ % 3]
-                                                       : lengths[point][l++ % 4];
+                            : kind == Dimension::Angle ? angles[point][angle % 3]
+                                                       : lengths[point][length % 4];
         }
         std::vector<double> here = at;
         d.run(here);
