@@ -812,12 +812,10 @@ QString CompositeWindow::openFrom(const QString& path)
         return QStringLiteral("Die Datei %1 lässt sich nicht öffnen. Gibt es sie, und dürfen Sie "
                               "sie lesen?")
             .arg(shownPath(path));
-    if (file.size() > model::kMaxFileBytes)
-        return QStringLiteral("Die Datei %1 ist zu groß für die Beschreibung eines Körpers: Sie "
-                              "ist wohl keine Datei von Solvanto.")
-            .arg(shownPath(path));
     model::Description read;
     try {
+        // One byte beyond the largest description is enough to refuse a
+        // larger file in the description's own words, without reading it all.
         read = model::readDescription(file.read(model::kMaxFileBytes + 1));
     } catch (const rt::Error& e) {
         return e.message();
