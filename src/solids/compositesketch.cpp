@@ -864,24 +864,41 @@ void dropTwice(std::vector<Segment>& segments, std::vector<Curve>& curves)
         if (!g.hidden)
             continue;
         constexpr int kPieces = 40;
+        // Only the lines along it can cover it.
+        const QPointF d = g.to - g.from;
+        std::vector<const Segment*> along;
+        for (const Segment& k : keptSegments) {
+            const QPointF e = k.to - k.from;
+            const double crossed = d.x() * e.y() - d.y() * e.x();
+            if (std::abs(crossed) <= 1e-6 * std::hypot(d.x(), d.y()) * std::hypot(e.x(), e.y()) &&
+                (onSegment(g.from, k) || onSegment(g.to, k) || onSegment(k.from, g) ||
+                 onSegment(k.to, g)))
+                along.push_back(&k);
+        }
+        if (along.empty()) {
+            keptSegments.push_back(g);
+            continue;
+        }
         const auto covered = [&](int i) {
             const QPointF at = toward(g.from, g.to, (i + 0.5) / kPieces);
-            return std::any_of(keptSegments.begin(), keptSegments.end(),
-                               [&](const Segment& k) { return onSegment(at, k); });
+            return std::any_of(along.begin(), along.end(),
+                               [&](const Segment* k) { return onSegment(at, *k); });
         };
+        std::vector<Segment> left;
         int from = 0;
         bool gone = covered(0);
         for (int i = 1; i <= kPieces; ++i) {
             const bool next = i < kPieces && covered(i);
             if (i == kPieces || next != gone) {
                 if (!gone)
-                    keptSegments.push_back({toward(g.from, g.to, double(from) / kPieces),
-                                            toward(g.from, g.to, double(i) / kPieces), true,
-                                            g.parts, g.owner});
+                    left.push_back({toward(g.from, g.to, double(from) / kPieces),
+                                    toward(g.from, g.to, double(i) / kPieces), true, g.parts,
+                                    g.owner});
                 from = i;
                 gone = next;
             }
         }
+        keptSegments.insert(keptSegments.end(), left.begin(), left.end());
     }
     segments = keptSegments;
 
@@ -1145,9 +1162,12 @@ Sketch compositeSketch(const model::Description& description, const model::Value
                 coveredBy[a].push_back(int(b));
         }
     }
+    std::vector<QRectF> around;
+    for (const QPolygonF& o : drawing.outlines)
+        around.push_back(o.boundingRect());
     const auto covered = [&](int owner, QPointF at) {
         for (const int b : coveredBy[owner]) {
-            if (drawing.outlines[b].containsPoint(at, Qt::OddEvenFill))
+            if (around[b].contains(at) && drawing.outlines[b].containsPoint(at, Qt::OddEvenFill))
                 return true;
         }
         return false;
