@@ -754,8 +754,10 @@ void drawRound(const Placed& p, int owner, Drawing& d)
     sampleEllipse(bottom, points);
     sampleEllipse(top, points);
     d.outlines.push_back(outline(points));
-    const double middle = (r.bottom + r.top) / 2;
-    d.labelAt.push_back(project(p.at + P3{0, h / 2, -middle * 0.6}));
+    // On its front, lower where it narrows upwards: clear of the top's rim.
+    const double up = r.top < r.bottom ? 0.35 : r.top > r.bottom ? 0.65 : 0.5;
+    const double there = r.bottom + (r.top - r.bottom) * up;
+    d.labelAt.push_back(project(p.at + P3{0, h * up, -there * 0.6}));
     d.tops.push_back(QPolygonF());
     if (r.top > 0) {
         std::vector<QPointF> rim;
@@ -1240,15 +1242,24 @@ Sketch compositeSketch(const model::Description& description, const model::Value
         return QRectF(fit(r.topLeft()), r.size() * scale);
     };
 
-    // The parts lacking a base first, alone: the note says so under them.
+    // The note on a missing base goes under the whole drawing, where no
+    // part stands; the dotted edges show whose base it is.
     Sketch s;
     bool open = false, anyBase = false;
-    for (const Segment& g : segments)
+    for (const Segment& g : segments) {
         anyBase = anyBase || (g.parts & Sketch::Base);
-    for (const Curve& c : curves)
+        if (g.hidden)
+            s.hidden(fit(g.from), fit(g.to), g.parts);
+        else
+            s.line(fit(g.from), fit(g.to), g.parts);
+    }
+    for (const Curve& c : curves) {
         anyBase = anyBase || (c.parts & Sketch::Base);
-    for (size_t k = 0; k < placed.size(); ++k) {
-        if (placed[k].withoutTop && !open && !drawing.tops[k].isEmpty()) {
+        s.arc(fitRect(c.ellipse), c.start, c.span, c.hidden, c.parts);
+    }
+    // One open top is tinted, the first.
+    for (size_t k = 0; k < placed.size() && !open; ++k) {
+        if (placed[k].withoutTop && !drawing.tops[k].isEmpty()) {
             std::vector<QPointF> corners;
             for (const QPointF& p : drawing.tops[k])
                 corners.push_back(fit(p));
@@ -1256,24 +1267,7 @@ Sketch compositeSketch(const model::Description& description, const model::Value
             open = true;
         }
     }
-    const auto lacksBase = [&](int owner) { return placed[owner].withoutBase; };
-    const auto put = [&](Sketch& into, bool ofLacking) {
-        for (const Segment& g : segments) {
-            if (lacksBase(g.owner) != ofLacking)
-                continue;
-            if (g.hidden)
-                into.hidden(fit(g.from), fit(g.to), g.parts);
-            else
-                into.line(fit(g.from), fit(g.to), g.parts);
-        }
-        for (const Curve& c : curves) {
-            if (lacksBase(c.owner) == ofLacking)
-                into.arc(fitRect(c.ellipse), c.start, c.span, c.hidden, c.parts);
-        }
-    };
-    put(s, true);
     s = s.opened(open, anyBase);
-    put(s, false);
 
     // Each part's number, where no other stands; the count where fewer
     // copies are drawn.
