@@ -22,7 +22,7 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kSquash = 0.5;                             // depth drawn at half length
 constexpr double kFlat = kSquash * std::numbers::sqrt2 / 2; // a circle's height : width
-constexpr double kSmallest = 0.125, kLargest = 8;           // of a size, against the first one
+constexpr double kSmallest = 0.125, kLargest = 8;           // a size against the first length known
 constexpr int kMostCopies = 6;                              // more are one copy with its count
 constexpr double kSize = 3;                                 // the drawing's longer side
 
@@ -57,9 +57,9 @@ QPointF project(P3 p)
     return Sketch::oblique(p.x, -p.y, p.z * kSquash);
 }
 
-// Towards the viewer: a face whose outward normal has a positive part along
-// it is seen.
-const P3 kTowardsViewer{kSquash * std::numbers::sqrt2 / 2, kSquash* std::numbers::sqrt2 / 2, -1};
+// Towards the viewer, along which the drawing flattens the solid: a face
+// whose outward normal has a positive part along it is seen.
+constexpr P3 kTowardsViewer{kFlat, kFlat, -1};
 
 // A solid bounded by flat faces, in its own place: centred over x = z = 0,
 // standing on y = 0.
@@ -237,7 +237,7 @@ struct Sizes {
             return std::nan("");
         return std::clamp(v, kSmallest, kLargest);
     }
-    double or_(const char* symbol, double otherwise) const
+    double orElse(const char* symbol, double otherwise) const
     {
         const double v = (*this)(symbol);
         return std::isnan(v) ? std::clamp(otherwise, kSmallest, kLargest) : v;
@@ -253,30 +253,30 @@ Shape shapeOf(const QString& id, const Sizes& size, Room room, bool lies)
                     : prismOver(rectangle(a, b), c);
     };
     if (id == u"cube") {
-        const double a = size.or_("a", 2 * half);
+        const double a = size.orElse("a", 2 * half);
         return box(a, a, a);
     }
     if (id == u"cuboid" || id == u"parallelepiped") {
-        const double a = size.or_("a", 2 * room.halfX), b = size.or_("b", 2 * room.halfZ);
-        return box(a, b, size.or_(id == u"cuboid" ? "c" : "h", room.height));
+        const double a = size.orElse("a", 2 * room.halfX), b = size.orElse("b", 2 * room.halfZ);
+        return box(a, b, size.orElse(id == u"cuboid" ? "c" : "h", room.height));
     }
     if (id == u"general-prism") {
         const double g = size("G");
         const double a = std::isnan(g) ? 2 * half : std::clamp(std::sqrt(g), kSmallest, kLargest);
-        return box(a, a, size.or_("h", room.height));
+        return box(a, a, size.orElse("h", room.height));
     }
     if (id == u"prism") {
         const double n = size.values.value(model::numbered(QStringLiteral("n"), size.part), 6);
         const int corners = std::isfinite(n) ? std::clamp(int(std::lround(n)), 3, 12) : 6;
         // The edge from the circumradius: a = 2 ru sin(π/n).
-        const double a = size.or_("a", 2 * half * std::sin(kPi / corners));
+        const double a = size.orElse("a", 2 * half * std::sin(kPi / corners));
         const double radius = a / (2 * std::sin(kPi / corners));
         if (lies)
-            return lying(regular(corners, radius), size.or_("h", 2 * room.halfZ));
-        return prismOver(regular(corners, radius), size.or_("h", room.height));
+            return lying(regular(corners, radius), size.orElse("h", 2 * room.halfZ));
+        return prismOver(regular(corners, radius), size.orElse("h", room.height));
     }
     if (id == u"triangular-prism") {
-        const double c = size.or_("c", 2 * room.halfX);
+        const double c = size.orElse("c", 2 * room.halfX);
         const double a = size("a"), b = size("b");
         // Where the corner opposite c stands over c: by the two other sides
         // where known, else over c's middle.
@@ -291,31 +291,31 @@ Shape shapeOf(const QString& id, const Sizes& size, Room room, bool lies)
         hc = std::clamp(hc, kSmallest, kLargest);
         const std::vector<std::pair<double, double>> section{{0, 0}, {c, 0}, {foot, hc}};
         if (lies)
-            return lying(section, size.or_("h", 2 * room.halfZ));
-        return prismOver(section, size.or_("h", room.height));
+            return lying(section, size.orElse("h", 2 * room.halfZ));
+        return prismOver(section, size.orElse("h", room.height));
     }
     if (id == u"trapezoid-prism") {
-        const double a = size.or_("a", 2 * room.halfX), c = size.or_("c", 0.6 * a);
-        const double ht = size.or_("ht", lies ? 0.4 * a : 2 * room.halfZ), d = size("d");
+        const double a = size.orElse("a", 2 * room.halfX), c = size.orElse("c", 0.6 * a);
+        const double ht = size.orElse("ht", lies ? 0.4 * a : 2 * room.halfZ), d = size("d");
         const double left = std::isnan(d) || d <= ht ? (a - c) / 2 : std::sqrt(d * d - ht * ht);
         const std::vector<std::pair<double, double>> section{{0, 0},
                                                              {a, 0},
                                                              {std::clamp(left, -a, 2 * a) + c, ht},
                                                              {std::clamp(left, -a, 2 * a), ht}};
         if (lies)
-            return lying(section, size.or_("h", 2 * room.halfZ));
-        return prismOver(section, size.or_("h", room.height));
+            return lying(section, size.orElse("h", 2 * room.halfZ));
+        return prismOver(section, size.orElse("h", room.height));
     }
     if (id == u"half-cylinder") {
         // Always lying on its flat face, as it is drawn alone.
-        const double r = size.or_("r", room.halfX);
+        const double r = size.orElse("r", room.halfX);
         std::vector<std::pair<double, double>> section;
         constexpr int kSteps = 16;
         for (int i = 0; i <= kSteps; ++i) {
             const double t = kPi * i / kSteps;
             section.push_back({r * std::cos(t), r * std::sin(t)});
         }
-        return lying(section, size.or_("l", 2 * room.halfZ), true);
+        return lying(section, size.orElse("l", 2 * room.halfZ), true);
     }
     if (id == u"pyramid" || id == u"general-pyramid" || id == u"rectangular-pyramid") {
         double a = size("a"), b = size("b");
@@ -327,48 +327,48 @@ Shape shapeOf(const QString& id, const Sizes& size, Room room, bool lies)
         }
         a = std::isnan(a) ? 2 * room.halfX : a;
         b = std::isnan(b) ? 2 * room.halfZ : b;
-        return loft(rectangle(a, b), {{0, 0}}, size.or_("h", room.height));
+        return loft(rectangle(a, b), {{0, 0}}, size.orElse("h", room.height));
     }
     if (id == u"frustum") {
-        const double a1 = size.or_("a1", 2 * half), a2 = size.or_("a2", 0.55 * a1);
-        return loft(rectangle(a1, a1), rectangle(a2, a2), size.or_("h", room.height));
+        const double a1 = size.orElse("a1", 2 * half), a2 = size.orElse("a2", 0.55 * a1);
+        return loft(rectangle(a1, a1), rectangle(a2, a2), size.orElse("h", room.height));
     }
     if (id == u"tetrahedron") {
-        const double a = size.or_("a", 2 * half);
+        const double a = size.orElse("a", 2 * half);
         return loft({{0, 0}, {a, 0}, {a / 2, a * std::sqrt(3.0) / 2}},
                     {{a / 2, a * std::sqrt(3.0) / 6}}, a * std::sqrt(2.0 / 3));
     }
     if (id == u"octahedron")
-        return octahedron(size.or_("a", 1.4 * half));
+        return octahedron(size.orElse("a", 1.4 * half));
 
     Shape s;
     if (id == u"cylinder" || id == u"cone" || id == u"cone-frustum" || id == u"hollow-cylinder") {
         s.kind = Kind::Round;
         const double d = size("d");
         const bool hollow = id == u"hollow-cylinder";
-        const double r = size.or_(hollow ? "R" : "r", std::isnan(d) ? half : d / 2);
+        const double r = size.orElse(hollow ? "R" : "r", std::isnan(d) ? half : d / 2);
         s.round = {r, r, 0};
         if (id == u"cone")
             s.round.top = 0;
         if (id == u"cone-frustum")
-            s.round.top = std::min(size.or_("r2", 0.55 * r), kLargest);
+            s.round.top = std::min(size.orElse("r2", 0.55 * r), kLargest);
         if (hollow)
-            s.round.inner = std::min(size.or_("r", 0.6 * r), 0.95 * r);
+            s.round.inner = std::min(size.orElse("r", 0.6 * r), 0.95 * r);
         s.halfX = s.halfZ = std::max(s.round.bottom, s.round.top);
-        s.height = size.or_("h", room.height);
+        s.height = size.orElse("h", room.height);
         return s;
     }
     if (id == u"sphere" || id == u"hollow-sphere" || id == u"hemisphere" ||
         id == u"spherical-cap") {
         s.kind = Kind::Dome;
         const bool hollow = id == u"hollow-sphere";
-        const double r = size.or_(hollow ? "R" : "r", half);
+        const double r = size.orElse(hollow ? "R" : "r", half);
         double height = 2 * r;
         if (id == u"hemisphere")
             height = r;
         if (id == u"spherical-cap")
-            height = std::min(size.or_("h", 0.6 * r), 2 * r);
-        s.dome = {r, height, hollow ? std::min(size.or_("r", 0.7 * r), 0.95 * r) : 0};
+            height = std::min(size.orElse("h", 0.6 * r), 2 * r);
+        s.dome = {r, height, hollow ? std::min(size.orElse("r", 0.7 * r), 0.95 * r) : 0};
         // Wider than its base where it is more than half a ball.
         s.halfX = s.halfZ = height >= r ? r : std::sqrt(height * (2 * r - height));
         s.height = height;
@@ -376,8 +376,8 @@ Shape shapeOf(const QString& id, const Sizes& size, Room room, bool lies)
     }
     if (id == u"torus") {
         s.kind = Kind::Ring;
-        const double outer = size.or_("R", 0.7 * half);
-        s.ring = {outer, std::min(size.or_("r", 0.3 * outer), 0.9 * outer)};
+        const double outer = size.orElse("R", 0.7 * half);
+        s.ring = {outer, std::min(size.orElse("r", 0.3 * outer), 0.9 * outer)};
         s.halfX = s.halfZ = s.ring.radius + s.ring.tube;
         s.height = 2 * s.ring.tube;
         return s;
@@ -1175,11 +1175,13 @@ Sketch compositeSketch(const model::Description& description, const model::Value
         return false;
     };
 
-    // Every line cut where it passes behind another part.
+    // Every line cut where it passes behind another part. A hidden one is
+    // cut too where an open top would show it: not behind another part.
+    const auto behindOnly = [](unsigned kinds) { return kinds & ~unsigned(Sketch::Inside); };
     constexpr int kPieces = 40;
     std::vector<Segment> segments;
     for (const Segment& s : drawing.segments) {
-        if (s.hidden || coveredBy[s.owner].empty()) {
+        if ((s.hidden && !(s.parts & Sketch::Inside)) || coveredBy[s.owner].empty()) {
             segments.push_back(s);
             continue;
         }
@@ -1190,8 +1192,8 @@ Sketch compositeSketch(const model::Description& description, const model::Value
                 i < kPieces && covered(s.owner, toward(s.from, s.to, (i + 0.5) / kPieces));
             if (i == kPieces || next != behind) {
                 segments.push_back({toward(s.from, s.to, double(from) / kPieces),
-                                    toward(s.from, s.to, double(i) / kPieces), behind, s.parts,
-                                    s.owner});
+                                    toward(s.from, s.to, double(i) / kPieces), s.hidden || behind,
+                                    behind ? behindOnly(s.parts) : s.parts, s.owner});
                 from = i;
                 behind = next;
             }
@@ -1199,7 +1201,7 @@ Sketch compositeSketch(const model::Description& description, const model::Value
     }
     std::vector<Curve> curves;
     for (const Curve& c : drawing.curves) {
-        if (c.hidden || coveredBy[c.owner].empty()) {
+        if ((c.hidden && !(c.parts & Sketch::Inside)) || coveredBy[c.owner].empty()) {
             curves.push_back(c);
             continue;
         }
@@ -1215,7 +1217,8 @@ Sketch compositeSketch(const model::Description& description, const model::Value
             const bool next = i < pieces && covered(c.owner, point((i + 0.5) / pieces));
             if (i == pieces || next != behind) {
                 curves.push_back({c.ellipse, c.start + c.span * from / pieces,
-                                  c.span * (i - from) / pieces, behind, c.parts, c.owner});
+                                  c.span * (i - from) / pieces, c.hidden || behind,
+                                  behind ? behindOnly(c.parts) : c.parts, c.owner});
                 from = i;
                 behind = next;
             }
