@@ -6,6 +6,7 @@
 #include "runtime/windows.h"
 #include "solids/calculatorwindow.h"
 #include "solids/catalogue.h"
+#include "solids/compositesketch.h"
 #include "support.h"
 #include "worked/workedsolution.h"
 
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <numbers>
 
 namespace w = rt::windows;
@@ -249,6 +251,8 @@ private slots:
     void pyramidLeavesA2Alone();
     void bodySketches_data();
     void bodySketches();
+    void compositeSketches_data();
+    void compositeSketches();
 };
 
 void TestSolids::figures_data()
@@ -930,6 +934,96 @@ void TestSolids::bodySketches()
         QVERIFY(sketch.description().startsWith(closed.description()));
         QVERIFY(sketch.description() != closed.description());
     }
+}
+
+void TestSolids::compositeSketches_data()
+{
+    QTest::addColumn<model::Description>("description");
+    QTest::addColumn<model::Values>("values");
+    QTest::addColumn<bool>("withoutBase");
+    QTest::addColumn<QString>("words");
+
+    using model::Joint;
+    using model::numbered;
+    const auto part = [](const char* id, Joint joint = Joint::On, int target = 1, int count = 1) {
+        model::PartDescription p;
+        p.body = QString::fromUtf8(id);
+        p.joint = joint;
+        p.target = target;
+        p.count = count;
+        return p;
+    };
+    model::Description silo{{part("cylinder"), part("cone")}};
+    silo.parts[0].withoutBase = true;
+    row("silo", silo,
+        model::Values{{numbered("r", 1), 3},
+                      {numbered("h", 1), 6},
+                      {numbered("r", 2), 3},
+                      {numbered("h", 2), 3}},
+        true,
+        QStringLiteral("Körper aus 2 Teilen: Teil 1 Zylinder ohne Boden, Teil 2 Kegel, aufgesetzt "
+                       "auf Teil 1"));
+    row("bored block", model::Description{{part("cuboid"), part("cylinder", Joint::BoredThrough)}},
+        model::Values{{numbered("a", 1), 8},
+                      {numbered("b", 1), 5},
+                      {numbered("c", 1), 4},
+                      {numbered("r", 2), 1}},
+        false,
+        QStringLiteral("Körper aus 2 Teilen: Teil 1 Quader, Teil 2 Zylinder, durchgebohrt durch "
+                       "Teil 1"));
+    row("table on four feet",
+        model::Description{{part("cuboid"), part("cube", Joint::Under, 1, 4)}}, model::Values{},
+        false,
+        QStringLiteral("Körper aus 2 Teilen: Teil 1 Quader, Teil 2 Würfel, 4 Stück, untergesetzt "
+                       "unter Teil 1"));
+    // Nothing here makes a solid; the drawing must still be one of a few units.
+    model::Description odd;
+    for (const char* id : {"no-such-body", "pyramid", "frustum", "torus", "octahedron",
+                           "half-cylinder", "spherical-cap", "prism"})
+        odd.parts.push_back(part(id, Joint::HollowIn, 9, 99));
+    odd.parts[3].joint = Joint::LyingOn;
+    odd.parts[5].target = 0;
+    odd.parts[6].count = -5;
+    row("odd", odd,
+        model::Values{{numbered("a", 2), std::nan("")},
+                      {numbered("h", 3), 1e300},
+                      {numbered("r", 4), 0},
+                      {numbered("a", 5), -3},
+                      {numbered("h", 7), std::numeric_limits<double>::infinity()}},
+        false,
+        QStringLiteral("Körper aus 8 Teilen: Teil 1 unbekannter Körper, 99 Stück, Teil 2 "
+                       "Pyramide, 99 Stück, innen hohl in Teil 1"));
+}
+
+// A body made of parts is drawn at a size the pane can fit, whatever it is
+// made of, and the words name its parts.
+void TestSolids::compositeSketches()
+{
+    QFETCH(model::Description, description);
+    QFETCH(model::Values, values);
+    QFETCH(bool, withoutBase);
+    QFETCH(QString, words);
+    const solids::Sketch sketch = solids::compositeSketch(description, values);
+    QRectF bounds;
+    const auto add = [&](QPointF p) {
+        QVERIFY2(std::isfinite(p.x()) && std::isfinite(p.y()), "not finite");
+        bounds |= QRectF(p, QSizeF(1e-9, 1e-9));
+    };
+    for (const solids::Sketch::Line& l : sketch.lines()) {
+        add(l.from);
+        add(l.to);
+    }
+    for (const solids::Sketch::Arc& a : sketch.arcs()) {
+        add(a.ellipse.topLeft());
+        add(a.ellipse.bottomRight());
+    }
+    QCOMPARE(sketch.labels().size() >= description.parts.size(), true);
+    for (const solids::Sketch::Label& l : sketch.labels())
+        add(l.at);
+    QVERIFY(bounds.width() > 0.5 && bounds.height() > 0.5);
+    QVERIFY(bounds.width() < 20 && bounds.height() < 20);
+    QCOMPARE(sketch.withoutBase(), withoutBase);
+    QVERIFY2(sketch.description().startsWith(words), qPrintable(sketch.description()));
 }
 
 QTEST_MAIN(TestSolids)
