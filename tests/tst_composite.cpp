@@ -149,6 +149,11 @@ void TestComposite::silo()
              QStringLiteral("berechnet"));
     QVERIFY(box(win, QStringLiteral("Radius r Teil 1"))->accessibleDescription().isEmpty());
     QVERIFY(!win->solutionText().isEmpty());
+    // What is printed: the way shown, under the parts' sketch, numbered.
+    const worked::Document printed = win->document();
+    QCOMPARE(printed.solid, QStringLiteral("Zusammengesetzter Körper"));
+    QVERIFY(win->solutionText().endsWith(printed.solution.join(u'\n').trimmed()));
+    QCOMPARE(printed.sketch.labels().size(), size_t(2));
 }
 
 // A text that does not read names its box; nothing typed is lost.
