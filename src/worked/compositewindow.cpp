@@ -39,6 +39,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
@@ -166,6 +167,7 @@ CompositeWindow::CompositeWindow()
     rows->addStretch();
 
     auto* rowsArea = new RowsArea(this, rowsBox_);
+    rowsArea_ = rowsArea;
     rowsArea->setObjectName(QStringLiteral("scrteile"));
     // Eight parts are taller than any screen: the rows share the height with
     // the worked solution rather than ask for all of it.
@@ -873,6 +875,10 @@ void CompositeWindow::cmdteilhinzufügen_Click()
     addPart();
     clearComputed();
     parts_.back()->body->setFocus();
+    // The new part is scrolled into view once it is laid out.
+    QTimer::singleShot(0, parts_.back()->group, [this, group = parts_.back()->group] {
+        rowsArea_->ensureWidgetVisible(group);
+    });
 }
 
 void CompositeWindow::cmdteilentfernen_Click()

@@ -123,6 +123,7 @@ private:
     QHBoxLayout* solutionsLayout_;
     QButtonGroup* solutions_;
     QWidget* rowsBox_;
+    RowsArea* rowsArea_ = nullptr;
     QVBoxLayout* partsLayout_;
     QPushButton* addPart_;
     QPushButton* removePart_;
