@@ -382,6 +382,12 @@ Prepared prepare(const Body& body, Use use)
         for (const Equation& part : plain.equations) {
             if (&part == &e)
                 continue;
+            // A formula holds another as a part only if it reads all it reads.
+            const std::vector<int>& reads = e.formula.reads;
+            if (!std::all_of(part.formula.reads.begin(), part.formula.reads.end(), [&](int r) {
+                    return std::find(reads.begin(), reads.end(), r) != reads.end();
+                }))
+                continue;
             if (const auto t = e.formula.term.reading(part.formula.term, d->symbols[part.symbol]))
                 d->derived.push_back(equation(*d, e.symbol, *t));
         }
