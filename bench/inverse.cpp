@@ -183,6 +183,11 @@ void composites(int count, std::mt19937& rng)
         backward.push_back(backUs);
         if (b.status != model::Answer::Solved) {
             ++unsolved;
+            QStringList what;
+            for (const auto& p : d.parts)
+                what << p.body + u'/' + model::jointCaption(p.joint, p.target);
+            std::fprintf(stderr, "not solved (%d): %s: %s\n", int(b.status),
+                         qPrintable(what.join(", ")), qPrintable(model::message(back, b, c)));
             continue;
         }
         const bool found =

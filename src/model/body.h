@@ -154,8 +154,13 @@ struct Body {
     // Where a dimension's place among the sample lengths and angles of an
     // ordinary solid is not its place among the dimensions: a body made of
     // parts numbers each part's own from 0, so that each part is the solid
-    // its own samples make.
-    QHash<QString, int> samplePlaces{};
+    // its own samples make, and scales each part's lengths by a factor of
+    // its own, so that no two parts are the same solid.
+    struct Sample {
+        int place = 0;
+        double scale = 1;
+    };
+    QHash<QString, Sample> samples{};
     // Set on a body's variants only (variants.h): the body it was made from,
     // and the faces its surface leaves out.
     const Body* plain = nullptr;

@@ -374,7 +374,8 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
             b.dimensions << number(s);
             const Dimension kind = part.quantity(s)->dimension;
             if (kind != Dimension::Count)
-                b.samplePlaces.insert(number(s), kind == Dimension::Angle ? angles++ : lengths++);
+                b.samples.insert(number(s), {kind == Dimension::Angle ? angles++ : lengths++,
+                                             1 / (1 + 0.37 * double(i))});
         }
         for (const QString& s : part.alwaysGiven)
             b.alwaysGiven << number(s);
@@ -621,10 +622,10 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
         for (auto& [symbol, term] : typedLinks) {
             if (symbol.endsWith(suffix) && c.parts[i]->quantity(symbol.chopped(suffix.size()))) {
                 // An unknown is sampled where the dimension it gives is.
-                if (b.samplePlaces.contains(symbol)) {
+                if (b.samples.contains(symbol)) {
                     for (const QString& u : term.quantities()) {
-                        if (!b.samplePlaces.contains(u))
-                            b.samplePlaces.insert(u, b.samplePlaces.value(symbol));
+                        if (!b.samples.contains(u))
+                            b.samples.insert(u, b.samples.value(symbol));
                     }
                 }
                 link(symbol, term);

@@ -222,12 +222,13 @@ Slopes slopes(const Data& d, double corners)
         int l = 0, a = 0;
         for (const int k : d.dimensions) {
             const Dimension kind = d.kinds[size_t(k)];
-            const auto place = d.body->samplePlaces.find(d.symbols[k]);
-            const bool placed = place != d.body->samplePlaces.end();
-            const int angle = placed ? *place : a++, length = placed ? *place : l++;
-            at[size_t(k)] = kind == Dimension::Count   ? corners
-                            : kind == Dimension::Angle ? angles[point][angle % 3]
-                                                       : lengths[point][length % 4];
+            const auto sample = d.body->samples.find(d.symbols[k]);
+            const bool placed = sample != d.body->samples.end();
+            const int angle = placed ? sample->place : a++, length = placed ? sample->place : l++;
+            at[size_t(k)] = kind == Dimension::Count ? corners
+                            : kind == Dimension::Angle
+                                ? angles[point][angle % 3]
+                                : lengths[point][length % 4] * (placed ? sample->scale : 1);
         }
         std::vector<double> here = at;
         d.run(here);
@@ -380,6 +381,12 @@ Prepared prepare(const Body& body, Use use)
     for (const Equation& e : plain.equations) {
         for (const Equation& part : plain.equations) {
             if (&part == &e)
+                continue;
+            // A formula holds another as a part only if it reads all it reads.
+            const std::vector<int>& reads = e.formula.reads;
+            if (!std::all_of(part.formula.reads.begin(), part.formula.reads.end(), [&](int r) {
+                    return std::find(reads.begin(), reads.end(), r) != reads.end();
+                }))
                 continue;
             if (const auto t = e.formula.term.reading(part.formula.term, d->symbols[part.symbol]))
                 d->derived.push_back(equation(*d, e.symbol, *t));
