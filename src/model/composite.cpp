@@ -322,11 +322,16 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
     // Quantities read from terms, by symbol: where a quantity is free it is
     // read from its term; else the term is one more equation, given as a
     // ratio of 1.
+    // Such an equation is named as it was typed, "m = x", so that a message
+    // about it says what the user wrote.
     std::vector<Relation> equations;
+    QHash<QString, QString> texts;
     const auto equation = [&](const QString& symbol, const Term& term) {
-        const QString e = QStringLiteral("Gl") + numbered(QString(), int(equations.size()) + 1);
+        const QString e =
+            symbol + QStringLiteral(" = ") + texts.value(symbol, term.symbols()).trimmed();
+        c.equations << e;
         b.quantities.push_back(
-            {e, QStringLiteral("Gleichung %1").arg(equations.size() + 1), Dimension::Count});
+            {e, QStringLiteral("Gleichung %1").arg(c.equations.size()), Dimension{}});
         equations.push_back(Relation{e, Term::quantity(symbol) / term});
         task.typed.insert(e, 1);
     };
@@ -426,6 +431,7 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
             } else {
                 useUnknowns(r.unknowns, box);
                 typedLinks.push_back({symbol, inBase(*r.term, u, q->dimension)});
+                texts.insert(symbol, it->text);
             }
         }
     }
@@ -456,6 +462,7 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
         } else {
             useUnknowns(r.unknowns, q->caption);
             typedLinks.push_back({it.key(), inBase(*r.term, u, q->dimension)});
+            texts.insert(it.key(), it->text);
         }
     }
     if (material && !task.typed.contains(kDensity) && !d.material.isEmpty()) {
@@ -883,11 +890,6 @@ int partOf(const Composite& c, const QString& symbol)
     return 0;
 }
 
-bool isEquation(const QString& symbol)
-{
-    return symbol.startsWith(QStringLiteral("Gl"));
-}
-
 QString blockSymbol(const Block& b)
 {
     for (auto it = b.rbegin(); it != b.rend(); ++it) {
@@ -1039,7 +1041,8 @@ Working working(const Composite& c, const Answer& answer, const QLocale& locale)
 {
     Working w = working(c.task, answer, locale);
     w.title = QStringLiteral("Zusammengesetzter Körper");
-    std::erase_if(w.given, [](const Given& g) { return isEquation(g.symbol); });
+    const auto isEquation = [&](const QString& s) { return c.equations.contains(s); };
+    std::erase_if(w.given, [&](const Given& g) { return isEquation(g.symbol); });
     // A row linked by a term is given as the term.
     const auto termGiven = [&](const QString& symbol, const Typed& t) {
         if (t.text.trimmed().isEmpty() || c.task.typed.contains(symbol))
@@ -1058,6 +1061,13 @@ Working working(const Composite& c, const Answer& answer, const QLocale& locale)
         if (c.body->quantity(s) && !c.task.typed.contains(s))
             w.sought << s;
     }
+    // The totals given: what is sought is what fixes the parts.
+    if (w.sought.isEmpty()) {
+        for (const QString& s : c.body->dimensions) {
+            if (!c.task.typed.contains(s))
+                w.sought << s;
+        }
+    }
 
     const size_t count = c.description.parts.size();
     for (size_t k = 0; k < w.solutions.size(); ++k) {
@@ -1074,7 +1084,7 @@ Working working(const Composite& c, const Answer& answer, const QLocale& locale)
         Section whole{QStringLiteral("Gesamtkörper"), {}};
         Section result;
         for (Block& b : blocks) {
-            std::erase_if(b, [](const Line& l) { return isEquation(l.symbol); });
+            std::erase_if(b, [&](const Line& l) { return isEquation(l.symbol); });
             if (b.empty())
                 continue;
             if (b.front().role == Line::Heading && b.front().text == QStringLiteral("Ergebnis:")) {

@@ -113,6 +113,9 @@ struct Composite {
     std::vector<Contact> contacts;
     std::vector<Fit> fits;
     QStringList unknowns;
+    // Terms typed where no free quantity takes them, each an equation of its
+    // own, named as typed: "m = x".
+    QStringList equations;
     // For each part, whether its face at a joint was taken as the larger one.
     std::vector<bool> larger;
 };
