@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes a picture of the window "Zusammengesetzter Körper" from the real
 # program, driven from outside with the keyboard alone, on a private X server
-# (Xvfb, 96 DPI, no window manager): a cylinder of r = 3 cm, h = 5 cm with a
-# cone of r = 3 cm, h = 4 cm set on it, computed.
+# (Xvfb, 96 DPI, no window manager): a silo, a cylinder of r = 3 cm, h = 5 cm
+# without a floor with a cone of r = 3 cm, h = 4 cm set on it, computed.
 #
 #   tools/zusammengesetzt_screenshot.sh             writes /tmp/zusammengesetzt.png
 #   tools/zusammengesetzt_screenshot.sh --scale 2   the same at QT_SCALE_FACTOR=2
@@ -33,10 +33,12 @@ key alt+e
 key Down Down Down Return
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zusammengesetzter Körper$' | head -n 1)
 sleep 0.5
-# Part 1: "Z" chooses Zylinder; the count and two check boxes, then each
-# row is a box and its unit.
+# Part 1: "Z" chooses Zylinder; the count, "ohne Grundfläche" ticked and
+# "ohne Deckfläche", then each row is a box and its unit.
 key Z
-key Tab Tab Tab Tab
+key Tab Tab
+key space
+key Tab Tab
 type_text '3'
 key Tab Tab Tab Tab
 type_text '5'
@@ -52,5 +54,10 @@ key Tab Tab Tab Tab
 type_text '4'
 key Return
 sleep 0.8
+# The rows scrolled to their end, where the whole body's V and O stand.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 150 * scale)) $((Y + 300 * scale))
+for _ in $(seq 30); do xdotool click 5; done
+sleep 0.5
 import -window "$window" "$out"
 echo "$out: $(identify -format '%wx%h' "$out")"
