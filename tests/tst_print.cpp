@@ -5,6 +5,7 @@
 #include "runtime/windows.h"
 #include "solids/calculatorwindow.h"
 #include "support.h"
+#include "worked/compositewindow.h"
 #include "worked/inversewindow.h"
 #include "worked/rechenwegwindow.h"
 #include "worked/worksheet.h"
@@ -221,6 +222,7 @@ private slots:
     void printPreview();
     void nothingToPrint();
     void inverseProblemWithTwoSolutions();
+    void siloWorksheet();
     void headingsByRole_data();
     void headingsByRole();
 
@@ -534,6 +536,44 @@ void TestPrint::inverseProblemWithTwoSolutions()
     const QString running = solution.join(u' ');
     for (const QString& line : filled(document.solution))
         QVERIFY2(running.contains(line.simplified()), qPrintable(line));
+}
+
+// A silo without a floor on a worksheet, as another program reads it: the
+// numbered sketch with its note and the task on the first page, the parts,
+// the hidden faces and the totals in the solution.
+void TestPrint::siloWorksheet()
+{
+    const QString name = QString::fromUtf8(names::kComposite);
+    w::show(name);
+    auto* window = dynamic_cast<worked::CompositeWindow*>(w::loaded(name));
+    window->findChild<QComboBox*>(QStringLiteral("Körper Teil 1"))
+        ->setCurrentText(QStringLiteral("Zylinder"));
+    window->findChild<QCheckBox*>(QStringLiteral("ohne Grundfläche Teil 1"))->setChecked(true);
+    test::click(window, QStringLiteral("cmdteilhinzufügen"));
+    window->findChild<QComboBox*>(QStringLiteral("Körper Teil 2"))
+        ->setCurrentText(QStringLiteral("Kegel"));
+    for (const auto& [box, text] : {std::pair{"Radius r Teil 1", "3"},
+                                    {"Höhe h Teil 1", "5"},
+                                    {"Radius r Teil 2", "3"},
+                                    {"Höhe h Teil 2", "4"}})
+        test::type(window, QString::fromUtf8(box), QString::fromUtf8(text));
+    test::click(window, QStringLiteral("cmdberechnen"));
+    const QString file = dir_.filePath(QStringLiteral("Silo.pdf"));
+    QCOMPARE(worked::writePdf(file, window->document(), true), QString());
+    const QStringList task = pageText(file, 1);
+    for (const char* line : {"Gegeben:", "r₁ = 3 cm", "Gesucht:", "1", "2", "ohne Boden"})
+        QVERIFY2(hasLine(task, QString::fromUtf8(line)), line);
+    QStringList solution;
+    for (int page = 2; page <= info(file, "Pages").toInt(); ++page)
+        solution += pageText(file, page);
+    // 57π and 45π, the floor not counted.
+    const QString point = QLocale().decimalPoint();
+    for (const QString& line :
+         {QStringLiteral("Teil 1: Zylinder"),
+          QStringLiteral("Teil 2: Kegel, aufgesetzt auf Teil 1"),
+          QStringLiteral("Verdeckte Flächen"), QStringLiteral("Gesamtkörper"),
+          "V = 179" + point + "070781254618 cm³", "O = 141" + point + "371669411541 cm²"})
+        QVERIFY2(hasLine(solution, line), qPrintable(line));
 }
 
 void TestPrint::headingsByRole_data()
