@@ -109,6 +109,7 @@ const QStringList& wholeSymbols()
 #include "variants.h"
 
 #include <cmath>
+#include <limits>
 
 namespace model {
 
@@ -289,17 +290,43 @@ Term inBase(const Term& t, const Unit& unit, Dimension dimension)
     return Term(std::pow(10.0, unit.pow10)) * read;
 }
 
+class Known final : public Environment {
+public:
+    explicit Known(const Values& values)
+        : values_(values)
+    {
+    }
+    rt::Real value(const QString& symbol) const override
+    {
+        const auto it = values_.find(symbol);
+        if (it == values_.end())
+            throw rt::Error(rt::ErrorKind::InvalidOperation);
+        return rt::Real(*it);
+    }
+    rt::Real shown(const QString& symbol) const override { return value(symbol); }
+
+private:
+    const Values& values_;
+};
+
+double valueOf(const Term& t, const Values& values)
+{
+    try {
+        return t.evaluate(Known(values)).value();
+    } catch (const rt::Error&) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+}
+
 } // namespace
 
-Composite flatten(const Description& d, const QLocale& locale, const std::vector<bool>& larger)
+Composite flatten(const Description& d, const QLocale& locale)
 {
     if (d.parts.empty() || int(d.parts.size()) > kMaxParts)
         refuse(QStringLiteral("Ein Körper hat einen bis %1 Teile.").arg(kMaxParts));
     Composite c;
     c.description = d;
     c.locale = locale;
-    c.larger = larger;
-    c.larger.resize(d.parts.size(), false);
     auto flat = std::make_shared<Body>();
     Body& b = *flat;
     b.id = QStringLiteral("composite");
@@ -519,13 +546,19 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
             Contact ct;
             ct.part = n;
             ct.target = k;
-            const bool mineLarger = added && c.larger[i];
-            ct.area = mineLarger ? theirs.area : mine.area;
+            // The smaller of the two faces, whichever it is: the least of
+            // two areas written with the operations a term has, so that the
+            // body stays one whatever the values.
+            ct.own = mine.area;
+            ct.other = added ? theirs.area : mine.area;
+            ct.area =
+                added ? (mine.area + theirs.area - pow(pow(mine.area - theirs.area, 2), 0.5)) / 2
+                      : mine.area;
             ct.times = (mine.counted ? 1 : 0) + (theirs.counted ? 1 : 0);
-            ct.text = mineLarger ? QStringLiteral("%1 %2 und das gleich große Stück der %3 %4")
-                                       .arg(theirs.name, whose, mine.name, genitive(part))
-                                 : QStringLiteral("%1 %2 und das gleich große Stück der %3 %4")
-                                       .arg(mine.name, genitive(part), theirs.name, whose);
+            ct.text = QStringLiteral("%1 %2 und das gleich große Stück der %3 %4")
+                          .arg(mine.name, genitive(part), theirs.name, whose);
+            ct.otherText = QStringLiteral("%1 %2 und das gleich große Stück der %3 %4")
+                               .arg(theirs.name, whose, mine.name, genitive(part));
             c.contacts.push_back(ct);
             Fit f;
             f.part = n;
@@ -669,6 +702,7 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
         surface = firstO ? o : surface + o;
         firstO = false;
     }
+    c.surface = surface;
     for (const Contact& ct : c.contacts) {
         const int copies = d.parts[size_t(ct.part) - 1].count;
         const int times = ct.times * copies;
@@ -709,34 +743,6 @@ Composite flatten(const Description& d, const QLocale& locale, const std::vector
 namespace model {
 
 namespace {
-
-class Known final : public Environment {
-public:
-    explicit Known(const Values& values)
-        : values_(values)
-    {
-    }
-    rt::Real value(const QString& symbol) const override
-    {
-        const auto it = values_.find(symbol);
-        if (it == values_.end())
-            throw rt::Error(rt::ErrorKind::InvalidOperation);
-        return rt::Real(*it);
-    }
-    rt::Real shown(const QString& symbol) const override { return value(symbol); }
-
-private:
-    const Values& values_;
-};
-
-double valueOf(const Term& t, const Values& values)
-{
-    try {
-        return t.evaluate(Known(values)).value();
-    } catch (const rt::Error&) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-}
 
 // A face's extent for fitting: a circle's radius, or a rectangle's sides.
 struct Extent {
@@ -828,43 +834,27 @@ QString unfit(const Composite& c, const Fit& f, const Values& values)
 
 } // namespace
 
-Answer solve(Composite& c)
+Answer solve(const Composite& c)
 {
-    for (int round = 0;; ++round) {
-        Answer answer = solve(c.prepared, c.task.givens());
-        if (answer.status != Answer::Solved)
-            return answer;
-        // The smaller face of two that meet is the contact.
-        std::vector<bool> larger = c.larger;
-        for (const Fit& f : c.fits) {
-            if (f.inside)
-                continue;
-            const Values& v = answer.solutions.front().values;
-            const double mine = valueOf(f.area, v), theirs = valueOf(f.onArea, v);
-            if (std::isfinite(mine) && std::isfinite(theirs))
-                larger[size_t(f.part) - 1] = mine > theirs;
-        }
-        if (larger != c.larger && round < 2) {
-            c = flatten(c.description, c.locale, larger);
-            continue;
-        }
-        QString reason;
-        std::erase_if(answer.solutions, [&](const Solution& s) {
-            for (const Fit& f : c.fits) {
-                if (!fits(f, s.values)) {
-                    if (reason.isEmpty())
-                        reason = unfit(c, f, s.values);
-                    return true;
-                }
-            }
-            return false;
-        });
-        if (answer.solutions.empty()) {
-            answer.status = Answer::NoSolid;
-            answer.reason = reason;
-        }
+    Answer answer = solve(c.prepared, c.task.givens());
+    if (answer.status != Answer::Solved)
         return answer;
+    QString reason;
+    std::erase_if(answer.solutions, [&](const Solution& s) {
+        for (const Fit& f : c.fits) {
+            if (!fits(f, s.values)) {
+                if (reason.isEmpty())
+                    reason = unfit(c, f, s.values);
+                return true;
+            }
+        }
+        return false;
+    });
+    if (answer.solutions.empty()) {
+        answer.status = Answer::NoSolid;
+        answer.reason = reason;
     }
+    return answer;
 }
 
 QString message(const Composite& c, const Answer& answer, const QLocale& locale)
@@ -1024,6 +1014,26 @@ std::optional<Block> closedForm(const Composite& c, const QString& unknown, cons
     return b;
 }
 
+// The whole body's surface with the smaller face of each contact, as a
+// pupil writes it, in place of the least of two areas the solver computes:
+// the same value, the last line kept.
+Block surfaceBlock(const Block& computed, const Term& surface, const Values& values,
+                   const QLocale& locale, const Body& body)
+{
+    const auto valueText = [&](const QString& s) {
+        return withUnit(values.value(s), defaultUnit(kindOf(body, s)), locale);
+    };
+    const QString start = kSurface + QStringLiteral(" = ");
+    Block b{computed.front()};
+    b.push_back({Line::Formula, start + surface.symbols()});
+    for (const auto& [name, definition] : surface.namedParts())
+        b.push_back(
+            {Line::Part, QStringLiteral("mit ") + name + QStringLiteral(" = ") + definition});
+    b.push_back({Line::Substituted, start + surface.substituted(valueText)});
+    b.push_back(computed.back());
+    return b;
+}
+
 } // namespace
 
 QString partHeading(const Composite& c, int part)
@@ -1074,6 +1084,17 @@ Working working(const Composite& c, const Answer& answer, const QLocale& locale)
         Way& way = w.solutions[k];
         const Values values =
             k < answer.solutions.size() ? answer.solutions[k].values : answer.partial.values;
+        // Each contact the smaller of its two faces, as this solution has them.
+        const auto smaller = [&](const Contact& ct) {
+            return valueOf(ct.other, values) < valueOf(ct.own, values);
+        };
+        Term surface = c.surface;
+        for (const Contact& ct : c.contacts) {
+            const int times = ct.times * c.description.parts[size_t(ct.part) - 1].count;
+            const Term& area = smaller(ct) ? ct.other : ct.own;
+            if (times > 0)
+                surface = surface - (times == 1 ? area : Term(double(times)) * area);
+        }
         std::vector<Block> blocks;
         for (Section& s : way.sections)
             blocks.insert(blocks.end(), s.blocks.begin(), s.blocks.end());
@@ -1111,6 +1132,8 @@ Working working(const Composite& c, const Answer& answer, const QLocale& locale)
                 unknowns.blocks.push_back(b);
             else if (part > 0)
                 parts[size_t(part) - 1].blocks.push_back(b);
+            else if (symbol == kSurface && b.front().role == Line::Heading)
+                whole.blocks.push_back(surfaceBlock(b, surface, values, locale, *c.body));
             else
                 whole.blocks.push_back(b);
         }
@@ -1122,12 +1145,13 @@ Working working(const Composite& c, const Answer& answer, const QLocale& locale)
         for (const Contact& ct : c.contacts) {
             const int copies = c.description.parts[size_t(ct.part) - 1].count;
             const int times = ct.times * copies;
-            const double area = valueOf(ct.area, values);
+            const Term& shown = smaller(ct) ? ct.other : ct.own;
+            const double area = valueOf(shown, values);
             if (times == 0 || !std::isfinite(area))
                 continue;
             const QString factor =
                 times == 1 ? QString() : QString::number(times) + QStringLiteral(" · ");
-            QString symbols = ct.area.symbols(), numbers = ct.area.substituted(valueText);
+            QString symbols = shown.symbols(), numbers = shown.substituted(valueText);
             if (!factor.isEmpty() && (symbols.contains(QStringLiteral(" + ")) ||
                                       symbols.contains(QStringLiteral(" − ")))) {
                 symbols = u'(' + symbols + u')';
@@ -1136,7 +1160,8 @@ Working working(const Composite& c, const Answer& answer, const QLocale& locale)
             Block b;
             b.push_back(
                 {Line::Relation,
-                 ct.text + QStringLiteral(" (Teil %1 und Teil %2):").arg(ct.part).arg(ct.target)});
+                 (smaller(ct) ? ct.otherText : ct.text) +
+                     QStringLiteral(" (Teil %1 und Teil %2):").arg(ct.part).arg(ct.target)});
             b.push_back({Line::Formula, factor + symbols});
             b.push_back({Line::Substituted, QStringLiteral("= ") + factor + numbers});
             b.push_back(

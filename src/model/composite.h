@@ -83,9 +83,12 @@ const QStringList& wholeSymbols();
 struct Contact {
     int part = 0;   // counted from 1
     int target = 0; // counted from 1
-    QString
-        text; // "Grundfläche des Kegels und das gleich große Stück der Deckfläche des Zylinders"
-    Term area;     // in the whole body's symbols
+    // "Grundfläche des Kegels und das gleich große Stück der Deckfläche des
+    // Zylinders"; the other way round where the other face is the smaller.
+    QString text, otherText;
+    Term area; // in the whole body's symbols: the smaller of own and other
+    // The part's own face and the one it meets.
+    Term own, other;
     int times = 2; // how often it is taken off the surface: on each part counted
 };
 
@@ -116,21 +119,17 @@ struct Composite {
     // Terms typed where no free quantity takes them, each an equation of its
     // own, named as typed: "m = x".
     QStringList equations;
-    // For each part, whether its face at a joint was taken as the larger one.
-    std::vector<bool> larger;
+    // The surface before the contact areas are taken off: O₁ + O₂ + 4 · O₃.
+    Term surface;
 };
 
 // The description read into a body. Raises rt::Error whose advice names the
 // box and says in German what is wrong: a term that cannot be read, a letter
 // where no unknown may stand, an unknown letter that names the mass.
-Composite flatten(const Description& description, const QLocale& locale,
-                  const std::vector<bool>& larger = {});
+Composite flatten(const Description& description, const QLocale& locale);
 
 // Solves it; a joint that does not fit, in any solution, makes no solid.
-// Where two faces meet, the smaller one is the contact; where the values
-// show the other one smaller than first taken, the composite is flattened
-// once more that way round, so it may change.
-Answer solve(Composite& composite);
+Answer solve(const Composite& composite);
 
 // "Zu wenige Angaben: …", "Die Angaben widersprechen sich: …", "Keine Lösung: …",
 // the faces that do not fit named with their sizes; empty where solved.
