@@ -181,6 +181,14 @@ void composites(int count, std::mt19937& rng)
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
                 .count();
         backward.push_back(backUs);
+        if (backUs > 900 && qEnvironmentVariableIsSet("SOLVANTO_BENCH_SLOW")) {
+            QStringList what;
+            for (const auto& p : d.parts)
+                what << p.body + u'/' + model::jointCaption(p.joint, p.target);
+            std::fprintf(stderr, "slow x %.0f µs, %lld dims, x in part %zu: %s\n", backUs,
+                         qlonglong(back.body->dimensions.size()), i + 1,
+                         qPrintable(what.join(", ")));
+        }
         if (b.status != model::Answer::Solved) {
             ++unsolved;
             QStringList what;
