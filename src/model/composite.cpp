@@ -571,8 +571,6 @@ Composite flatten(const Description& d, const QLocale& locale)
             f.onSizes = theirs.sizes;
             f.sizeSymbols = mine.sizeSymbols;
             f.onSizeSymbols = theirs.sizeSymbols;
-            f.area = mine.area;
-            f.onArea = theirs.area;
             f.inside = !added;
             c.fits.push_back(f);
         };
@@ -926,7 +924,7 @@ std::optional<Equation> equationFor(const Composite& c, const QString& unknown)
 
 // "2 · π": a coefficient as a pupil writes it, where it is a simple multiple
 // of π or a number with few digits.
-std::optional<QString> coefficient(double value, const QLocale& locale)
+std::optional<QString> coefficient(double value)
 {
     for (const double pi : {kExactPi, 1.0}) {
         for (const int denominator : {1, 2, 3, 4, 6, 12}) {
@@ -943,7 +941,6 @@ std::optional<QString> coefficient(double value, const QLocale& locale)
             return text;
         }
     }
-    (void)locale;
     return std::nullopt;
 }
 
@@ -980,7 +977,7 @@ std::optional<Block> closedForm(const Composite& c, const QString& unknown, cons
     if (degree < 1 || degree > 4 || std::fabs(k - degree) > 1e-9 ||
         std::fabs(three / one - std::pow(3.0, degree)) > 1e-9 * std::pow(3.0, degree))
         return std::nullopt;
-    const std::optional<QString> factor = coefficient(one, locale);
+    const std::optional<QString> factor = coefficient(one);
     if (!factor)
         return std::nullopt;
     const Unit& totalUnit = defaultUnit(kindOf(*c.body, e->total));
@@ -1034,8 +1031,6 @@ Block surfaceBlock(const Block& computed, const Term& surface, const Values& val
     return b;
 }
 
-} // namespace
-
 QString partHeading(const Composite& c, int part)
 {
     const PartDescription& p = c.description.parts[size_t(part) - 1];
@@ -1046,6 +1041,8 @@ QString partHeading(const Composite& c, int part)
         heading += QStringLiteral(", %1 Stück").arg(p.count);
     return heading;
 }
+
+} // namespace
 
 Working working(const Composite& c, const Answer& answer, const QLocale& locale)
 {

@@ -99,7 +99,6 @@ struct Fit {
     Shape shape, onShape;    // what each face is
     std::vector<Term> sizes; // in the whole body's symbols
     std::vector<Term> onSizes;
-    Term area, onArea;
     QStringList sizeSymbols, onSizeSymbols; // "r", "a": as the message names them
     bool inside = false;                    // a removed part: it must fit in, not only on
 };
